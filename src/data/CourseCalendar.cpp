@@ -1,0 +1,11 @@
+#include "CourseCalendar.h"
+
+#include "ByteText.h"
+
+namespace turvane {
+
+std::string CourseDayText(std::string_view line, int c) {
+    return NumberedWordsText(line, static_cast<std::size_t>(9 * c - 4));
+}
+
+} // namespace turvane

@@ -1,0 +1,52 @@
+#include "GradedRaces.h"
+
+#include "ByteText.h"
+#include "MeetingCalendar.h"
+
+namespace turvane {
+
+namespace {
+
+std::size_t SlotStart(int k) { return static_cast<std::size_t>(38 * k - 33); }
+
+} // namespace
+
+std::string_view RaceCourseName(std::string_view line, int k) {
+    return Slice(line, SlotStart(k), 4);
+}
+
+std::string_view RaceText(std::string_view line, int k) { return Slice(line, SlotStart(k), 38); }
+
+bool RaceSlotIsEmpty(std::string_view line, int k) {
+    return RaceCourseName(line, k).find_first_not_of(' ') == std::string_view::npos;
+}
+
+RaceRow PlaceRaces(std::string_view raceLine, const LineList& calendar, std::size_t row) {
+    RaceRow placed;
+    const auto matches = [&](int raceSlot, int meetingSlot) {
+        return RaceCourseName(raceLine, raceSlot) ==
+               MeetingCourseName(calendar.at(row), meetingSlot);
+    };
+    if (!RaceSlotIsEmpty(raceLine, 1)) {
+        const int column = matches(1, 1) ? 1 : matches(1, 2) ? 2 : 3;
+        placed[column] = RaceText(raceLine, 1);
+    }
+    if (!RaceSlotIsEmpty(raceLine, 2)) {
+        placed[matches(2, 2) ? 2 : 3] = RaceText(raceLine, 2);
+    }
+    if (!RaceSlotIsEmpty(raceLine, 3) && matches(3, 3)) {
+        placed[3] = RaceText(raceLine, 3);
+    }
+    return placed;
+}
+
+std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (KeyValue(DateKey(lines[i])) >= KeyValue(todayKey)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+} // namespace turvane
