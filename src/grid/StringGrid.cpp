@@ -1,0 +1,241 @@
+#include "StringGrid.h"
+
+#include "data/Errors.h"
+#include "GridCellDelegate.h"
+#include "GridHeaderView.h"
+#include "GridPainting.h"
+#include "StringGridModel.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QPainter>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+#include <algorithm>
+
+namespace turvane {
+
+namespace {
+// Grid lines are one pixel wide and belong to the cell on their left or top.
+constexpr int GridLineWidth = 1;
+} // namespace
+
+StringGrid::StringGrid(QWidget* parent)
+    : QTableView(parent), model_(new StringGridModel(this)),
+      fixedRowHeader_(new GridHeaderView(Qt::Horizontal, this)),
+      fixedColHeader_(new GridHeaderView(Qt::Vertical, this)) {
+    setHorizontalHeader(fixedRowHeader_);
+    setVerticalHeader(fixedColHeader_);
+    setModel(model_);
+    setItemDelegate(new GridCellDelegate(this));
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    if ((corner_ = findChild<QAbstractButton*>())) {
+        corner_->installEventFilter(this);
+    }
+    fixedRowHeader_->setFixedColor(fixedColor_);
+    fixedColHeader_->setFixedColor(fixedColor_);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { followCurrent(current); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this](int value) { followScrollBar(value); });
+    model_->setGridSize(5, 5);
+    setFixedCols(1);
+    setFixedRows(1);
+}
+
+StringGrid::~StringGrid() = default;
+
+int StringGrid::rowCount() const { return model_->gridRows(); }
+int StringGrid::colCount() const { return model_->gridCols(); }
+int StringGrid::fixedRows() const { return model_->fixedRows(); }
+int StringGrid::fixedCols() const { return model_->fixedCols(); }
+
+void StringGrid::setRowCount(int rows) {
+    rows = std::max(1, rows);
+    if (rows == rowCount()) {
+        return;
+    }
+    model_->setGridSize(colCount(), rows);
+    row_ = std::min(row_, rows - 1);
+    pullBackTopRow();
+    showTopRow();
+}
+
+void StringGrid::setColCount(int cols) {
+    cols = std::max(1, cols);
+    if (cols == colCount()) {
+        return;
+    }
+    model_->setGridSize(cols, rowCount());
+    col_ = std::min(col_, cols - 1);
+    applyLayout();
+}
+
+void StringGrid::setFixedRows(int rows) {
+    model_->setFixed(fixedCols(), std::clamp(rows, 0, 1));
+    row_ = std::max(row_, fixedRows());
+    topRow_ = std::max(topRow_, fixedRows());
+    applyLayout();
+    selectCurrentCell();
+}
+
+void StringGrid::setFixedCols(int cols) {
+    model_->setFixed(std::clamp(cols, 0, 1), fixedRows());
+    col_ = std::max(col_, fixedCols());
+    applyLayout();
+    selectCurrentCell();
+}
+
+void StringGrid::setRow(int row) {
+    if (row == row_) {
+        return;
+    }
+    if (row < 0 || row >= rowCount()) {
+        throw GridIndexError();
+    }
+    row_ = row;
+    selectCurrentCell();
+}
+
+void StringGrid::selectCurrentCell() {
+    const GridPlace place = model_->locate(col_, row_);
+    if (place.area == GridPlace::Area::Body && place.modelRow < model_->rowCount() &&
+        place.modelCol < model_->columnCount()) {
+        const QModelIndex index = model_->index(place.modelRow, place.modelCol);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
+}
+
+void StringGrid::setTopRow(int row) {
+    topRow_ = row;
+    if (isVisible()) {
+        showTopRow();
+    }
+}
+
+void StringGrid::setDefaultRowHeight(int height) {
+    defaultRowHeight_ = height;
+    applyLayout();
+}
+
+void StringGrid::setDefaultColWidth(int width) {
+    defaultColWidth_ = width;
+    colWidths_.clear();
+    applyLayout();
+}
+
+int StringGrid::colWidth(int col) const {
+    if (col < 0) {
+        return 0;
+    }
+    const auto c = static_cast<std::size_t>(col);
+    return c < colWidths_.size() ? colWidths_[c] : defaultColWidth_;
+}
+
+void StringGrid::setColWidth(int col, int width) {
+    if (col < 0) {
+        return;
+    }
+    const auto c = static_cast<std::size_t>(col);
+    if (c >= colWidths_.size()) {
+        colWidths_.resize(c + 1, defaultColWidth_);
+    }
+    colWidths_[c] = width;
+    applyLayout();
+}
+
+void StringGrid::setFixedColor(const QColor& color) {
+    fixedColor_ = color;
+    fixedRowHeader_->setFixedColor(color);
+    fixedColHeader_->setFixedColor(color);
+}
+
+QString StringGrid::cell(int col, int row) const { return model_->cell(col, row); }
+
+void StringGrid::setCell(int col, int row, const QString& text) {
+    model_->setCell(col, row, text);
+}
+
+void StringGrid::applyLayout() {
+    const int rowPitch = defaultRowHeight_ + GridLineWidth;
+    fixedColHeader_->setDefaultSectionSize(rowPitch);
+    fixedRowHeader_->setVisible(fixedRows() > 0);
+    fixedRowHeader_->setFixedHeight(rowPitch);
+    fixedColHeader_->setVisible(fixedCols() > 0);
+    fixedColHeader_->setFixedWidth(colWidth(0) + GridLineWidth);
+    for (int c = fixedCols(); c < colCount(); ++c) {
+        fixedRowHeader_->resizeSection(c - fixedCols(), colWidth(c) + GridLineWidth);
+    }
+}
+
+void StringGrid::pullBackTopRow() {
+    if (!isVisible()) {
+        return;
+    }
+    const int lastTop = fixedRows() + verticalScrollBar()->maximum();
+    topRow_ = std::clamp(topRow_, fixedRows(), std::max(fixedRows(), lastTop));
+}
+
+void StringGrid::showTopRow() {
+    QScopedValueRollback guard(syncingScroll_, true);
+    verticalScrollBar()->setValue(topRow_ - fixedRows());
+}
+
+void StringGrid::updateGeometries() {
+    {
+        QScopedValueRollback guard(syncingScroll_, true);
+        QTableView::updateGeometries();
+    }
+    pullBackTopRow();
+    showTopRow();
+}
+
+void StringGrid::showEvent(QShowEvent* event) {
+    QTableView::showEvent(event);
+    updateGeometries();
+}
+
+void StringGrid::followCurrent(const QModelIndex& current) {
+    if (current.isValid()) {
+        row_ = current.row() + fixedRows();
+        col_ = current.column() + fixedCols();
+    }
+}
+
+void StringGrid::followScrollBar(int value) {
+    if (!syncingScroll_ && isVisible()) {
+        topRow_ = value + fixedRows();
+    }
+}
+
+bool StringGrid::eventFilter(QObject* watched, QEvent* event) {
+    // The corner above the fixed column is a fixed cell like the others.
+    if (watched == corner_ && event->type() == QEvent::Paint) {
+        QPainter painter(corner_);
+        painter.setFont(font());
+        DrawFixedCell(painter, corner_->rect(), fixedColor_, palette(), cell(0, 0));
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void StringGrid::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        fixedRowHeader_->setFont(font());
+        fixedColHeader_->setFont(font());
+    }
+}
+
+} // namespace turvane

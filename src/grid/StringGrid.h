@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QColor>
+#include <QTableView>
+
+#include <vector>
+
+namespace turvane {
+
+class GridHeaderView;
+class StringGridModel;
+
+// A read-only grid of texts addressed (col, row) from 0, with an optional
+// fixed first row and fixed first column that stay in view while the rest
+// scrolls. The fixed row is the view's horizontal header, the fixed column
+// its vertical header, the rest the model's items, so a grid of any size
+// costs one string per cell and nothing more.
+class StringGrid : public QTableView {
+    Q_OBJECT
+    Q_PROPERTY(int rowCount READ rowCount WRITE setRowCount)
+    Q_PROPERTY(int colCount READ colCount WRITE setColCount)
+    Q_PROPERTY(int fixedRows READ fixedRows WRITE setFixedRows)
+    Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
+    Q_PROPERTY(int row READ row WRITE setRow)
+    Q_PROPERTY(int col READ col)
+    Q_PROPERTY(int topRow READ topRow WRITE setTopRow)
+    Q_PROPERTY(int defaultRowHeight READ defaultRowHeight WRITE setDefaultRowHeight)
+    Q_PROPERTY(int defaultColWidth READ defaultColWidth WRITE setDefaultColWidth)
+    Q_PROPERTY(QColor fixedColor READ fixedColor WRITE setFixedColor)
+
+public:
+    explicit StringGrid(QWidget* parent = nullptr);
+    ~StringGrid() override;
+
+    int rowCount() const;
+    int colCount() const;
+    int fixedRows() const;
+    int fixedCols() const;
+    // A count below 1 becomes 1. Cells of rows cut off are kept.
+    void setRowCount(int rows);
+    void setColCount(int cols);
+    void setFixedRows(int rows);
+    void setFixedCols(int cols);
+
+    // The selected row. Setting it to its current value does nothing; a row
+    // outside 0 .. rowCount - 1 throws GridIndexError.
+    int row() const { return row_; }
+    void setRow(int row);
+    int col() const { return col_; }
+
+    // The first visible row, counting fixed rows. Stored as given; pulled back
+    // to the largest value that still fills the last page whenever the grid is
+    // shown, resized or its row count changes.
+    int topRow() const { return topRow_; }
+    void setTopRow(int row);
+
+    int defaultRowHeight() const { return defaultRowHeight_; }
+    void setDefaultRowHeight(int height);
+    int defaultColWidth() const { return defaultColWidth_; }
+    void setDefaultColWidth(int width);
+    Q_INVOKABLE int colWidth(int col) const;
+    void setColWidth(int col, int width);
+
+    QColor fixedColor() const { return fixedColor_; }
+    void setFixedColor(const QColor& color);
+
+    Q_INVOKABLE QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+
+protected:
+    void updateGeometries() override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void applyLayout();
+    void selectCurrentCell();
+    void pullBackTopRow();
+    void showTopRow();
+    void followCurrent(const QModelIndex& current);
+    void followScrollBar(int value);
+
+    StringGridModel* model_;
+    GridHeaderView* fixedRowHeader_;
+    GridHeaderView* fixedColHeader_;
+    QWidget* corner_ = nullptr;
+    std::vector<int> colWidths_;
+    QColor fixedColor_{255, 255, 187};
+    int row_ = 0;
+    int col_ = 0;
+    int topRow_ = 0;
+    int defaultRowHeight_ = 24;
+    int defaultColWidth_ = 64;
+    bool syncingScroll_ = false;
+};
+
+} // namespace turvane

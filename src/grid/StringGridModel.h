@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <vector>
+
+namespace turvane {
+
+// Where a grid cell (col, row) is shown: the top-left corner, the fixed row
+// (the view's horizontal header), the fixed column (its vertical header), or
+// the body (the model's items).
+struct GridPlace {
+    enum class Area { Corner, FixedRow, FixedCol, Body };
+    Area area;
+    int modelRow; // body row, or the vertical header section
+    int modelCol; // body column, or the horizontal header section
+};
+
+// Cells of a string grid addressed as (col, row) from 0, fixed cells
+// included. Cells are kept whatever the grid's current size, so rows cut off
+// by a smaller row count come back when it grows again. Read-only for views.
+class StringGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    explicit StringGridModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    int gridRows() const { return gridRows_; }
+    int gridCols() const { return gridCols_; }
+    int fixedRows() const { return fixedRows_; }
+    int fixedCols() const { return fixedCols_; }
+    void setGridSize(int cols, int rows);
+    void setFixed(int fixedCols, int fixedRows);
+
+    // The single place that maps grid coordinates to what the view shows.
+    static GridPlace Locate(int col, int row, int fixedCols, int fixedRows);
+    GridPlace locate(int col, int row) const { return Locate(col, row, fixedCols_, fixedRows_); }
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString& text);
+
+private:
+    int bodyRows() const { return std::max(0, gridRows_ - fixedRows_); }
+    int bodyCols() const { return std::max(0, gridCols_ - fixedCols_); }
+
+    std::vector<std::vector<QString>> cells_; // [row][col]
+    int gridRows_ = 1;
+    int gridCols_ = 1;
+    int fixedRows_ = 0;
+    int fixedCols_ = 0;
+};
+
+} // namespace turvane
