@@ -1,0 +1,12 @@
+#include "Display.h"
+
+#include "data/Cp932.h"
+
+namespace turvane {
+
+QString ToDisplay(std::string_view cp932) {
+    const std::string utf8 = Cp932ToUtf8(cp932);
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+} // namespace turvane

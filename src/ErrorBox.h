@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+
+namespace turvane {
+
+struct AppContext;
+
+// The error box's text: the message, with a period added when its last
+// character is above '.' (so Japanese messages gain one, "(3)" does not).
+QString ErrorBoxText(const QString& message);
+
+// The error box's caption: the executable's file name without its directory,
+// cut at the first '.', every character after the first lower-cased.
+QString ApplicationTitle(const QString& executablePath);
+
+// The real error box: stop icon, OK button, modal to the whole program.
+void ShowErrorBox(const QString& caption, const QString& text);
+
+// Shows a failure through the context's presenter.
+void ReportError(const AppContext& context, const std::exception& error);
+
+// Runs a handler, reporting any failure instead of letting it reach Qt's
+// event loop; the program carries on afterwards.
+template <typename Handler> void RunReportingErrors(const AppContext& context, Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ReportError(context, error);
+    }
+}
+
+} // namespace turvane

@@ -1,0 +1,91 @@
+#include "GUnit.h"
+
+#include "Display.h"
+#include "ErrorBox.h"
+#include "Fonts.h"
+#include "WidgetFactory.h"
+#include "data/ByteText.h"
+#include "data/GradedRaces.h"
+#include "grid/StringGrid.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QResizeEvent>
+
+namespace turvane {
+
+namespace {
+
+constexpr char RaceFile[] = "jyuusyou.dat";
+constexpr char MeetingFile[] = "Cal1.dat";
+
+constexpr QSize ClientSize(742, 223);
+constexpr int ListHeight = 161; // GroupBox1 at the design size
+constexpr int ButtonBoxTop = 167;
+constexpr int ButtonBoxHeight = 56;
+
+} // namespace
+
+TForm2::TForm2(AppContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
+    BuildLayout();
+    // The window opens even when filling it failed; "戻     る" still closes it.
+    RunReportingErrors(context_, [this] { FormCreate(); });
+}
+
+TForm2::~TForm2() = default;
+
+void TForm2::BuildLayout() {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Turvane 重賞日程一覧"));
+    setFont(DesignFont(ProportionalGothic, 12));
+    setSizeGripEnabled(false);
+    resize(ClientSize);
+
+    GroupBox1 = PlaceGroupBox(this, "GroupBox1", {0, 0, 742, ListHeight},
+                              QStringLiteral("重賞日程一覧"));
+    GroupBox1->setFont(DesignFont(ProportionalGothic, 13));
+    SetTextColor(GroupBox1, Qt::red);
+    StringGrid1 = PlaceGrid(GroupBox1, "StringGrid1", {2, 15, 738, 144},
+                            {4, 0, 64, {64, 229, 225, 193}, DesignFont(ProportionalGothic, 13)});
+
+    GroupBox2 = PlaceGroupBox(this, "GroupBox2", {0, ButtonBoxTop, 742, ButtonBoxHeight}, {});
+    Button1 = PlaceButton(GroupBox2, "Button1", {8, 14, 729, 33}, QStringLiteral("戻     る"));
+    connect(Button1, &QPushButton::clicked, this,
+            [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });
+}
+
+void TForm2::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    // Both boxes keep their distances to the top and bottom edges, so both
+    // grow by the change in height; the button box then covers the list's
+    // lower part, as it always has.
+    const int d = height() - ClientSize.height();
+    GroupBox1->setGeometry(0, 0, width(), std::max(0, ListHeight + d));
+    GroupBox2->setGeometry(0, ButtonBoxTop, width(), std::max(0, ButtonBoxHeight + d));
+    StringGrid1->setGeometry(2, 15, std::max(0, width() - 4), std::max(0, GroupBox1->height() - 17));
+}
+
+void TForm2::FormCreate() {
+    const LineList races = context_.dataDir.LoadLines(RaceFile);
+    const LineList calendar = context_.dataDir.LoadLines(MeetingFile);
+    StringGrid1->setRowCount(static_cast<int>(races.size()));
+    const std::string todayKey = TodayKey(context_.today());
+    for (std::size_t r = 0; r < races.size(); ++r) {
+        const int row = static_cast<int>(r);
+        StringGrid1->setCell(0, row, ToDisplay(MonthDayLabel(races[r])));
+        const RaceRow placed = PlaceRaces(races[r], calendar, r);
+        for (int column = 1; column <= RaceSlots; ++column) {
+            if (const auto& text = placed[static_cast<std::size_t>(column)]) {
+                StringGrid1->setCell(column, row, ToDisplay(*text));
+            }
+        }
+    }
+    const int selected = static_cast<int>(FirstDayOnOrAfter(races, todayKey));
+    StringGrid1->setRow(selected);
+    StringGrid1->setTopRow(selected);
+}
+
+void TForm2::Button1Click() { close(); }
+
+} // namespace turvane

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+
+namespace turvane {
+
+class StringGrid;
+
+// Small helpers that lay out the windows' controls the way their design
+// places them: absolute pixel rectangles inside the parent's client area.
+
+// Creates a widget of type W with the layout name as objectName.
+template <typename W> W* Place(QWidget* parent, const char* name, const QRect& rect) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(rect);
+    return widget;
+}
+
+// Gives a control the font colour of its design: caption and text together.
+void SetTextColor(QWidget* widget, const QColor& color);
+
+QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
+                         const QString& caption);
+QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
+                             const QString& text = {});
+QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
+                         const QString& caption);
+
+// The string grids of both windows: rows 18 pixels high, the pale yellow
+// fixed cells, the given columns, 130 empty rows until filled.
+struct GridDesign {
+    int colCount;
+    int fixedRows;
+    int defaultColWidth;
+    std::initializer_list<int> colWidths;
+    QFont font;
+};
+StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
+                      const GridDesign& design);
+
+} // namespace turvane

@@ -1,0 +1,208 @@
+#include "mainUnit.h"
+
+#include "Display.h"
+#include "ErrorBox.h"
+#include "Fonts.h"
+#include "GUnit.h"
+#include "WidgetFactory.h"
+#include "data/ByteText.h"
+#include "data/CourseCalendar.h"
+#include "data/MeetingCalendar.h"
+#include "grid/StringGrid.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace turvane {
+
+namespace {
+
+constexpr char MeetingFile[] = "Cal1.dat";
+constexpr char CourseFile[] = "Cal2.dat";
+
+// The client area the design's placements add up to; the window manager adds
+// its frame around it.
+constexpr QSize ClientSize(762, 553);
+
+QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/turvane.png")); }
+
+} // namespace
+
+TForm1::TForm1(AppContext context, QWidget* parent)
+    : QWidget(parent), context_(std::move(context)) {
+    BuildLayout();
+    // The window is shown with whatever was filled before a failure.
+    RunReportingErrors(context_, [this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::BuildLayout() {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Turvane version 0.90"));
+    setWindowIcon(ApplicationIcon());
+    setFont(DesignFont(ProportionalGothic, 12));
+    setFixedSize(ClientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), ClientSize);
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+
+    GroupBox2 = PlaceGroupBox(this, "GroupBox2", {0, 261, 762, 292},
+                              QStringLiteral("競馬場別開催日程"));
+    SetTextColor(GroupBox2, Qt::red);
+    StringGrid2 = PlaceGrid(GroupBox2, "StringGrid2", {2, 14, 751, 276},
+                            {11, 1, 65, {}, DesignFont(ProportionalGothic, 12)});
+
+    GroupBox1 = PlaceGroupBox(this, "GroupBox1", {0, 0, 465, 261}, QStringLiteral("開催日程"));
+    SetTextColor(GroupBox1, Qt::red);
+    StringGrid1 = PlaceGrid(GroupBox1, "StringGrid1", {2, 14, 455, 245},
+                            {4, 0, 64, {80, 116, 116, 116}, DesignFont(FixedGothic, 12)});
+
+    GroupBox3 = PlaceGroupBox(this, "GroupBox3", {472, 0, 290, 261}, {});
+    Bevel1 = Place<QFrame>(GroupBox3, "Bevel1", {200, 16, 81, 129});
+    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Label1 = Place<QLabel>(GroupBox3, "Label1", {208, 24, 69, 16});
+    Label1->setText(QStringLiteral("開催日程"));
+    Label1->setFont(DesignFont(ProportionalGothic, 16, true));
+    SetTextColor(Label1, Qt::red);
+    Image1 = Place<QLabel>(GroupBox3, "Image1", {224, 72, 33, 33});
+    Image1->setPixmap(ApplicationIcon().pixmap(32, 32));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2 = Place<QLabel>(GroupBox3, "Label2", {206, 120, 70, 13});
+    Label2->setText(QStringLiteral("oakhollow"));
+    Label2->setFont(DesignFont(ProportionalGothic, 13));
+    SetTextColor(Label2, Qt::yellow);
+    Button2 = PlaceButton(GroupBox3, "Button2", {200, 200, 81, 49}, QStringLiteral("閉 じ る"));
+
+    GroupBox4 = PlaceGroupBox(GroupBox3, "GroupBox4", {8, 16, 185, 113},
+                              QStringLiteral("本日の開催"));
+    SetTextColor(GroupBox4, Qt::red);
+    Edit1 = PlaceReadOnlyEdit(GroupBox4, "Edit1", {8, 16, 169, 20}, QStringLiteral("なし"));
+    Edit2 = PlaceReadOnlyEdit(GroupBox4, "Edit2", {8, 48, 169, 20});
+    Edit3 = PlaceReadOnlyEdit(GroupBox4, "Edit3", {8, 80, 169, 20});
+
+    GroupBox5 = PlaceGroupBox(GroupBox3, "GroupBox5", {8, 136, 185, 113},
+                              QStringLiteral("次の開催"));
+    SetTextColor(GroupBox5, Qt::blue);
+    Edit4 = PlaceReadOnlyEdit(GroupBox5, "Edit4", {8, 16, 169, 20}, QStringLiteral("なし"));
+    Edit5 = PlaceReadOnlyEdit(GroupBox5, "Edit5", {8, 48, 169, 20});
+    Edit6 = PlaceReadOnlyEdit(GroupBox5, "Edit6", {8, 80, 169, 20});
+
+    Button3 = PlaceButton(GroupBox3, "Button3", {200, 160, 81, 41}, QStringLiteral("重賞日程"));
+    SetTextColor(Button3, Qt::black);
+
+    // Keyboard focus: the course grid, the meeting grid, then the panel.
+    QWidget* const focusOrder[] = {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3,
+                                   Edit4,       Edit5,       Edit6,   Button3};
+    for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
+        setTabOrder(focusOrder[i - 1], focusOrder[i]);
+    }
+
+    connect(Button2, &QPushButton::clicked, this,
+            [this] { RunReportingErrors(context_, [this] { Button2Click(); }); });
+    connect(Button3, &QPushButton::clicked, this,
+            [this] { RunReportingErrors(context_, [this] { Button3Click(); }); });
+}
+
+void TForm1::FormCreate() {
+    Label1->setText(QStringLiteral("開催日程\n　２００３"));
+    Label1->adjustSize();
+    WriteCourseHeader();
+    FillMeetingGrid();
+    ShowTodayAndNext();
+}
+
+void TForm1::WriteCourseHeader() {
+    for (int i = 0; i < CourseCount; ++i) {
+        StringGrid2->setCell(i + 1, 0, QString::fromUtf8(CourseNames[static_cast<std::size_t>(i)]));
+    }
+}
+
+void TForm1::FillMeetingGrid() {
+    if (!context_.dataDir.DataFileExists(MeetingFile)) {
+        return;
+    }
+    const LineList lines = context_.dataDir.LoadLines(MeetingFile);
+    if (!lines.empty()) {
+        StringGrid1->setRowCount(static_cast<int>(lines.size()));
+    }
+    for (std::size_t r = 0; r < lines.size(); ++r) {
+        const int row = static_cast<int>(r);
+        StringGrid1->setCell(0, row, ToDisplay(MonthDayLabel(lines[r])));
+        for (int k = 1; k <= MeetingSlots; ++k) {
+            StringGrid1->setCell(k, row, ToDisplay(MeetingText(lines[r], k)));
+        }
+    }
+    FillCourseGrid();
+}
+
+void TForm1::FillCourseGrid() {
+    const LineList lines = context_.dataDir.LoadLines(CourseFile);
+    if (!lines.empty()) {
+        StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int row = static_cast<int>(i) + 1;
+        StringGrid2->setCell(0, row, ToDisplay(MonthDayLabel(lines[i])));
+        for (int c = 1; c <= CourseCount; ++c) {
+            StringGrid2->setCell(c, row, ToDisplay(CourseDayText(lines[i], c)));
+        }
+    }
+}
+
+void TForm1::ShowTodayAndNext() {
+    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) {
+        edit->clear();
+    }
+    const CivilDate today = context_.today();
+    GroupBox4->setTitle(QStringLiteral("本日の開催 [") + ToDisplay(TodayText(today)) +
+                        QLatin1Char(']'));
+    const std::string todayKey = TodayKey(today);
+    const LineList lines = context_.dataDir.LoadLines(MeetingFile);
+    SearchTodayAndNext(lines, todayKey, *this);
+}
+
+void TForm1::ScrollGridsTo(std::size_t lineIndex) {
+    const int i = static_cast<int>(lineIndex);
+    StringGrid2->setRow(i + 1);
+    StringGrid2->setTopRow(i + 1);
+    StringGrid1->setRow(i);
+    StringGrid1->setTopRow(i);
+}
+
+void TForm1::ShowTodaysMeetings(std::string_view line) {
+    Edit1->setText(ToDisplay(MeetingText(line, 1)));
+    Edit2->setText(ToDisplay(MeetingText(line, 2)));
+    Edit3->setText(ToDisplay(MeetingText(line, 3)));
+}
+
+void TForm1::ShowNextMeetingDay(std::string_view line) {
+    GroupBox5->setTitle(QStringLiteral("次の開催 [") + ToDisplay(MeetingDateText(line)) +
+                        QLatin1Char(']'));
+    Edit4->setText(ToDisplay(MeetingText(line, 1)));
+    Edit5->setText(ToDisplay(MeetingText(line, 2)));
+    Edit6->setText(ToDisplay(MeetingText(line, 3)));
+}
+
+void TForm1::ShowNoMeetingToday() { Edit1->setText(QStringLiteral("本日の開催はありません")); }
+
+void TForm1::ShowNoMoreMeetingsThisYear() {
+    Edit4->setText(QStringLiteral("本年の開催はありません"));
+}
+
+void TForm1::Button2Click() { close(); }
+
+void TForm1::Button3Click() {
+    // A new list for every press, read afresh, released when it closes.
+    TForm2 form(context_, this);
+    form.exec();
+}
+
+} // namespace turvane
