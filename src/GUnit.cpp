@@ -42,8 +42,8 @@ void TForm2::BuildLayout() {
     setSizeGripEnabled(false);
     resize(ClientSize);
 
-    GroupBox1 = PlaceGroupBox(this, "GroupBox1", {0, 0, 742, ListHeight},
-                              QStringLiteral("重賞日程一覧"));
+    GroupBox1 =
+        PlaceGroupBox(this, "GroupBox1", {0, 0, 742, ListHeight}, QStringLiteral("重賞日程一覧"));
     GroupBox1->setFont(DesignFont(ProportionalGothic, 13));
     SetTextColor(GroupBox1, Qt::red);
     StringGrid1 = PlaceGrid(GroupBox1, "StringGrid1", {2, 15, 738, 144},
@@ -63,7 +63,8 @@ void TForm2::resizeEvent(QResizeEvent* event) {
     const int d = height() - ClientSize.height();
     GroupBox1->setGeometry(0, 0, width(), std::max(0, ListHeight + d));
     GroupBox2->setGeometry(0, ButtonBoxTop, width(), std::max(0, ButtonBoxHeight + d));
-    StringGrid1->setGeometry(2, 15, std::max(0, width() - 4), std::max(0, GroupBox1->height() - 17));
+    StringGrid1->setGeometry(2, 15, std::max(0, width() - 4),
+                             std::max(0, GroupBox1->height() - 17));
 }
 
 void TForm2::FormCreate() {
@@ -86,6 +87,8 @@ void TForm2::FormCreate() {
     StringGrid1->setTopRow(selected);
 }
 
-void TForm2::Button1Click() { close(); }
+void TForm2::Button1Click() {
+    close();
+}
 
 } // namespace turvane

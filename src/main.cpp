@@ -10,8 +10,8 @@ int main(int argc, char* argv[]) {
     QApplication::setStyle(QStringLiteral("Fusion"));
     turvane::InstallFontSubstitutions();
 
-    turvane::TForm1 form(turvane::AppContext{
-        turvane::DataDir::OfExecutable(), turvane::SystemToday, turvane::ShowErrorBox});
+    turvane::TForm1 form(turvane::AppContext{turvane::DataDir::OfExecutable(), turvane::SystemToday,
+                                             turvane::ShowErrorBox});
     form.show();
     return QApplication::exec();
 }

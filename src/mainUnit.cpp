@@ -29,7 +29,9 @@ constexpr char CourseFile[] = "Cal2.dat";
 // its frame around it.
 constexpr QSize ClientSize(762, 553);
 
-QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/turvane.png")); }
+QIcon ApplicationIcon() {
+    return QIcon(QStringLiteral(":/turvane.png"));
+}
 
 } // namespace
 
@@ -54,8 +56,8 @@ void TForm1::BuildLayout() {
         move(frame.topLeft());
     }
 
-    GroupBox2 = PlaceGroupBox(this, "GroupBox2", {0, 261, 762, 292},
-                              QStringLiteral("競馬場別開催日程"));
+    GroupBox2 =
+        PlaceGroupBox(this, "GroupBox2", {0, 261, 762, 292}, QStringLiteral("競馬場別開催日程"));
     SetTextColor(GroupBox2, Qt::red);
     StringGrid2 = PlaceGrid(GroupBox2, "StringGrid2", {2, 14, 751, 276},
                             {11, 1, 65, {}, DesignFont(ProportionalGothic, 12)});
@@ -81,15 +83,15 @@ void TForm1::BuildLayout() {
     SetTextColor(Label2, Qt::yellow);
     Button2 = PlaceButton(GroupBox3, "Button2", {200, 200, 81, 49}, QStringLiteral("閉 じ る"));
 
-    GroupBox4 = PlaceGroupBox(GroupBox3, "GroupBox4", {8, 16, 185, 113},
-                              QStringLiteral("本日の開催"));
+    GroupBox4 =
+        PlaceGroupBox(GroupBox3, "GroupBox4", {8, 16, 185, 113}, QStringLiteral("本日の開催"));
     SetTextColor(GroupBox4, Qt::red);
     Edit1 = PlaceReadOnlyEdit(GroupBox4, "Edit1", {8, 16, 169, 20}, QStringLiteral("なし"));
     Edit2 = PlaceReadOnlyEdit(GroupBox4, "Edit2", {8, 48, 169, 20});
     Edit3 = PlaceReadOnlyEdit(GroupBox4, "Edit3", {8, 80, 169, 20});
 
-    GroupBox5 = PlaceGroupBox(GroupBox3, "GroupBox5", {8, 136, 185, 113},
-                              QStringLiteral("次の開催"));
+    GroupBox5 =
+        PlaceGroupBox(GroupBox3, "GroupBox5", {8, 136, 185, 113}, QStringLiteral("次の開催"));
     SetTextColor(GroupBox5, Qt::blue);
     Edit4 = PlaceReadOnlyEdit(GroupBox5, "Edit4", {8, 16, 169, 20}, QStringLiteral("なし"));
     Edit5 = PlaceReadOnlyEdit(GroupBox5, "Edit5", {8, 48, 169, 20});
@@ -99,8 +101,8 @@ void TForm1::BuildLayout() {
     SetTextColor(Button3, Qt::black);
 
     // Keyboard focus: the course grid, the meeting grid, then the panel.
-    QWidget* const focusOrder[] = {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3,
-                                   Edit4,       Edit5,       Edit6,   Button3};
+    QWidget* const focusOrder[] = {StringGrid2, StringGrid1, Button2, Edit1, Edit2,
+                                   Edit3,       Edit4,       Edit5,   Edit6, Button3};
     for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
         setTabOrder(focusOrder[i - 1], focusOrder[i]);
     }
@@ -191,13 +193,17 @@ void TForm1::ShowNextMeetingDay(std::string_view line) {
     Edit6->setText(ToDisplay(MeetingText(line, 3)));
 }
 
-void TForm1::ShowNoMeetingToday() { Edit1->setText(QStringLiteral("本日の開催はありません")); }
+void TForm1::ShowNoMeetingToday() {
+    Edit1->setText(QStringLiteral("本日の開催はありません"));
+}
 
 void TForm1::ShowNoMoreMeetingsThisYear() {
     Edit4->setText(QStringLiteral("本年の開催はありません"));
 }
 
-void TForm1::Button2Click() { close(); }
+void TForm1::Button2Click() {
+    close();
+}
 
 void TForm1::Button3Click() {
     // A new list for every press, read afresh, released when it closes.

@@ -7,7 +7,9 @@ namespace turvane {
 
 namespace {
 
-std::size_t SlotStart(int k) { return static_cast<std::size_t>(38 * k - 33); }
+std::size_t SlotStart(int k) {
+    return static_cast<std::size_t>(38 * k - 33);
+}
 
 } // namespace
 
@@ -15,7 +17,9 @@ std::string_view RaceCourseName(std::string_view line, int k) {
     return Slice(line, SlotStart(k), 4);
 }
 
-std::string_view RaceText(std::string_view line, int k) { return Slice(line, SlotStart(k), 38); }
+std::string_view RaceText(std::string_view line, int k) {
+    return Slice(line, SlotStart(k), 38);
+}
 
 bool RaceSlotIsEmpty(std::string_view line, int k) {
     return RaceCourseName(line, k).find_first_not_of(' ') == std::string_view::npos;

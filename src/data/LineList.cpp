@@ -19,8 +19,8 @@ LineList LineList::Split(std::string bytes) {
         if (*p != '\r' && *p != '\n') {
             continue;
         }
-        list.spans_.push_back({static_cast<std::size_t>(lineStart - begin),
-                               static_cast<std::size_t>(p - lineStart)});
+        list.spans_.push_back(
+            {static_cast<std::size_t>(lineStart - begin), static_cast<std::size_t>(p - lineStart)});
         if (*p == '\r' && p + 1 < end && p[1] == '\n') {
             ++p;
         }

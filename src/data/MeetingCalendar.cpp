@@ -6,7 +6,9 @@ namespace turvane {
 
 namespace {
 
-std::size_t SlotStart(int k) { return static_cast<std::size_t>(16 * k - 11); }
+std::size_t SlotStart(int k) {
+    return static_cast<std::size_t>(16 * k - 11);
+}
 
 } // namespace
 

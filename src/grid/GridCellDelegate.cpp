@@ -13,10 +13,10 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const QPalette::ColorGroup group =
         option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
     painter->save();
-    painter->fillRect(option.rect, option.palette.color(
-                                       group, selected ? QPalette::Highlight : QPalette::Base));
-    painter->setPen(option.palette.color(group, selected ? QPalette::HighlightedText
-                                                         : QPalette::Text));
+    painter->fillRect(option.rect,
+                      option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base));
+    painter->setPen(
+        option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
     DrawCellText(*painter, option.rect, index.data(Qt::DisplayRole).toString());
     if (option.state & QStyle::State_HasFocus) {

@@ -1,10 +1,10 @@
 #include "StringGrid.h"
 
-#include "data/Errors.h"
 #include "GridCellDelegate.h"
 #include "GridHeaderView.h"
 #include "GridPainting.h"
 #include "StringGridModel.h"
+#include "data/Errors.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -56,10 +56,18 @@ StringGrid::StringGrid(QWidget* parent)
 
 StringGrid::~StringGrid() = default;
 
-int StringGrid::rowCount() const { return model_->gridRows(); }
-int StringGrid::colCount() const { return model_->gridCols(); }
-int StringGrid::fixedRows() const { return model_->fixedRows(); }
-int StringGrid::fixedCols() const { return model_->fixedCols(); }
+int StringGrid::rowCount() const {
+    return model_->gridRows();
+}
+int StringGrid::colCount() const {
+    return model_->gridCols();
+}
+int StringGrid::fixedRows() const {
+    return model_->fixedRows();
+}
+int StringGrid::fixedCols() const {
+    return model_->fixedCols();
+}
 
 void StringGrid::setRowCount(int rows) {
     rows = std::max(1, rows);
@@ -161,7 +169,9 @@ void StringGrid::setFixedColor(const QColor& color) {
     fixedColHeader_->setFixedColor(color);
 }
 
-QString StringGrid::cell(int col, int row) const { return model_->cell(col, row); }
+QString StringGrid::cell(int col, int row) const {
+    return model_->cell(col, row);
+}
 
 void StringGrid::setCell(int col, int row, const QString& text) {
     model_->setCell(col, row, text);
