@@ -7,17 +7,13 @@
 
 #include <functional>
 
-namespace turvane {
-
 // Shows an error box: caption and text. Tests record instead of showing.
 using ErrorPresenter = std::function<void(const QString& caption, const QString& text)>;
 
 // What the windows need from outside: where the data files are, what day it
 // is, and how to show an error. The program passes the real ones.
 struct AppContext {
-    DataDir dataDir;
-    TodaySource today = SystemToday;
+    turvane::DataDir dataDir;
+    turvane::TodaySource today = turvane::SystemToday;
     ErrorPresenter showError;
 };
-
-} // namespace turvane

@@ -4,9 +4,5 @@
 
 #include <string_view>
 
-namespace turvane {
-
 // The one place where code page 932 bytes become display text.
 QString ToDisplay(std::string_view cp932);
-
-} // namespace turvane

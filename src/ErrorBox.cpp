@@ -6,8 +6,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-namespace turvane {
-
 QString ErrorBoxText(const QString& message) {
     if (!message.isEmpty() && message.back() > QLatin1Char('.')) {
         return message + QLatin1Char('.');
@@ -35,5 +33,3 @@ void ReportError(const AppContext& context, const std::exception& error) {
         ShowErrorBox(caption, text);
     }
 }
-
-} // namespace turvane

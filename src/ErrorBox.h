@@ -4,8 +4,6 @@
 
 #include <exception>
 
-namespace turvane {
-
 struct AppContext;
 
 // The error box's text: the message, with a period added when its last
@@ -31,5 +29,3 @@ template <typename Handler> void RunReportingErrors(const AppContext& context, H
         ReportError(context, error);
     }
 }
-
-} // namespace turvane

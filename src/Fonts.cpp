@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-namespace turvane {
-
 void InstallFontSubstitutions() {
     // Neither fontconfig nor Qt knows these names; without the substitution
     // Latin text falls to a sans font and Japanese to the fixed-pitch face.
@@ -21,5 +19,3 @@ QFont DesignFont(const QString& family, int pixelSize, bool bold) {
     font.setBold(bold);
     return font;
 }
-
-} // namespace turvane

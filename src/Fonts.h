@@ -3,8 +3,6 @@
 #include <QFont>
 #include <QString>
 
-namespace turvane {
-
 // The window layouts name the Japanese desktop fonts; IPA's fonts have the
 // same metrics. Call once after the application object exists.
 void InstallFontSubstitutions();
@@ -14,5 +12,3 @@ inline const QString FixedGothic = QStringLiteral("ＭＳ ゴシック");
 
 // A font of the layouts: a family and a height in pixels.
 QFont DesignFont(const QString& family, int pixelSize, bool bold = false);
-
-} // namespace turvane

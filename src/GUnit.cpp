@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 
-namespace turvane {
+using namespace turvane;
 
 namespace {
 
@@ -90,5 +90,3 @@ void TForm2::FormCreate() {
 void TForm2::Button1Click() {
     close();
 }
-
-} // namespace turvane

@@ -7,8 +7,6 @@
 class QGroupBox;
 class QPushButton;
 
-namespace turvane {
-
 class StringGrid;
 
 // The modal list of graded races: one row per meeting day, each race in the
@@ -35,5 +33,3 @@ private:
     StringGrid* StringGrid1 = nullptr;
     QPushButton* Button1 = nullptr;
 };
-
-} // namespace turvane

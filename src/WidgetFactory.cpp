@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-namespace turvane {
-
 namespace {
 constexpr int DesignRowHeight = 18;
 constexpr int DesignRowCount = 130;
@@ -63,5 +61,3 @@ StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
     grid->setRowCount(DesignRowCount);
     return grid;
 }
-
-} // namespace turvane

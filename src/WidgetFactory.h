@@ -10,8 +10,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
-namespace turvane {
-
 class StringGrid;
 
 // Small helpers that lay out the windows' controls the way their design
@@ -46,5 +44,3 @@ struct GridDesign {
 };
 StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
                       const GridDesign& design);
-
-} // namespace turvane

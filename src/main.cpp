@@ -8,10 +8,9 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    turvane::InstallFontSubstitutions();
+    InstallFontSubstitutions();
 
-    turvane::TForm1 form(turvane::AppContext{turvane::DataDir::OfExecutable(), turvane::SystemToday,
-                                             turvane::ShowErrorBox});
+    TForm1 form(AppContext{turvane::DataDir::OfExecutable(), turvane::SystemToday, ShowErrorBox});
     form.show();
     return QApplication::exec();
 }

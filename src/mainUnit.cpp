@@ -18,7 +18,7 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace turvane {
+using namespace turvane;
 
 namespace {
 
@@ -210,5 +210,3 @@ void TForm1::Button3Click() {
     TForm2 form(context_, this);
     form.exec();
 }
-
-} // namespace turvane

@@ -11,8 +11,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace turvane {
-
 class StringGrid;
 
 // The main window: the meeting grid (upper left), the course grid (below),
@@ -26,7 +24,7 @@ class StringGrid;
 // code page 932 texts, turned into QStrings by ToDisplay on the way into a
 // control. A failure anywhere stops the filling there and is shown in the
 // error box; the window still shows.
-class TForm1 : public QWidget, private TodayAndNextSink {
+class TForm1 : public QWidget, private turvane::TodayAndNextSink {
     Q_OBJECT
 public:
     explicit TForm1(AppContext context, QWidget* parent = nullptr);
@@ -71,5 +69,3 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
 };
-
-} // namespace turvane

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QPainter>
 
-namespace turvane {
-
 void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     const bool selected = option.state & QStyle::State_Selected;
@@ -29,5 +27,3 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     }
     painter->restore();
 }
-
-} // namespace turvane

@@ -2,8 +2,6 @@
 
 #include <QStyledItemDelegate>
 
-namespace turvane {
-
 // Draws the body cells of a string grid the way its fixed cells are drawn:
 // text 2 pixels in from the top-left corner, one line, clipped.
 class GridCellDelegate : public QStyledItemDelegate {
@@ -14,5 +12,3 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 };
-
-} // namespace turvane

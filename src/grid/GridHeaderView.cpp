@@ -4,8 +4,6 @@
 
 #include <QPainter>
 
-namespace turvane {
-
 GridHeaderView::GridHeaderView(Qt::Orientation orientation, QWidget* parent)
     : QHeaderView(orientation, parent) {
     setSectionsClickable(false);
@@ -27,5 +25,3 @@ void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logi
     painter->setFont(font());
     DrawFixedCell(*painter, rect, fixedColor_, palette(), text);
 }
-
-} // namespace turvane

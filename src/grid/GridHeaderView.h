@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QHeaderView>
 
-namespace turvane {
-
 // A fixed row or fixed column of a string grid: sections drawn as fixed
 // cells, never clicked, moved or resized by the user.
 class GridHeaderView : public QHeaderView {
@@ -20,5 +18,3 @@ protected:
 private:
     QColor fixedColor_;
 };
-
-} // namespace turvane

@@ -3,8 +3,6 @@
 #include <QPainter>
 #include <QPalette>
 
-namespace turvane {
-
 void DrawCellText(QPainter& painter, const QRect& cell, const QString& text) {
     painter.save();
     painter.setClipRect(cell, Qt::IntersectClip);
@@ -31,5 +29,3 @@ void DrawFixedCell(QPainter& painter, const QRect& rect, const QColor& fill,
     DrawCellText(painter, cell, text);
     painter.restore();
 }
-
-} // namespace turvane

@@ -6,8 +6,6 @@ class QColor;
 class QRect;
 class QString;
 
-namespace turvane {
-
 // How every cell of a string grid is drawn, fixed or not: the text on one
 // line, 2 pixels in from the cell's left and top edges, clipped to the cell.
 void DrawCellText(QPainter& painter, const QRect& cell, const QString& text);
@@ -16,5 +14,3 @@ void DrawCellText(QPainter& painter, const QRect& cell, const QString& text);
 // along its right and bottom sides; rect includes the grid line.
 void DrawFixedCell(QPainter& painter, const QRect& rect, const QColor& fill,
                    const QPalette& palette, const QString& text);
-
-} // namespace turvane

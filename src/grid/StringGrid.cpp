@@ -14,7 +14,7 @@
 
 #include <algorithm>
 
-namespace turvane {
+using namespace turvane;
 
 namespace {
 // Grid lines are one pixel wide and belong to the cell on their left or top.
@@ -92,17 +92,23 @@ void StringGrid::setColCount(int cols) {
 
 void StringGrid::setFixedRows(int rows) {
     model_->setFixed(fixedCols(), std::clamp(rows, 0, 1));
-    row_ = std::max(row_, fixedRows());
-    topRow_ = std::max(topRow_, fixedRows());
+    resetPosition();
     applyLayout();
     selectCurrentCell();
 }
 
 void StringGrid::setFixedCols(int cols) {
     model_->setFixed(std::clamp(cols, 0, 1), fixedRows());
-    col_ = std::max(col_, fixedCols());
+    resetPosition();
     applyLayout();
     selectCurrentCell();
+}
+
+void StringGrid::resetPosition() {
+    // A change of the fixed cells starts again at the first cell after them.
+    row_ = fixedRows();
+    col_ = fixedCols();
+    topRow_ = fixedRows();
 }
 
 void StringGrid::setRow(int row) {
@@ -211,9 +217,19 @@ void StringGrid::updateGeometries() {
     showTopRow();
 }
 
-void StringGrid::showEvent(QShowEvent* event) {
-    QTableView::showEvent(event);
+bool StringGrid::event(QEvent* event) {
+    if (event->type() != QEvent::Show) {
+        return QTableView::event(event);
+    }
+    // Item views scroll to their current cell when shown; a grid keeps the
+    // first visible row it was given, pulled back only to fill the last page.
+    bool handled = false;
+    {
+        QScopedValueRollback guard(syncingScroll_, true);
+        handled = QTableView::event(event);
+    }
     updateGeometries();
+    return handled;
 }
 
 void StringGrid::followCurrent(const QModelIndex& current) {
@@ -247,5 +263,3 @@ void StringGrid::changeEvent(QEvent* event) {
         fixedColHeader_->setFont(font());
     }
 }
-
-} // namespace turvane

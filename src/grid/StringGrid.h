@@ -5,8 +5,6 @@
 
 #include <vector>
 
-namespace turvane {
-
 class GridHeaderView;
 class StringGridModel;
 
@@ -39,6 +37,8 @@ public:
     // A count below 1 becomes 1. Cells of rows cut off are kept.
     void setRowCount(int rows);
     void setColCount(int cols);
+    // Changing the fixed cells moves the selection and the first visible
+    // row back to the first cell after them.
     void setFixedRows(int rows);
     void setFixedCols(int cols);
 
@@ -69,13 +69,14 @@ public:
 
 protected:
     void updateGeometries() override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void applyLayout();
     void selectCurrentCell();
+    void resetPosition();
     void pullBackTopRow();
     void showTopRow();
     void followCurrent(const QModelIndex& current);
@@ -94,5 +95,3 @@ private:
     int defaultColWidth_ = 64;
     bool syncingScroll_ = false;
 };
-
-} // namespace turvane

@@ -1,7 +1,5 @@
 #include "StringGridModel.h"
 
-namespace turvane {
-
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int StringGridModel::rowCount(const QModelIndex& parent) const {
@@ -129,5 +127,3 @@ void StringGridModel::setCell(int col, int row, const QString& text) {
         break;
     }
 }
-
-} // namespace turvane

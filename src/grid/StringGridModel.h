@@ -5,8 +5,6 @@
 
 #include <vector>
 
-namespace turvane {
-
 // Where a grid cell (col, row) is shown: the top-left corner, the fixed row
 // (the view's horizontal header), the fixed column (its vertical header), or
 // the body (the model's items).
@@ -55,5 +53,3 @@ private:
     int fixedRows_ = 0;
     int fixedCols_ = 0;
 };
-
-} // namespace turvane

@@ -1,0 +1,84 @@
+#include "data/Errors.h"
+#include "data/TodayAndNext.h"
+#include "data/Today.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace turvane;
+
+namespace {
+
+// Writes down what the search shows, in order.
+class Recorder : public TodayAndNextSink {
+public:
+    std::vector<std::string> events;
+
+    void ShowTodaysMeetings(std::string_view line) override { Add("today", line); }
+    void ShowNextMeetingDay(std::string_view line) override { Add("next", line); }
+    void ShowNoMeetingToday() override { events.emplace_back("none today"); }
+    void ShowNoMoreMeetingsThisYear() override { events.emplace_back("none this year"); }
+    void ScrollGridsTo(std::size_t i) override { events.push_back("scroll " + std::to_string(i)); }
+
+private:
+    void Add(const char* what, std::string_view line) {
+        events.push_back(std::string(what) + " " + std::string(line.substr(0, 4)));
+    }
+};
+
+struct SearchCase {
+    const char* name;
+    const char* calendar;
+    const char* today;
+    std::vector<std::string> events;
+};
+
+class SearchTest : public testing::TestWithParam<SearchCase> {};
+
+TEST_P(SearchTest, ShowsTodayAndTheNextMeetingDay) {
+    Recorder recorder;
+    SearchTodayAndNext(LineList::Split(GetParam().calendar), GetParam().today, recorder);
+    EXPECT_EQ(recorder.events, GetParam().events);
+}
+
+const char* const Year = "0105\r\n0111\r\n0512\r\n0517\r\n1228\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, SearchTest,
+    testing::Values(
+        SearchCase{"MeetingDayWithALaterOne", Year, "20030512",
+                   {"today 0512", "scroll 2", "next 0517"}},
+        SearchCase{"FirstDay", Year, "20030105", {"today 0105", "scroll 0", "next 0111"}},
+        SearchCase{"LastMeetingDay", Year, "20031228", {"today 1228", "scroll 4",
+                                                         "none this year"}},
+        SearchCase{"BetweenMeetingDays", Year, "20030513",
+                   {"next 0517", "scroll 3", "none today"}},
+        SearchCase{"BeforeTheYear", Year, "20021231", {"next 0105", "scroll 0", "none today"}},
+        SearchCase{"AfterTheYear", Year, "20040105", {"none this year"}},
+        SearchCase{"EmptyCalendar", "", "20030512", {}},
+        // An empty line has the key 2003: never today, never later.
+        SearchCase{"EmptyLinePassedOver", "0105\r\n\r\n0111\r\n", "20030106",
+                   {"next 0111", "scroll 2", "none today"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
+    Recorder recorder;
+    const LineList calendar = LineList::Split("0105\r\n0111\r\n01x2\r\n0118\r\n");
+    try {
+        SearchTodayAndNext(calendar, "20030111", recorder);
+        FAIL() << "no exception";
+    } catch (const NotAnIntegerError& e) {
+        EXPECT_STREQ(e.what(), "'200301x2' は整数ではありません");
+    }
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"today 0111", "scroll 1"}));
+}
+
+TEST(TodayTextTest, IsYearMonthDayWithSlashes) {
+    EXPECT_EQ(TodayText({2003, 5, 12}), "2003/05/12");
+    EXPECT_EQ(TodayKey({2003, 5, 12}), "20030512");
+    EXPECT_EQ(TodayKey({2004, 12, 1}), "20041201");
+}
+
+} // namespace

@@ -1,0 +1,233 @@
+#include "ErrorBox.h"
+#include "TestData.h"
+#include "grid/StringGrid.h"
+#include "mainUnit.h"
+
+#include <QCoreApplication>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace cp932text;
+
+namespace {
+
+// Reads a window the way a user (or an accessibility tool) would: by the
+// controls' names and the grids' properties.
+class MainWindowTest : public testing::Test {
+protected:
+    std::unique_ptr<TForm1> Open(turvane::CivilDate today = {2003, 5, 12}) {
+        ctx_ = std::make_unique<TestContext>(dir_.path(), today);
+        return std::make_unique<TForm1>(ctx_->context);
+    }
+    static StringGrid* Grid(QWidget* w, const char* name) {
+        return w->findChild<StringGrid*>(QString::fromLatin1(name));
+    }
+    static QString Text(QWidget* w, const char* name) {
+        return w->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    static QString Caption(QWidget* w, const char* name) {
+        return w->findChild<QGroupBox*>(QString::fromLatin1(name))->title();
+    }
+    QStringList errors() const { return *ctx_->errors; }
+
+    TempDataDir dir_;
+    std::unique_ptr<TestContext> ctx_;
+};
+
+TEST_F(MainWindowTest, ShowsTheSampleYear) {
+    dir_.CopySampleYear();
+    auto form = Open({2003, 5, 17});
+    EXPECT_TRUE(errors().isEmpty()) << errors().join('\n').toStdString();
+    StringGrid* meetings = Grid(form.get(), "StringGrid1");
+    EXPECT_EQ(meetings->property("rowCount").toInt(), 110);
+    EXPECT_EQ(meetings->cell(0, 0), "　１月　５日");
+    EXPECT_EQ(meetings->cell(1, 0), "■中山 １回 １日目");
+    EXPECT_EQ(meetings->cell(2, 0), "★京都 １回 １日目");
+    EXPECT_EQ(meetings->cell(0, 109), "１２月２８日");
+    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    EXPECT_EQ(courses->property("rowCount").toInt(), 111);
+    EXPECT_EQ(courses->cell(0, 1), "　１月　５日");
+    EXPECT_EQ(courses->cell(1, 1), "１回 １日目");
+    EXPECT_EQ(courses->cell(6, 1), "１回 １日目");
+    EXPECT_EQ(courses->cell(2, 1), "　   　    ");
+    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/17]");
+    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催 [2003/05/18]");
+    EXPECT_EQ(Text(form.get(), "Edit1"), "◆東京 ２回 ８日目");
+}
+
+TEST_F(MainWindowTest, HasTheDesignLayout) {
+    dir_.CopySampleYear();
+    auto form = Open();
+    EXPECT_STREQ(form->metaObject()->className(), "TForm1");
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), "Turvane version 0.90");
+    EXPECT_EQ(form->size(), QSize(762, 553));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const std::pair<const char*, QRect> placements[] = {
+        {"GroupBox1", {0, 0, 465, 261}},    {"StringGrid1", {2, 14, 455, 245}},
+        {"GroupBox2", {0, 261, 762, 292}},  {"StringGrid2", {2, 14, 751, 276}},
+        {"GroupBox3", {472, 0, 290, 261}},  {"Bevel1", {200, 16, 81, 129}},
+        {"Image1", {224, 72, 33, 33}},      {"Label2", {206, 120, 70, 13}},
+        {"Button2", {200, 200, 81, 49}},    {"Button3", {200, 160, 81, 41}},
+        {"GroupBox4", {8, 16, 185, 113}},   {"GroupBox5", {8, 136, 185, 113}},
+        {"Edit1", {8, 16, 169, 20}},        {"Edit2", {8, 48, 169, 20}},
+        {"Edit3", {8, 80, 169, 20}},        {"Edit4", {8, 16, 169, 20}},
+        {"Edit5", {8, 48, 169, 20}},        {"Edit6", {8, 80, 169, 20}},
+    };
+    for (const auto& [name, rect] : placements) {
+        SCOPED_TRACE(name);
+        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), rect);
+    }
+    EXPECT_EQ(form->findChild<QPushButton*>("Button2")->text(), "閉 じ る");
+    EXPECT_EQ(form->findChild<QPushButton*>("Button3")->text(), "重賞日程");
+    EXPECT_EQ(form->findChild<QLabel*>("Label2")->text(), "oakhollow");
+    EXPECT_EQ(Caption(form.get(), "GroupBox1"), "開催日程");
+    EXPECT_EQ(Caption(form.get(), "GroupBox2"), "競馬場別開催日程");
+    StringGrid* meetings = Grid(form.get(), "StringGrid1");
+    EXPECT_EQ(meetings->property("fixedRows").toInt(), 0);
+    EXPECT_EQ(meetings->property("fixedCols").toInt(), 1);
+    EXPECT_EQ(meetings->property("colCount").toInt(), 4);
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(meetings->colWidth(c), c == 0 ? 80 : 116);
+    }
+    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    EXPECT_EQ(courses->property("fixedRows").toInt(), 1);
+    EXPECT_EQ(courses->property("colCount").toInt(), 11);
+    EXPECT_EQ(courses->colWidth(10), 65);
+    for (auto* grid : {meetings, courses}) {
+        EXPECT_EQ(grid->property("defaultRowHeight").toInt(), 18);
+        EXPECT_EQ(grid->fixedColor(), QColor(255, 255, 187));
+    }
+}
+
+TEST_F(MainWindowTest, Label1ShowsTwoLines) {
+    dir_.CopySampleYear();
+    auto form = Open();
+    auto* label = form->findChild<QLabel*>("Label1");
+    EXPECT_EQ(label->text(), "開催日程\n　２００３");
+    EXPECT_GE(label->height(), 2 * QFontMetrics(label->font()).lineSpacing());
+}
+
+TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
+    dir_.CopySampleYear();
+    auto form = Open();
+    const QStringList expected = {"★京都", "●阪神", "☆中京", "○小倉", "◆東京",
+                                  "■中山", "◇福島", "□新潟", "△札幌", "◎函館"};
+    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    for (int c = 1; c <= 10; ++c) {
+        EXPECT_EQ(courses->cell(c, 0), expected[c - 1]);
+    }
+    EXPECT_EQ(courses->cell(0, 0), "");
+}
+
+TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
+    dir_.CopySampleYear();
+    auto form = Open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::mouseClick(form->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, EmptyMeetingFileLeavesTheDesignRows) {
+    dir_.Write("Cal1.dat", "");
+    dir_.Write("Cal2.dat", "");
+    auto form = Open();
+    EXPECT_TRUE(errors().isEmpty());
+    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form.get(), "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form.get(), "StringGrid1")->cell(0, 0), "");
+    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) {
+        EXPECT_EQ(Text(form.get(), edit), "") << edit;
+    }
+    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催");
+}
+
+TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt) {
+    dir_.CopySampleYear();
+    std::filesystem::remove(dir_.path() / "Cal1.dat");
+    auto form = Open();
+    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form.get(), "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form.get(), "StringGrid2")->cell(1, 0), "★京都");
+    EXPECT_EQ(Grid(form.get(), "StringGrid2")->cell(0, 1), "");
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_EQ(errors()[0],
+              QString::fromStdString("ファイル " + dir_.PathOf("Cal1.dat") + " は開けません."));
+    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Text(form.get(), "Edit1"), "");
+}
+
+TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
+    dir_.CopySampleYear();
+    std::filesystem::remove(dir_.path() / "Cal2.dat");
+    auto form = Open();
+    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 110);
+    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    EXPECT_EQ(courses->rowCount(), 130);
+    EXPECT_EQ(courses->cell(5, 0), "◆東京");
+    EXPECT_EQ(courses->cell(0, 1), "");
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_EQ(errors()[0],
+              QString::fromStdString("ファイル " + dir_.PathOf("Cal2.dat") + " は開けません."));
+    // The panel keeps its design texts.
+    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催");
+    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催");
+    EXPECT_EQ(Text(form.get(), "Edit1"), "なし");
+    EXPECT_EQ(Text(form.get(), "Edit4"), "なし");
+}
+
+TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
+    auto form = Open();
+    ASSERT_FALSE(errors().isEmpty());
+    EXPECT_EQ(*ctx_->lastCaption, "ui_tests");
+}
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+class ErrorBoxTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersAboveIt) {
+    EXPECT_EQ(ErrorBoxText(QString::fromUtf8(GetParam().input)),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
+                         testing::Values(TextCase{"は開けません", "は開けません."},
+                                         TextCase{"範囲を超えています (3)", "範囲を超えています (3)"},
+                                         TextCase{"done.", "done."}, TextCase{"a-", "a-"},
+                                         TextCase{"a/", "a/."}, TextCase{"", ""}));
+
+class ApplicationTitleTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ApplicationTitleTest, IsTheFileNameCutAtItsFirstDot) {
+    EXPECT_EQ(ApplicationTitle(QString::fromUtf8(GetParam().input)),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ApplicationTitleTest,
+                         testing::Values(TextCase{"/usr/lib/turvane/turvane", "turvane"},
+                                         TextCase{"/x/TURVANE.EXE", "Turvane"},
+                                         TextCase{"/x/my.app.bin", "my"},
+                                         TextCase{"/x.y/Prog", "Prog"}));
+
+TEST(DesignFonts, ResolveToTheIpaGothicFaces) {
+    EXPECT_EQ(QFontInfo(QFont("ＭＳ Ｐゴシック")).family(), "IPAPGothic");
+    EXPECT_EQ(QFontInfo(QFont("MS PGothic")).family(), "IPAPGothic");
+    EXPECT_EQ(QFontInfo(QFont("ＭＳ ゴシック")).family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(QFont("MS Gothic")).family(), "IPAGothic");
+}
+
+} // namespace
