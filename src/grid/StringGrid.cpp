@@ -215,6 +215,29 @@ void StringGrid::updateGeometries() {
     }
     pullBackTopRow();
     showTopRow();
+    alignFirstVisibleCells();
+}
+
+void StringGrid::scrollContentsBy(int dx, int dy) {
+    QTableView::scrollContentsBy(dx, dy);
+    alignFirstVisibleCells();
+}
+
+void StringGrid::alignFirstVisibleCells() {
+    // At the end of its range an item view lines the last row up with the
+    // bottom edge, cutting the first visible row in half under the fixed row.
+    // A grid always starts with whole cells and leaves the spare pixels at
+    // the bottom and the right instead.
+    const int top = verticalHeader()->sectionPosition(verticalScrollBar()->value());
+    const int left = horizontalHeader()->sectionPosition(horizontalScrollBar()->value());
+    if (top >= 0 && top != verticalHeader()->offset()) {
+        verticalHeader()->setOffset(top);
+        viewport()->update();
+    }
+    if (left >= 0 && left != horizontalHeader()->offset()) {
+        horizontalHeader()->setOffset(left);
+        viewport()->update();
+    }
 }
 
 bool StringGrid::event(QEvent* event) {

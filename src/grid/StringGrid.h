@@ -69,6 +69,7 @@ public:
 
 protected:
     void updateGeometries() override;
+    void scrollContentsBy(int dx, int dy) override;
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,6 +80,7 @@ private:
     void resetPosition();
     void pullBackTopRow();
     void showTopRow();
+    void alignFirstVisibleCells();
     void followCurrent(const QModelIndex& current);
     void followScrollBar(int value);
 

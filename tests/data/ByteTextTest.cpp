@@ -31,18 +31,16 @@ TEST_P(SplitLines, YieldsTheLinesBetweenBreaks) {
 
 INSTANTIATE_TEST_SUITE_P(
     Breaks, SplitLines,
-    testing::Values(SplitCase{"EmptyFile", "", {}},
-                    SplitCase{"CrLfAtEnd", "a\r\nb\r\n", {"a", "b"}},
-                    SplitCase{"NoFinalBreak", "a\r\nb", {"a", "b"}},
-                    SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
-                    SplitCase{"LfOnly", "a\nb\n", {"a", "b"}},
-                    SplitCase{"MixedBreaks", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
-                    SplitCase{"TwoBreaksGiveAnEmptyLine", "a\r\n\r\nb", {"a", "", "b"}},
-                    SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
-                    SplitCase{"OnlyABreak", "\r\n", {""}},
-                    SplitCase{"NulEndsTheText", "a\r\nb\0c\r\nd"s, {"a", "b"}},
-                    SplitCase{"NulFirst", "\0abc\r\n"s, {}},
-                    SplitCase{"CrBeforeNul", "a\r\0\nb"s, {"a"}}),
+    testing::Values(
+        SplitCase{"EmptyFile", "", {}}, SplitCase{"CrLfAtEnd", "a\r\nb\r\n", {"a", "b"}},
+        SplitCase{"NoFinalBreak", "a\r\nb", {"a", "b"}}, SplitCase{"CrOnly", "a\rb\r", {"a", "b"}},
+        SplitCase{"LfOnly", "a\nb\n", {"a", "b"}},
+        SplitCase{"MixedBreaks", "a\rb\nc\r\nd", {"a", "b", "c", "d"}},
+        SplitCase{"TwoBreaksGiveAnEmptyLine", "a\r\n\r\nb", {"a", "", "b"}},
+        SplitCase{"LfCrIsTwoBreaks", "a\n\rb", {"a", "", "b"}},
+        SplitCase{"OnlyABreak", "\r\n", {""}},
+        SplitCase{"NulEndsTheText", "a\r\nb\0c\r\nd"s, {"a", "b"}},
+        SplitCase{"NulFirst", "\0abc\r\n"s, {}}, SplitCase{"CrBeforeNul", "a\r\0\nb"s, {"a"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LineListAt, PastTheEndNamesTheIndex) {
@@ -101,7 +99,10 @@ INSTANTIATE_TEST_SUITE_P(
                     MappingCase{"SemiVoicedHaComposes", "\xca\xdf", "\x83\x70"},
                     MappingCase{"VoicedMarkAlone", "\xde", "\x81\x4a"},
                     MappingCase{"MarkThatCannotCompose", "\xb1\xde", "\x83\x41\x81\x4a"},
-                    MappingCase{"DoubleByteUnchanged", "\x8c\x8e" "1", "\x8c\x8e\x82\x50"},
+                    MappingCase{"DoubleByteUnchanged",
+                                "\x8c\x8e"
+                                "1",
+                                "\x8c\x8e\x82\x50"},
                     MappingCase{"DoubleByteWithAsciiTrail", "\x83\x5c", "\x83\x5c"},
                     MappingCase{"LoneLeadByteKept", "\x82", "\x82"},
                     MappingCase{"ControlByteKept", "\t", "\t"}),
@@ -163,9 +164,8 @@ INSTANTIATE_TEST_SUITE_P(Keys, KeyValueTest,
                                          KeyCase{"99999999999999999999", false, 0},
                                          KeyCase{"", false, 0}, KeyCase{"+", false, 0},
                                          KeyCase{"2003 ", false, 0}, KeyCase{"2003+1 5", false, 0},
-                                         KeyCase{"2003-001", false, 0},
-                                         KeyCase{"\t2003", false, 0}, KeyCase{"2003ab", false, 0},
-                                         KeyCase{"0x10", false, 0}));
+                                         KeyCase{"2003-001", false, 0}, KeyCase{"\t2003", false, 0},
+                                         KeyCase{"2003ab", false, 0}, KeyCase{"0x10", false, 0}));
 
 TEST(NumberedWords, SharedShapeOfMeetingAndCourseSlots) {
     EXPECT_EQ(NumberedWordsText("1\x89\xf1 5\x93\xfa\x96\xda", 1),

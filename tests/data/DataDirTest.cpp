@@ -71,8 +71,7 @@ TEST_F(DataDirTest, NotARegularFileCountsAsMissing) {
         SCOPED_TRACE(name);
         EXPECT_FALSE(dir.DataFileExists(name));
         // A pipe must fail at once rather than wait for a writer.
-        EXPECT_EQ(OpenMessage(dir, name),
-                  "ファイル " + (root_ / name).string() + " は開けません");
+        EXPECT_EQ(OpenMessage(dir, name), "ファイル " + (root_ / name).string() + " は開けません");
     }
 }
 

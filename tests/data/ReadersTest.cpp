@@ -24,7 +24,9 @@ std::string Meeting(const std::string& name, char kai, char day) {
     return Star + name + " " + kai + Kai + day + Nichime;
 }
 
-std::string Blanks(std::size_t n) { return std::string(n, ' '); }
+std::string Blanks(std::size_t n) {
+    return std::string(n, ' ');
+}
 
 std::string Pad(std::string text, std::size_t width) {
     text.resize(width, ' ');
@@ -37,7 +39,9 @@ std::string Race(const std::string& name, const std::string& text) {
 
 const std::string EmptyRace = Blanks(38);
 
-std::string Digit(char d) { return std::string("\x82") + static_cast<char>(0x4f + (d - '0')); }
+std::string Digit(char d) {
+    return std::string("\x82") + static_cast<char>(0x4f + (d - '0'));
+}
 
 TEST(MeetingTextTest, RendersNumeralsFullWidthAndTheRestAsStored) {
     const std::string line = "0105" + Meeting(Tokyo, '1', '5') + Meeting(Kyoto, '2', '8');
@@ -53,7 +57,9 @@ TEST(MeetingTextTest, BlankSlotIsWhitespaceWithFullWidthNumerals) {
 }
 
 TEST(MeetingTextTest, HalfWidthInTheLabelStaysHalfWidth) {
-    const std::string line = "0105" "*AB C  1" + Kai + "2" + Nichime;
+    const std::string line = "0105"
+                             "*AB C  1" +
+                             Kai + "2" + Nichime;
     EXPECT_EQ(MeetingText(line, 1), "*AB C  " + Digit('1') + Kai + Digit('2') + Nichime);
 }
 
@@ -124,38 +130,37 @@ TEST_P(PlaceRacesTest, PutsEachRaceInTheColumnOfItsMeeting) {
     }
 }
 
-const std::string Day = "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') +
-                        Meeting(Hanshin, '1', '1');
+const std::string Day =
+    "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + Meeting(Hanshin, '1', '1');
 
 INSTANTIATE_TEST_SUITE_P(
     Placement, PlaceRacesTest,
-    testing::Values(
-        PlaceCase{"EachInItsOwnColumn",
-                  "0105" + Race(Tokyo, "a") + Race(Kyoto, "b") + Race(Hanshin, "c"),
-                  Day,
-                  {"", Race(Tokyo, "a"), Race(Kyoto, "b"), Race(Hanshin, "c")}},
-        PlaceCase{"SlotOneMatchingMeetingTwo",
-                  "0105" + Race(Kyoto, "b"),
-                  Day,
-                  {"", "-", Race(Kyoto, "b"), "-"}},
-        PlaceCase{"SlotOneMatchingNothingGoesToThree",
-                  "0105" + Race(Hanshin, "c"),
-                  Day,
-                  {"", "-", "-", Race(Hanshin, "c")}},
-        PlaceCase{"LaterSlotReplacesColumnThree",
-                  "0105" + EmptyRace + Race(Hanshin, "x") + Race(Hanshin, "y"),
-                  Day,
-                  {"", "-", "-", Race(Hanshin, "y")}},
-        PlaceCase{"SlotThreeMismatchIsNotShown",
-                  "0105" + EmptyRace + EmptyRace + Race(Tokyo, "z"),
-                  Day,
-                  {"", "-", "-", "-"}},
-        // A line trimmed after its last race must not blank that race.
-        PlaceCase{"TrimmedLineKeepsItsRace",
-                  "0105" + EmptyRace + Race(Kyoto, "b"),
-                  Day,
-                  {"", "-", Race(Kyoto, "b"), "-"}},
-        PlaceCase{"NoRaces", "0105", Day, {"", "-", "-", "-"}}),
+    testing::Values(PlaceCase{"EachInItsOwnColumn",
+                              "0105" + Race(Tokyo, "a") + Race(Kyoto, "b") + Race(Hanshin, "c"),
+                              Day,
+                              {"", Race(Tokyo, "a"), Race(Kyoto, "b"), Race(Hanshin, "c")}},
+                    PlaceCase{"SlotOneMatchingMeetingTwo",
+                              "0105" + Race(Kyoto, "b"),
+                              Day,
+                              {"", "-", Race(Kyoto, "b"), "-"}},
+                    PlaceCase{"SlotOneMatchingNothingGoesToThree",
+                              "0105" + Race(Hanshin, "c"),
+                              Day,
+                              {"", "-", "-", Race(Hanshin, "c")}},
+                    PlaceCase{"LaterSlotReplacesColumnThree",
+                              "0105" + EmptyRace + Race(Hanshin, "x") + Race(Hanshin, "y"),
+                              Day,
+                              {"", "-", "-", Race(Hanshin, "y")}},
+                    PlaceCase{"SlotThreeMismatchIsNotShown",
+                              "0105" + EmptyRace + EmptyRace + Race(Tokyo, "z"),
+                              Day,
+                              {"", "-", "-", "-"}},
+                    // A line trimmed after its last race must not blank that race.
+                    PlaceCase{"TrimmedLineKeepsItsRace",
+                              "0105" + EmptyRace + Race(Kyoto, "b"),
+                              Day,
+                              {"", "-", Race(Kyoto, "b"), "-"}},
+                    PlaceCase{"NoRaces", "0105", Day, {"", "-", "-", "-"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PlaceRacesFailure, RaceWithoutACalendarLineNamesTheRow) {

@@ -1,5 +1,5 @@
-#include "data/Errors.h"
 #include "data/TodayAndNext.h"
+#include "data/Errors.h"
 #include "data/Today.h"
 
 #include <gtest/gtest.h>
@@ -48,18 +48,19 @@ const char* const Year = "0105\r\n0111\r\n0512\r\n0517\r\n1228\r\n";
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, SearchTest,
     testing::Values(
-        SearchCase{"MeetingDayWithALaterOne", Year, "20030512",
-                   {"today 0512", "scroll 2", "next 0517"}},
+        SearchCase{
+            "MeetingDayWithALaterOne", Year, "20030512", {"today 0512", "scroll 2", "next 0517"}},
         SearchCase{"FirstDay", Year, "20030105", {"today 0105", "scroll 0", "next 0111"}},
-        SearchCase{"LastMeetingDay", Year, "20031228", {"today 1228", "scroll 4",
-                                                         "none this year"}},
-        SearchCase{"BetweenMeetingDays", Year, "20030513",
-                   {"next 0517", "scroll 3", "none today"}},
+        SearchCase{
+            "LastMeetingDay", Year, "20031228", {"today 1228", "scroll 4", "none this year"}},
+        SearchCase{"BetweenMeetingDays", Year, "20030513", {"next 0517", "scroll 3", "none today"}},
         SearchCase{"BeforeTheYear", Year, "20021231", {"next 0105", "scroll 0", "none today"}},
         SearchCase{"AfterTheYear", Year, "20040105", {"none this year"}},
         SearchCase{"EmptyCalendar", "", "20030512", {}},
         // An empty line has the key 2003: never today, never later.
-        SearchCase{"EmptyLinePassedOver", "0105\r\n\r\n0111\r\n", "20030106",
+        SearchCase{"EmptyLinePassedOver",
+                   "0105\r\n\r\n0111\r\n",
+                   "20030106",
                    {"next 0111", "scroll 2", "none today"}}),
     [](const auto& info) { return std::string(info.param.name); });
 

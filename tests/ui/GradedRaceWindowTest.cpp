@@ -19,8 +19,8 @@ const std::string Blank16(16, ' ');
 
 // Three meeting days, each with Tokyo, Kyoto and Hanshin in that order.
 std::string Calendar() {
-    const std::string day = Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') +
-                            Meeting(Hanshin, '1', '1');
+    const std::string day =
+        Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + Meeting(Hanshin, '1', '1');
     return "0105" + day + "\r\n0111" + day + "\r\n0112" + day + "\r\n";
 }
 
@@ -139,8 +139,8 @@ TEST_F(GradedRaceWindow, MissingFileKeepsTheEmptyRows) {
     ctx_ = std::make_unique<TestContext>(dir_.path());
     TForm2 form(ctx_->context);
     ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf("jyuusyou.dat") +
-                                                  " は開けません."));
+    EXPECT_EQ(errors()[0],
+              QString::fromStdString("ファイル " + dir_.PathOf("jyuusyou.dat") + " は開けません."));
     EXPECT_EQ(form.findChild<StringGrid*>("StringGrid1")->rowCount(), 130);
 }
 

@@ -6,9 +6,11 @@
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -70,15 +72,15 @@ TEST_F(MainWindowTest, HasTheDesignLayout) {
     EXPECT_EQ(form->size(), QSize(762, 553));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     const std::pair<const char*, QRect> placements[] = {
-        {"GroupBox1", {0, 0, 465, 261}},    {"StringGrid1", {2, 14, 455, 245}},
-        {"GroupBox2", {0, 261, 762, 292}},  {"StringGrid2", {2, 14, 751, 276}},
-        {"GroupBox3", {472, 0, 290, 261}},  {"Bevel1", {200, 16, 81, 129}},
-        {"Image1", {224, 72, 33, 33}},      {"Label2", {206, 120, 70, 13}},
-        {"Button2", {200, 200, 81, 49}},    {"Button3", {200, 160, 81, 41}},
-        {"GroupBox4", {8, 16, 185, 113}},   {"GroupBox5", {8, 136, 185, 113}},
-        {"Edit1", {8, 16, 169, 20}},        {"Edit2", {8, 48, 169, 20}},
-        {"Edit3", {8, 80, 169, 20}},        {"Edit4", {8, 16, 169, 20}},
-        {"Edit5", {8, 48, 169, 20}},        {"Edit6", {8, 80, 169, 20}},
+        {"GroupBox1", {0, 0, 465, 261}},   {"StringGrid1", {2, 14, 455, 245}},
+        {"GroupBox2", {0, 261, 762, 292}}, {"StringGrid2", {2, 14, 751, 276}},
+        {"GroupBox3", {472, 0, 290, 261}}, {"Bevel1", {200, 16, 81, 129}},
+        {"Image1", {224, 72, 33, 33}},     {"Label2", {206, 120, 70, 13}},
+        {"Button2", {200, 200, 81, 49}},   {"Button3", {200, 160, 81, 41}},
+        {"GroupBox4", {8, 16, 185, 113}},  {"GroupBox5", {8, 136, 185, 113}},
+        {"Edit1", {8, 16, 169, 20}},       {"Edit2", {8, 48, 169, 20}},
+        {"Edit3", {8, 80, 169, 20}},       {"Edit4", {8, 16, 169, 20}},
+        {"Edit5", {8, 48, 169, 20}},       {"Edit6", {8, 80, 169, 20}},
     };
     for (const auto& [name, rect] : placements) {
         SCOPED_TRACE(name);
@@ -106,6 +108,23 @@ TEST_F(MainWindowTest, HasTheDesignLayout) {
         EXPECT_EQ(grid->property("defaultRowHeight").toInt(), 18);
         EXPECT_EQ(grid->fixedColor(), QColor(255, 255, 187));
     }
+}
+
+TEST_F(MainWindowTest, OpensCentredWithTheDesignFocusOrder) {
+    dir_.CopySampleYear();
+    auto form = Open();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((form->geometry().center() - screenCentre).manhattanLength(), 2);
+    QStringList order;
+    QWidget* w = form->findChild<QWidget*>("StringGrid2");
+    for (int i = 0; i < 10; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || w->objectName().isEmpty()) {
+            w = w->nextInFocusChain();
+        }
+        order << w->objectName();
+    }
+    EXPECT_EQ(order, QStringList({"StringGrid2", "StringGrid1", "Button2", "Edit1", "Edit2",
+                                  "Edit3", "Edit4", "Edit5", "Edit6", "Button3"}));
 }
 
 TEST_F(MainWindowTest, Label1ShowsTwoLines) {
@@ -206,7 +225,8 @@ TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersAboveIt) {
 
 INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
                          testing::Values(TextCase{"は開けません", "は開けません."},
-                                         TextCase{"範囲を超えています (3)", "範囲を超えています (3)"},
+                                         TextCase{"範囲を超えています (3)",
+                                                  "範囲を超えています (3)"},
                                          TextCase{"done.", "done."}, TextCase{"a-", "a-"},
                                          TextCase{"a/", "a/."}, TextCase{"", ""}));
 

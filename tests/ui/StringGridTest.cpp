@@ -1,5 +1,5 @@
-#include "data/Errors.h"
 #include "grid/StringGrid.h"
+#include "data/Errors.h"
 #include "grid/StringGridModel.h"
 
 #include <QAbstractItemModelTester>
@@ -136,6 +136,8 @@ TEST(StringGridTopRow, FixedRowStaysPaintedAtTheTopAfterScrolling) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
     grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
     EXPECT_GT(grid->topRow(), 150);
+    // The first visible row is whole, not cut under the fixed row.
+    EXPECT_EQ(grid->rowViewportPosition(grid->topRow() - 1), 0);
     const QImage image = grid->grab().toImage();
     QHeaderView* header = grid->horizontalHeader();
     const QPoint inEmptySection(header->sectionViewportPosition(2) + 20, header->height() - 5);

@@ -31,7 +31,8 @@ private:
 
 // A context on a data directory at a fixed date that records its error boxes.
 struct TestContext {
-    explicit TestContext(const std::filesystem::path& dir, turvane::CivilDate today = {2003, 5, 12});
+    explicit TestContext(const std::filesystem::path& dir,
+                         turvane::CivilDate today = {2003, 5, 12});
 
     turvane::CivilDate today;
     std::shared_ptr<QStringList> errors = std::make_shared<QStringList>();

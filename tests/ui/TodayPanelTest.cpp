@@ -15,11 +15,10 @@ namespace {
 // Five meeting days; 0503 has a blank third meeting, 1228 only one meeting.
 std::string Calendar() {
     const std::string blank(16, ' ');
-    return "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + blank + "\r\n" +
-           "0503" + Meeting(Tokyo, '2', '1') + Meeting(Kyoto, '3', '1') + blank + "\r\n" +
-           "0510" + Meeting(Tokyo, '2', '2') + Meeting(Kyoto, '3', '2') +
-           Meeting(Hanshin, '1', '1') + "\r\n" +
-           "0517" + Meeting(Tokyo, '2', '3') + Meeting(Kyoto, '3', '3') +
+    return "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + blank + "\r\n" + "0503" +
+           Meeting(Tokyo, '2', '1') + Meeting(Kyoto, '3', '1') + blank + "\r\n" + "0510" +
+           Meeting(Tokyo, '2', '2') + Meeting(Kyoto, '3', '2') + Meeting(Hanshin, '1', '1') +
+           "\r\n" + "0517" + Meeting(Tokyo, '2', '3') + Meeting(Kyoto, '3', '3') +
            Meeting(Hanshin, '1', '2') + "\r\n" + //
            "1228" + Meeting(Tokyo, '5', '8') + "\r\n";
 }
@@ -33,7 +32,10 @@ std::string CourseCalendar(int lines) {
 }
 
 QString Shown(const std::string& course, char kai, char day) {
-    return QStringLiteral("◆") + (course == Tokyo ? "東京" : course == Kyoto ? "京都" : "阪神") +
+    return QStringLiteral("◆") +
+           (course == Tokyo   ? "東京"
+            : course == Kyoto ? "京都"
+                              : "阪神") +
            " " + QChar(0xff10 + (kai - '0')) + "回 " + QChar(0xff10 + (day - '0')) + "日目";
 }
 
@@ -61,8 +63,9 @@ TEST_P(TodayPanel, ShowsTodayAndTheNextMeetingDay) {
         EXPECT_EQ(form.findChild<QLineEdit*>(name)->text(), GetParam().edits[i])
             << name.toStdString();
     }
-    const QString todayText = QString::asprintf("本日の開催 [%04d/%02d/%02d]", GetParam().today.year,
-                                                GetParam().today.month, GetParam().today.day);
+    const QString todayText =
+        QString::asprintf("本日の開催 [%04d/%02d/%02d]", GetParam().today.year,
+                          GetParam().today.month, GetParam().today.day);
     EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox4")->title(), todayText);
     EXPECT_EQ(form.findChild<QGroupBox*>("GroupBox5")->title(), GetParam().nextCaption);
     auto* meetings = form.findChild<StringGrid*>("StringGrid1");
@@ -97,14 +100,14 @@ INSTANTIATE_TEST_SUITE_P(
                   4},
         PanelCase{"BetweenMeetingDays",
                   {2003, 5, 12},
-                  {"本日の開催はありません", "", "", Shown(Tokyo, '2', '3'),
-                   Shown(Kyoto, '3', '3'), Shown(Hanshin, '1', '2')},
+                  {"本日の開催はありません", "", "", Shown(Tokyo, '2', '3'), Shown(Kyoto, '3', '3'),
+                   Shown(Hanshin, '1', '2')},
                   "次の開催 [2003/05/17]",
                   3},
         PanelCase{"BeforeTheYear",
                   {2002, 12, 31},
-                  {"本日の開催はありません", "", "", Shown(Tokyo, '1', '1'),
-                   Shown(Kyoto, '1', '1'), BlankMeeting},
+                  {"本日の開催はありません", "", "", Shown(Tokyo, '1', '1'), Shown(Kyoto, '1', '1'),
+                   BlankMeeting},
                   "次の開催 [2003/01/05]",
                   0},
         PanelCase{"AfterTheLastDay",
@@ -112,11 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {"", "", "", "本年の開催はありません", "", ""},
                   Design,
                   0},
-        PanelCase{"NextYear",
-                  {2004, 5, 10},
-                  {"", "", "", "本年の開催はありません", "", ""},
-                  Design,
-                  0}),
+        PanelCase{
+            "NextYear", {2004, 5, 10}, {"", "", "", "本年の開催はありません", "", ""}, Design, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class TodayPanelFailure : public testing::Test {
@@ -155,8 +155,8 @@ TEST_F(TodayPanelFailure, CourseGridTooShortForTheScrollTarget) {
 TEST_F(TodayPanelFailure, NearTheEndTheFirstVisibleRowIsPulledBack) {
     std::string calendar;
     for (int day = 1; day <= 28; ++day) {
-        calendar += QString::asprintf("01%02d", day).toStdString() + Meeting(Tokyo, '1', '1') +
-                    "\r\n";
+        calendar +=
+            QString::asprintf("01%02d", day).toStdString() + Meeting(Tokyo, '1', '1') + "\r\n";
     }
     dir_.Write("Cal1.dat", calendar);
     dir_.Write("Cal2.dat", CourseCalendar(28));
@@ -170,8 +170,10 @@ TEST_F(TodayPanelFailure, NearTheEndTheFirstVisibleRowIsPulledBack) {
     EXPECT_EQ(courses->row(), 27);
     EXPECT_LT(meetings->topRow(), 26);
     EXPECT_LT(courses->topRow(), 27);
-    // The last page is full: the last row is the last one visible.
-    EXPECT_EQ(meetings->rowAt(meetings->viewport()->height() - 1), 27);
+    // The last page is full: the last row is whole and less than a row is spare.
+    const int spare = meetings->viewport()->height() - (meetings->rowViewportPosition(27) + 19);
+    EXPECT_GE(spare, 0);
+    EXPECT_LT(spare, 19);
 }
 
 } // namespace
