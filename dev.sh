@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds Turvane on Debian 12 and runs it or its tests.
 #   ./dev.sh run    install what is missing, build, start on the sample year
-#   ./dev.sh test   install what is missing, build, run every test
+#   ./dev.sh test   install what is missing, build, run every test, then
+#                   build again with sanitizers and run every test again
+#   ./dev.sh fuzz   build the fuzz targets with clang and run each a while
 # Run as root or as a user allowed to use sudo (only to install packages).
 set -euo pipefail
 
@@ -28,25 +30,54 @@ install_missing() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build DIR [cmake options...]
 build() {
-  cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$BUILD_DIR" --parallel "$(nproc)"
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
 }
+
+run_tests() {
+  # The window tests need no display: Qt draws them offscreen.
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$(nproc)"
+}
+
+# Sanitizer reports fail the run; the suppressions name leaks inside the
+# system's font and graphics libraries, which are not ours to fix.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$PWD/tools/lsan.supp:print_suppressions=0}
 
 case "${1:-}" in
   run)
     install_missing
-    build
+    build "$BUILD_DIR"
     exec "$BUILD_DIR/src/turvane"
     ;;
   test)
     install_missing
-    build
-    # The window tests need no display: Qt draws them offscreen.
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$(nproc)"
+    build "$BUILD_DIR"
+    run_tests "$BUILD_DIR"
+    # Every test again under AddressSanitizer and UndefinedBehaviorSanitizer.
+    build "$BUILD_DIR-asan" -DTURVANE_SANITIZE=ON
+    run_tests "$BUILD_DIR-asan"
+    ;;
+  fuzz)
+    # ./dev.sh fuzz [seconds per target, default 600]
+    PACKAGES+=(clang-14 libclang-rt-14-dev)
+    install_missing
+    CC=clang-14 CXX=clang++-14 build "$BUILD_DIR-fuzz" -DTURVANE_FUZZ=ON
+    for target in data windows; do
+      mkdir -p "$BUILD_DIR-fuzz/found/$target"
+      QT_QPA_PLATFORM=offscreen "$BUILD_DIR-fuzz/fuzz/fuzz_$target" \
+        -max_total_time="${2:-600}" -max_len=65536 -timeout=10 -rss_limit_mb=4096 \
+        -artifact_prefix="$BUILD_DIR-fuzz/found/$target/" \
+        "$BUILD_DIR-fuzz/found/$target" "fuzz/corpus/$target"
+    done
     ;;
   *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|fuzz" >&2
     exit 2
     ;;
 esac

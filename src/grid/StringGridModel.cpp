@@ -99,6 +99,10 @@ void StringGridModel::setCell(int col, int row, const QString& text) {
     }
     const auto r = static_cast<std::size_t>(row);
     const auto c = static_cast<std::size_t>(col);
+    const bool stored = r < cells_.size() && c < cells_[r].size();
+    if (!stored && text.isEmpty()) {
+        return; // never set reads as empty already; large sparse grids stay small
+    }
     if (r >= cells_.size()) {
         cells_.resize(r + 1);
     }

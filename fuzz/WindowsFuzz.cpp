@@ -1,0 +1,71 @@
+// Writes one input, split into the three data files, to a temporary data
+// directory, then builds the main window and the graded-race list on it
+// offscreen. Whatever the files hold, both windows must come up.
+
+#include "AppContext.h"
+#include "Fonts.h"
+#include "GUnit.h"
+#include "mainUnit.h"
+
+#include <QApplication>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The files of one input are separated by this line.
+constexpr std::string_view Separator = "\n==next file==\n";
+
+QApplication& Application() {
+    static int argc = 1;
+    static char name[] = "turvane-fuzz";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        auto* a = new QApplication(argc, argv);
+        InstallFontSubstitutions();
+        return a;
+    }();
+    return *app;
+}
+
+const fs::path& DataDirectory() {
+    static const fs::path dir = [] {
+        std::string pattern = (fs::temp_directory_path() / "turvane-fuzz-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            std::abort();
+        }
+        return fs::path(pattern);
+    }();
+    return dir;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Application();
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    // The first byte picks the day of 2003 (or a day after it) to open on.
+    const int dayOfYear = input.empty() ? 0 : static_cast<unsigned char>(input[0]) * 3 / 2;
+    const turvane::CivilDate today{2003 + dayOfYear / 365, 1 + (dayOfYear % 365) / 31,
+                                   1 + (dayOfYear % 365) % 28};
+    for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
+        const auto cut = input.find(Separator);
+        std::ofstream(DataDirectory() / name, std::ios::binary | std::ios::trunc)
+            << input.substr(0, cut);
+        input = cut == std::string_view::npos ? std::string_view()
+                                              : input.substr(cut + Separator.size());
+    }
+    const AppContext context{turvane::DataDir(DataDirectory()), [today] { return today; },
+                             [](const QString&, const QString&) {}};
+    TForm1 main(context);
+    TForm2 list(context, &main);
+    return 0;
+}
