@@ -4,6 +4,7 @@
 #   ./dev.sh test   install what is missing, build, run every test, then
 #                   build again with sanitizers and run every test again
 #   ./dev.sh fuzz   build the fuzz targets with clang and run each a while
+#   ./dev.sh bench  build the benchmarks and print their figures
 # Run as root or as a user allowed to use sudo (only to install packages).
 set -euo pipefail
 
@@ -76,8 +77,15 @@ case "${1:-}" in
         "$BUILD_DIR-fuzz/found/$target" "fuzz/corpus/$target"
     done
     ;;
+  bench)
+    # ./dev.sh bench [runs per start-up figure, default 21]
+    PACKAGES+=(libbenchmark-dev xvfb xauth python3)
+    install_missing
+    build "$BUILD_DIR-bench" -DCMAKE_BUILD_TYPE=Release -DTURVANE_BENCH=ON -DBUILD_TESTING=OFF
+    python3 bench/run.py "$BUILD_DIR-bench" --runs "${2:-21}"
+    ;;
   *)
-    echo "usage: $0 run|test|fuzz" >&2
+    echo "usage: $0 run|test|fuzz|bench" >&2
     exit 2
     ;;
 esac

@@ -3,7 +3,7 @@
 // offscreen. Whatever the files hold, both windows must come up.
 
 #include "AppContext.h"
-#include "Fonts.h"
+#include "Application.h"
 #include "GUnit.h"
 #include "mainUnit.h"
 
@@ -30,7 +30,7 @@ QApplication& Application() {
     static QApplication* app = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         auto* a = new QApplication(argc, argv);
-        InstallFontSubstitutions();
+        PrepareApplication();
         return a;
     }();
     return *app;

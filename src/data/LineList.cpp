@@ -9,26 +9,23 @@ namespace turvane {
 LineList LineList::Split(std::string bytes) {
     LineList list;
     list.text_ = std::move(bytes);
-    const char* const begin = list.text_.data();
-    const char* end = begin + list.text_.size();
-    if (const void* nul = std::memchr(begin, '\0', list.text_.size())) {
-        end = static_cast<const char*>(nul);
-    }
-    const char* lineStart = begin;
-    for (const char* p = begin; p < end; ++p) {
-        if (*p != '\r' && *p != '\n') {
-            continue;
+    // std::string keeps a NUL after its bytes, so strcspn stops at the first
+    // NUL in the text or at its end, whichever comes first: exactly where the
+    // text ends.
+    const char* const begin = list.text_.c_str();
+    const char* p = begin;
+    for (;;) {
+        const char* const lineEnd = p + std::strcspn(p, "\r\n");
+        if (*lineEnd == '\0') {
+            if (lineEnd != p) {
+                list.spans_.push_back(
+                    {static_cast<std::size_t>(p - begin), static_cast<std::size_t>(lineEnd - p)});
+            }
+            break;
         }
         list.spans_.push_back(
-            {static_cast<std::size_t>(lineStart - begin), static_cast<std::size_t>(p - lineStart)});
-        if (*p == '\r' && p + 1 < end && p[1] == '\n') {
-            ++p;
-        }
-        lineStart = p + 1;
-    }
-    if (lineStart < end) {
-        list.spans_.push_back({static_cast<std::size_t>(lineStart - begin),
-                               static_cast<std::size_t>(end - lineStart)});
+            {static_cast<std::size_t>(p - begin), static_cast<std::size_t>(lineEnd - p)});
+        p = lineEnd + (lineEnd[0] == '\r' && lineEnd[1] == '\n' ? 2 : 1);
     }
     return list;
 }

@@ -1,4 +1,4 @@
-#include "Fonts.h"
+#include "Application.h"
 
 #include <QApplication>
 
@@ -10,8 +10,7 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    InstallFontSubstitutions();
+    PrepareApplication();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

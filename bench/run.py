@@ -1,0 +1,137 @@
+#!/usr/bin/env python3
+"""Runs the benchmarks of a build made with TURVANE_BENCH and prints the
+figures against their floors.
+
+    bench/run.py BUILD-DIR [--runs N]
+
+Start-ups are timed as whole processes, the program and its floor
+alternating, under Qt's offscreen platform and under Xvfb; the peak memory
+of each process comes from wait4().
+"""
+
+import argparse
+import json
+import os
+import pathlib
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+
+SAMPLE = pathlib.Path(__file__).resolve().parent.parent / "sample"
+FILES = ("Cal1.dat", "Cal2.dat", "jyuusyou.dat")
+
+
+def run_once(command, env):
+    """Wall seconds and peak resident MiB of one process."""
+    start = time.perf_counter()
+    process = subprocess.Popen(command, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    _, status, usage = os.wait4(process.pid, 0)
+    seconds = time.perf_counter() - start
+    output = process.stdout.read().decode(errors="replace")
+    process.stdout.close()
+    if status != 0:
+        sys.exit(f"{command[0]} failed ({status}):\n{output}")
+    return seconds, usage.ru_maxrss / 1024.0, output
+
+
+def median_runs(commands, env, runs):
+    """Alternates the commands; returns {command index: (median s, median MiB)}."""
+    times = {i: [] for i in range(len(commands))}
+    memory = {i: [] for i in range(len(commands))}
+    for i in range(len(commands)):  # one warm-up each: page cache, font cache
+        run_once(commands[i], env)
+    for _ in range(runs):
+        for i, command in enumerate(commands):
+            seconds, mib, _ = run_once(command, env)
+            times[i].append(seconds)
+            memory[i].append(mib)
+    return {i: (statistics.median(times[i]), statistics.median(memory[i])) for i in times}
+
+
+def data_layer(build):
+    out = subprocess.run(
+        [build / "bench" / "data_layer_bench", "--benchmark_format=json",
+         "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true"],
+        check=True, capture_output=True, text=True).stdout
+    results = {b["name"]: b for b in json.loads(out)["benchmarks"] if b.get("aggregate_name") == "median"}
+    print("== Data layer (medians of 5)")
+    for name, b in results.items():
+        if "bytes_per_second" in b:
+            print(f"  {name:40s} {b['real_time']:9.1f} ms  {b['bytes_per_second'] / 1e9:6.2f} GB/s")
+        elif "items_per_second" in b:
+            print(f"  {name:40s} {1e9 / b['items_per_second']:9.1f} ns per line")
+    load = results["LoadLines/100MB_median"]["bytes_per_second"]
+    floor = results["MemchrFloor/100MB_median"]["bytes_per_second"]
+    print(f"  LoadLines / memchr floor throughput: {load / floor:.2f} (target >= 0.5)")
+
+
+def startup(build, env, label, runs):
+    bench = build / "bench" / "turvane_startup_bench"
+    floor = build / "bench" / "turvane_startup_floor"
+    result = median_runs([[str(bench)], [str(floor)]], env, runs)
+    (t_prog, m_prog), (t_floor, m_floor) = result[0], result[1]
+    print(f"== Start-up, sample year, {label} (medians of {runs}, alternating)")
+    print(f"  program {t_prog * 1000:7.1f} ms {m_prog:7.1f} MiB")
+    print(f"  floor   {t_floor * 1000:7.1f} ms {m_floor:7.1f} MiB")
+    print(f"  program / floor: time {t_prog / t_floor:.3f}, memory {m_prog / m_floor:.3f} (target <= 1.10)")
+
+
+def scaled_data(days, directory):
+    """The sample year's lines repeated until there are `days` meeting days."""
+    directory.mkdir(parents=True, exist_ok=True)
+    for name in FILES:
+        lines = (SAMPLE / name).read_bytes().split(b"\r\n")[:-1]
+        with open(directory / name, "wb") as out:
+            for i in range(days):
+                out.write(lines[i % len(lines)] + b"\r\n")
+
+
+def scale(build, env, runs):
+    bench = build / "bench" / "turvane_startup_bench"
+    print(f"== Scale (offscreen, medians of {runs})")
+    with tempfile.TemporaryDirectory() as tmp:
+        for days in (1_000, 10_000, 100_000, 1_000_000):
+            directory = pathlib.Path(tmp) / str(days)
+            scaled_data(days, directory)
+            result = median_runs([[str(bench), str(directory)]], env, runs)
+            seconds, mib = result[0]
+            _, _, output = run_once([str(bench), str(directory), "--scroll-end"], env)
+            scroll = output.strip().splitlines()[-1]
+            print(f"  {days:>9,} days {seconds * 1000:9.1f} ms {mib:8.1f} MiB   "
+                  f"{seconds * 1e6 / days:7.2f} us/day   {scroll}")
+            shutil.rmtree(directory)
+
+
+def graded(build, env):
+    bench = build / "bench" / "turvane_startup_bench"
+    _, _, output = run_once([str(bench), "--graded", "21"], env)
+    print("== Graded-race list, offscreen")
+    print("  " + output.strip().splitlines()[-1])
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build", type=pathlib.Path)
+    parser.add_argument("--runs", type=int, default=21)
+    args = parser.parse_args()
+    build = args.build.resolve()
+
+    data_layer(build)
+    offscreen = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    startup(build, offscreen, "offscreen", args.runs)
+    xvfb = subprocess.Popen(["Xvfb", ":97", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(1)
+        startup(build, dict(os.environ, QT_QPA_PLATFORM="xcb", DISPLAY=":97"), "Xvfb", args.runs)
+    finally:
+        xvfb.terminate()
+    scale(build, offscreen, max(3, args.runs // 4))
+    graded(build, offscreen)
+
+
+if __name__ == "__main__":
+    main()

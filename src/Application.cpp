@@ -1,0 +1,10 @@
+#include "Application.h"
+
+#include "Fonts.h"
+
+#include <QApplication>
+
+void PrepareApplication() {
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    InstallFontSubstitutions();
+}

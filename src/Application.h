@@ -1,0 +1,6 @@
+#pragma once
+
+// Everything the program sets on the application object before it creates
+// a window: the style its layouts are drawn in and the font substitutions.
+// Benchmarks and tests call it too, so they see what users see.
+void PrepareApplication();
