@@ -30,7 +30,12 @@ constexpr char CourseFile[] = "Cal2.dat";
 constexpr QSize ClientSize(762, 553);
 
 QIcon ApplicationIcon() {
-    return QIcon(QStringLiteral(":/turvane.png"));
+    // Both pictures, whatever the scale at start: QIcon looks for the @2x file
+    // on its own only when the program starts on a scaled screen.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/turvane.png"));
+    icon.addFile(QStringLiteral(":/turvane@2x.png"));
+    return icon;
 }
 
 } // namespace
