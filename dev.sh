@@ -16,6 +16,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools
   libgtest-dev
   fonts-ipafont-gothic
+  appstream desktop-file-utils
 )
 
 install_missing() {

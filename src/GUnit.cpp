@@ -51,6 +51,8 @@ void TForm2::BuildLayout() {
 
     GroupBox2 = PlaceGroupBox(this, "GroupBox2", {0, ButtonBoxTop, 742, ButtonBoxHeight}, {});
     Button1 = PlaceButton(GroupBox2, "Button1", {8, 14, 729, 33}, QStringLiteral("戻     る"));
+    // The untitled box only frames the button.
+    GroupBox2->setAccessibleName(Button1->accessibleName());
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });
 }

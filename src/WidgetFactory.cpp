@@ -10,7 +10,33 @@ namespace {
 constexpr int DesignRowHeight = 18;
 constexpr int DesignRowCount = 130;
 const QColor FixedCellColor(255, 255, 187);
+
+bool IsLatin(QChar c) {
+    return c.unicode() < 0x80;
+}
 } // namespace
+
+QString SpokenCaption(const QString& caption) {
+    const QString text = caption.trimmed();
+    QString spoken;
+    spoken.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isSpace()) {
+            spoken += text[i];
+            continue;
+        }
+        qsizetype end = i;
+        while (end < text.size() && text[end].isSpace()) {
+            ++end;
+        }
+        // trimmed() leaves no blanks at either end, so both neighbours exist.
+        if (IsLatin(text[i - 1]) || IsLatin(text[end])) {
+            spoken += text.mid(i, end - i);
+        }
+        i = end - 1;
+    }
+    return spoken;
+}
 
 void SetTextColor(QWidget* widget, const QColor& color) {
     QPalette palette = widget->palette();
@@ -31,7 +57,10 @@ QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rec
                              const QString& text) {
     auto* edit = Place<QLineEdit>(parent, name, rect);
     edit->setReadOnly(true);
+    QObject::connect(edit, &QLineEdit::textChanged, edit,
+                     [edit](const QString& shown) { edit->setAccessibleName(shown); });
     edit->setText(text);
+    edit->setAccessibleName(text);
     return edit;
 }
 
@@ -40,12 +69,16 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
     auto* button = Place<QPushButton>(parent, name, rect);
     button->setText(caption);
     button->setAutoDefault(false);
+    button->setAccessibleName(SpokenCaption(caption));
     return button;
 }
 
 StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
                       const GridDesign& design) {
     auto* grid = Place<StringGrid>(parent, name, rect);
+    if (const auto* box = qobject_cast<const QGroupBox*>(parent)) {
+        grid->setAccessibleName(box->title());
+    }
     grid->setFont(design.font);
     SetTextColor(grid, Qt::black);
     grid->setFixedColor(FixedCellColor);

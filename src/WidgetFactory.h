@@ -23,18 +23,26 @@ template <typename W> W* Place(QWidget* parent, const char* name, const QRect& r
     return widget;
 }
 
+// A caption as a screen reader should say it. Japanese captions are spread
+// out with blanks to fill their buttons ("閉 じ る"); read as they stand they
+// would be spelt out character by character. Blanks next to Latin text stay.
+QString SpokenCaption(const QString& caption);
+
 // Gives a control the font colour of its design: caption and text together.
 void SetTextColor(QWidget* widget, const QColor& color);
 
 QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
                          const QString& caption);
+// The edit's accessible name is the text it shows, kept up to date: it has no
+// label of its own, and its group box already says what it is about.
 QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
                              const QString& text = {});
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
                          const QString& caption);
 
 // The string grids of both windows: rows 18 pixels high, the pale yellow
-// fixed cells, the given columns, 130 empty rows until filled.
+// fixed cells, the given columns, 130 empty rows until filled. A grid in a
+// group box takes the box's caption as its accessible name.
 struct GridDesign {
     int colCount;
     int fixedRows;

@@ -8,6 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication();
+    // Lets Wayland desktops match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
     TForm1 form(AppContext{turvane::DataDir::OfExecutable(), turvane::SystemToday, ShowErrorBox});
     form.show();

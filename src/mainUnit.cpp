@@ -30,7 +30,12 @@ constexpr char CourseFile[] = "Cal2.dat";
 constexpr QSize ClientSize(762, 553);
 
 QIcon ApplicationIcon() {
-    return QIcon(QStringLiteral(":/turvane.png"));
+    // Both pictures, whatever the scale at start: QIcon looks for the @2x file
+    // on its own only when the program starts on a scaled screen.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/turvane.png"));
+    icon.addFile(QStringLiteral(":/turvane@2x.png"));
+    return icon;
 }
 
 } // namespace
@@ -68,6 +73,8 @@ void TForm1::BuildLayout() {
                             {4, 0, 64, {80, 116, 116, 116}, DesignFont(FixedGothic, 12)});
 
     GroupBox3 = PlaceGroupBox(this, "GroupBox3", {472, 0, 290, 261}, {});
+    // Untitled on screen, where its contents speak for themselves.
+    GroupBox3->setAccessibleName(QStringLiteral("本日の開催と次の開催"));
     Bevel1 = Place<QFrame>(GroupBox3, "Bevel1", {200, 16, 81, 129});
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Label1 = Place<QLabel>(GroupBox3, "Label1", {208, 24, 69, 16});
@@ -77,6 +84,7 @@ void TForm1::BuildLayout() {
     Image1 = Place<QLabel>(GroupBox3, "Image1", {224, 72, 33, 33});
     Image1->setPixmap(ApplicationIcon().pixmap(32, 32));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName(QStringLiteral("Turvane"));
     Label2 = Place<QLabel>(GroupBox3, "Label2", {206, 120, 70, 13});
     Label2->setText(QStringLiteral("oakhollow"));
     Label2->setFont(DesignFont(ProportionalGothic, 13));

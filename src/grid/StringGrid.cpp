@@ -1,5 +1,6 @@
 #include "StringGrid.h"
 
+#include "CellText.h"
 #include "GridCellDelegate.h"
 #include "GridHeaderView.h"
 #include "GridPainting.h"
@@ -7,7 +8,10 @@
 #include "data/Errors.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScopedValueRollback>
 #include <QScrollBar>
@@ -238,6 +242,22 @@ void StringGrid::alignFirstVisibleCells() {
         horizontalHeader()->setOffset(left);
         viewport()->update();
     }
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* event) {
+    if (!event->matches(QKeySequence::Copy)) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    // Item views would copy the current cell alone.
+    QModelIndexList cells = selectedIndexes();
+    if (cells.isEmpty() && currentIndex().isValid()) {
+        cells.append(currentIndex());
+    }
+    if (!cells.isEmpty()) {
+        QGuiApplication::clipboard()->setText(TabSeparatedText(cells));
+    }
+    event->accept();
 }
 
 bool StringGrid::event(QEvent* event) {

@@ -68,6 +68,9 @@ public:
     void setCell(int col, int row, const QString& text);
 
 protected:
+    // Ctrl+C copies the selected body cells as tab-separated text; the fixed
+    // cells are headings and stay out of it.
+    void keyPressEvent(QKeyEvent* event) override;
     void updateGeometries() override;
     void scrollContentsBy(int dx, int dy) override;
     bool event(QEvent* event) override;

@@ -195,4 +195,48 @@ TEST(GradedRaceButton, OpensTheModalListAndBackReturns) {
     EXPECT_FALSE(main.isVisible());
 }
 
+// Escape closes the list like "戻     る", wherever the focus is in it, and
+// leaves the main window open.
+struct EscapeCase {
+    const char* name;
+    const char* focus; // object name of the control the key goes to
+};
+
+class GradedRaceEscape : public testing::TestWithParam<EscapeCase> {};
+
+TEST_P(GradedRaceEscape, ClosesTheListOnly) {
+    TempDataDir dir;
+    dir.CopySampleYear();
+    TestContext ctx(dir.path(), {2003, 5, 17});
+    TForm1 main(ctx.context);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+
+    bool pressed = false;
+    QTimer::singleShot(0, &main, [&] {
+        auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+        ASSERT_NE(list, nullptr);
+        auto* target = list->findChild<QWidget*>(QString::fromLatin1(GetParam().focus));
+        ASSERT_NE(target, nullptr);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Escape);
+        pressed = true;
+        if (QApplication::activeModalWidget() == list) {
+            list->reject(); // not closed by the key: end the test's modal loop anyway
+            pressed = false;
+        }
+    });
+    QTest::mouseClick(main.findChild<QPushButton*>("Button3"), Qt::LeftButton);
+
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(main.findChildren<TForm2*>().isEmpty());
+    EXPECT_TRUE(main.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Focus, GradedRaceEscape,
+                         testing::Values(EscapeCase{"OnTheList", "StringGrid1"},
+                                         EscapeCase{"OnTheBackButton", "Button1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 } // namespace

@@ -7,6 +7,8 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -248,6 +250,24 @@ TEST(DesignFonts, ResolveToTheIpaGothicFaces) {
     EXPECT_EQ(QFontInfo(QFont("MS PGothic")).family(), "IPAPGothic");
     EXPECT_EQ(QFontInfo(QFont("ＭＳ ゴシック")).family(), "IPAGothic");
     EXPECT_EQ(QFontInfo(QFont("MS Gothic")).family(), "IPAGothic");
+}
+
+TEST_F(MainWindowTest, IconIsTheSamePictureDoubledOnScreensAt200Percent) {
+    const QIcon icon = Open()->windowIcon();
+    const QImage normal = icon.pixmap(QSize(32, 32), 1.0).toImage();
+    const QPixmap high = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(high.deviceIndependentSize(), QSizeF(32, 32));
+    const QImage doubled = high.toImage();
+    ASSERT_EQ(normal.size(), QSize(32, 32));
+    ASSERT_EQ(doubled.size(), QSize(64, 64));
+    // Every pixel becomes a 2 x 2 block of the same colour, no blur.
+    int differing = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            differing += doubled.pixel(x, y) != normal.pixel(x / 2, y / 2);
+        }
+    }
+    EXPECT_EQ(differing, 0);
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+# Installs the build into a temporary prefix, checks the installed tree,
+# starts the program through the link in bin/ from an unrelated directory,
+# and removes the tree again by its install manifest, as the README says.
+#
+#   cmake -DBUILD_DIR=... -DPREFIX=... -DPROBE_PLUGIN_DIR=... -P CheckInstall.cmake
+
+foreach(var BUILD_DIR PREFIX PROBE_PLUGIN_DIR)
+  if(NOT ${var})
+    message(FATAL_ERROR "${var} is not set")
+  endif()
+endforeach()
+
+# Every install writes the build's install_manifest.txt; keep the user's own.
+set(manifest ${BUILD_DIR}/install_manifest.txt)
+set(saved_manifest ${PREFIX}.manifest)
+file(REMOVE_RECURSE ${PREFIX} ${saved_manifest})
+if(EXISTS ${manifest})
+  file(RENAME ${manifest} ${saved_manifest})
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+file(READ ${manifest} installed)
+file(REMOVE ${manifest})
+if(EXISTS ${saved_manifest})
+  file(RENAME ${saved_manifest} ${manifest})
+endif()
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed")
+endif()
+
+# The layout.
+foreach(file lib/turvane/turvane lib/turvane/Cal1.dat lib/turvane/Cal2.dat
+             lib/turvane/jyuusyou.dat
+             share/applications/org.oakhollow.turvane.desktop
+             share/metainfo/org.oakhollow.turvane.metainfo.xml
+             share/icons/hicolor/32x32/apps/turvane.png
+             share/icons/hicolor/scalable/apps/turvane.svg)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+if(NOT IS_SYMLINK ${PREFIX}/bin/turvane)
+  message(FATAL_ERROR "bin/turvane is not a link")
+endif()
+# Relative, so the tree still works when moved or unpacked elsewhere.
+file(READ_SYMLINK ${PREFIX}/bin/turvane link)
+if(NOT link STREQUAL "../lib/turvane/turvane")
+  message(FATAL_ERROR "bin/turvane points to ${link}")
+endif()
+
+# The program, started through the link from elsewhere, reads its sample year
+# from its own directory. The probe plugin reports what the windows show.
+file(MAKE_DIRECTORY ${PREFIX}/elsewhere)
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen TZ=Asia/Tokyo
+          QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR} QT_QPA_GENERIC_PLUGINS=turvaneprobe
+          ${PREFIX}/bin/turvane
+  WORKING_DIRECTORY ${PREFIX}/elsewhere
+  TIMEOUT 60
+  RESULT_VARIABLE rc
+  OUTPUT_VARIABLE out
+  ERROR_VARIABLE err)
+message(STATUS "The installed program reported:\n${out}")
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "the installed program ended with ${rc}:\n${err}")
+endif()
+string(FIND "${out}" "error box" at)
+if(NOT at EQUAL -1)
+  message(FATAL_ERROR "the installed program showed an error box")
+endif()
+file(REAL_PATH ${PREFIX}/lib/turvane/turvane real_executable)
+foreach(line
+    "executable: ${real_executable}"
+    "window: Turvane version 0.90"
+    "Form1.StringGrid1 name=\"開催日程\" rows=110 columns=3 first=\"■中山 １回 １日目\" rowHeader=\"　１月　５日\""
+    "Form1.StringGrid2 name=\"競馬場別開催日程\" rows=110 columns=10 first=\"１回 １日目\" rowHeader=\"　１月　５日\" columnHeader=\"★京都\""
+    "Form2.StringGrid1 name=\"重賞日程一覧\" rows=110 columns=3"
+    "graded races closed")
+  string(FIND "${out}" "${line}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "missing from the report: ${line}")
+  endif()
+endforeach()
+
+# Removing the manifest's files leaves nothing but directories behind.
+string(REPLACE "\n" ";" installed "${installed}")
+file(REMOVE ${installed})
+file(GLOB_RECURSE left LIST_DIRECTORIES false ${PREFIX}/*)
+list(FILTER left EXCLUDE REGEX "/elsewhere/")
+if(left)
+  message(FATAL_ERROR "left after removing the manifest's files: ${left}")
+endif()
+file(REMOVE_RECURSE ${PREFIX})

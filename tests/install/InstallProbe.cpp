@@ -1,0 +1,134 @@
+// Loaded into the installed program by Qt itself (QT_QPA_GENERIC_PLUGINS), so
+// the program is checked as installed, with no hook of its own. It reads the
+// windows through Qt's accessibility interfaces, as a screen reader would,
+// prints what it finds, opens the graded-race list and closes it with Escape,
+// then ends the program.
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
+#include <QGenericPlugin>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
+
+#include <cstdio>
+
+namespace {
+
+void Print(const QString& line) {
+    std::fputs(qPrintable(line + QLatin1Char('\n')), stdout);
+    std::fflush(stdout);
+}
+
+QString Quoted(const QString& text) {
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QWidget* Shown(const QString& objectName) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == objectName && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
+
+// One line per grid: its accessible name, size, first cell and that cell's
+// headers.
+void PrintGrids(QWidget* window) {
+    for (QWidget* grid : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
+        if (table == nullptr || table->tableInterface() == nullptr) {
+            continue;
+        }
+        QAccessibleTableInterface* cells = table->tableInterface();
+        QString line =
+            window->objectName() + QLatin1Char('.') + grid->objectName() +
+            QStringLiteral(" name=") + Quoted(table->text(QAccessible::Name)) +
+            QStringLiteral(" rows=%1 columns=%2").arg(cells->rowCount()).arg(cells->columnCount());
+        if (QAccessibleInterface* first = cells->cellAt(0, 0)) {
+            line += QStringLiteral(" first=") + Quoted(first->text(QAccessible::Name));
+            const auto rowHeaders = first->tableCellInterface()->rowHeaderCells();
+            if (!rowHeaders.isEmpty()) {
+                line +=
+                    QStringLiteral(" rowHeader=") + Quoted(rowHeaders[0]->text(QAccessible::Name));
+            }
+            const auto columnHeaders = first->tableCellInterface()->columnHeaderCells();
+            if (!columnHeaders.isEmpty()) {
+                line += QStringLiteral(" columnHeader=") +
+                        Quoted(columnHeaders[0]->text(QAccessible::Name));
+            }
+        }
+        Print(line);
+    }
+}
+
+class Probe : public QObject {
+public:
+    Probe() {
+        QAccessible::setActive(true);
+        connect(&timer_, &QTimer::timeout, this, [this] { Step(); });
+        timer_.start(100);
+    }
+
+private:
+    enum class Stage { MainWindow, GradedRaces, Closing };
+
+    void Step() {
+        if (++ticks_ > 150) {
+            Print(QStringLiteral("timeout"));
+            QCoreApplication::exit(3);
+            return;
+        }
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            Print(QStringLiteral("error box: ") + box->text());
+            box->done(QMessageBox::Ok);
+            return;
+        }
+        switch (stage_) {
+        case Stage::MainWindow:
+            if (QWidget* main = Shown(QStringLiteral("Form1"))) {
+                Print(QStringLiteral("executable: ") + QCoreApplication::applicationFilePath());
+                Print(QStringLiteral("window: ") + main->windowTitle());
+                PrintGrids(main);
+                stage_ = Stage::GradedRaces;
+                // Clicked from the event loop: the list is modal and runs its own.
+                if (auto* button = main->findChild<QAbstractButton*>(QStringLiteral("Button3"))) {
+                    QTimer::singleShot(0, button, &QAbstractButton::click);
+                }
+            }
+            break;
+        case Stage::GradedRaces:
+            if (QWidget* list = Shown(QStringLiteral("Form2"))) {
+                PrintGrids(list);
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QCoreApplication::sendEvent(list, &escape);
+                stage_ = Stage::Closing;
+            }
+            break;
+        case Stage::Closing:
+            if (Shown(QStringLiteral("Form2")) == nullptr) {
+                Print(QStringLiteral("graded races closed"));
+                QCoreApplication::exit(0);
+            }
+            break;
+        }
+    }
+
+    QTimer timer_;
+    Stage stage_ = Stage::MainWindow;
+    int ticks_ = 0;
+};
+
+class ProbePlugin : public QGenericPlugin {
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "InstallProbe.json")
+public:
+    QObject* create(const QString&, const QString&) override { return new Probe; }
+};
+
+} // namespace
+
+#include "InstallProbe.moc"

@@ -1,0 +1,222 @@
+#include "GUnit.h"
+#include "TestData.h"
+#include "WidgetFactory.h"
+#include "grid/StringGrid.h"
+#include "mainUnit.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CaptionCase {
+    const char* name;
+    const char* caption;
+    const char* spoken;
+};
+
+class SpokenCaptions : public testing::TestWithParam<CaptionCase> {};
+
+TEST_P(SpokenCaptions, DropOnlyTheBlanksThatSpreadJapaneseOut) {
+    EXPECT_EQ(SpokenCaption(QString::fromUtf8(GetParam().caption)),
+              QString::fromUtf8(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, SpokenCaptions,
+    testing::Values(CaptionCase{"OneBlankApart", "閉 じ る", "閉じる"},
+                    CaptionCase{"WideGap", "戻     る", "戻る"},
+                    CaptionCase{"FullWidthBlanks", "閉　じ　る", "閉じる"},
+                    CaptionCase{"BlanksAtTheEnds", "  重賞日程 ", "重賞日程"},
+                    CaptionCase{"LatinWords", "Turvane version 0.90", "Turvane version 0.90"},
+                    CaptionCase{"JapaneseBeforeLatin", "重賞 GⅠ", "重賞 GⅠ"},
+                    CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
+                    CaptionCase{"Empty", "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Both windows on the sample year's 17 May, read only through Qt's
+// accessibility interfaces, the way a screen reader reads them.
+class ScreenReader : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        QAccessible::setActive(true);
+        dir_ = new TempDataDir;
+        dir_->CopySampleYear();
+        ctx_ = new TestContext(dir_->path(), {2003, 5, 17});
+        main_ = new TForm1(ctx_->context);
+        list_ = new TForm2(ctx_->context);
+    }
+    static void TearDownTestSuite() {
+        delete list_;
+        delete main_;
+        delete ctx_;
+        delete dir_;
+        QAccessible::setActive(false);
+    }
+
+    static QWidget* Window(const char* name) {
+        return QString::fromLatin1(name) == main_->objectName() ? static_cast<QWidget*>(main_)
+                                                                : list_;
+    }
+    static QAccessibleInterface* Control(const char* window, const char* name) {
+        auto* widget = Window(window)->findChild<QWidget*>(QString::fromLatin1(name));
+        return widget ? QAccessible::queryAccessibleInterface(widget) : nullptr;
+    }
+    static QAccessibleTableInterface* Table(const char* window, const char* grid) {
+        QAccessibleInterface* control = Control(window, grid);
+        return control ? control->tableInterface() : nullptr;
+    }
+
+    static inline TempDataDir* dir_ = nullptr;
+    static inline TestContext* ctx_ = nullptr;
+    static inline TForm1* main_ = nullptr;
+    static inline TForm2* list_ = nullptr;
+};
+
+struct NameCase {
+    const char* name;
+    const char* window;
+    const char* control;
+    const char* accessibleName;
+};
+
+class AccessibleNames : public ScreenReader, public testing::WithParamInterface<NameCase> {};
+
+TEST_P(AccessibleNames, SayWhatTheControlShows) {
+    QAccessibleInterface* control = Control(GetParam().window, GetParam().control);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(control->text(QAccessible::Name), QString::fromUtf8(GetParam().accessibleName));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, AccessibleNames,
+    testing::Values(NameCase{"MeetingGrid", "Form1", "StringGrid1", "開催日程"},
+                    NameCase{"CourseGrid", "Form1", "StringGrid2", "競馬場別開催日程"},
+                    NameCase{"UntitledPanel", "Form1", "GroupBox3", "本日の開催と次の開催"},
+                    NameCase{"TodayBoxWithDate", "Form1", "GroupBox4", "本日の開催 [2003/05/17]"},
+                    NameCase{"TodaysFirstMeeting", "Form1", "Edit1", "◆東京 ２回 ８日目"},
+                    NameCase{"Logo", "Form1", "Image1", "Turvane"},
+                    NameCase{"CloseButton", "Form1", "Button2", "閉じる"},
+                    NameCase{"RaceGrid", "Form2", "StringGrid1", "重賞日程一覧"},
+                    NameCase{"BackButton", "Form2", "Button1", "戻る"},
+                    NameCase{"BackButtonFrame", "Form2", "GroupBox2", "戻る"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Walks a window's accessible tree, leaving out the grids' cells, and
+// collects every control a screen reader would announce without a name.
+void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
+    static const QAccessible::Role controls[] = {QAccessible::Grouping,     QAccessible::PushButton,
+                                                 QAccessible::EditableText, QAccessible::StaticText,
+                                                 QAccessible::Graphic,      QAccessible::Table};
+    const QAccessible::Role role = node->role();
+    if (std::find(std::begin(controls), std::end(controls), role) != std::end(controls) &&
+        node->text(QAccessible::Name).isEmpty()) {
+        unnamed << (node->object() ? node->object()->objectName() : QStringLiteral("?"));
+    }
+    if (role == QAccessible::Table) {
+        return;
+    }
+    for (int i = 0; i < node->childCount(); ++i) {
+        CollectUnnamed(node->child(i), unnamed);
+    }
+}
+
+TEST_F(ScreenReader, FindsNoControlWithoutAName) {
+    for (QWidget* window : {static_cast<QWidget*>(main_), static_cast<QWidget*>(list_)}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        QStringList unnamed;
+        CollectUnnamed(QAccessible::queryAccessibleInterface(window), unnamed);
+        EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
+    }
+}
+
+TEST(AccessibleEdit, NameFollowsTheTextShown) {
+    QWidget parent;
+    QLineEdit* edit = PlaceReadOnlyEdit(&parent, "Edit1", {0, 0, 100, 20}, "なし");
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "なし");
+    edit->setText("◆東京 ２回 ８日目");
+    EXPECT_EQ(accessible->text(QAccessible::Name), "◆東京 ２回 ８日目");
+    edit->clear();
+    EXPECT_EQ(accessible->text(QAccessible::Name), "");
+}
+
+// Cells are addressed without the fixed row and column: those are the
+// tables' row and column headers, readable from each cell. A grid without a
+// fixed row still reports a column header, with no text.
+struct CellCase {
+    const char* name;
+    const char* window;
+    const char* grid;
+    int row;
+    int column;
+    const char* text;
+    const char* rowHeader;
+    const char* columnHeader;
+};
+
+class GridCells : public ScreenReader, public testing::WithParamInterface<CellCase> {};
+
+TEST_P(GridCells, ReadWithTheirHeaders) {
+    const CellCase& c = GetParam();
+    QAccessibleTableInterface* table = Table(c.window, c.grid);
+    ASSERT_NE(table, nullptr);
+    QAccessibleInterface* cell = table->cellAt(c.row, c.column);
+    ASSERT_NE(cell, nullptr);
+    EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(c.text));
+    QAccessibleTableCellInterface* place = cell->tableCellInterface();
+    ASSERT_NE(place, nullptr);
+    EXPECT_EQ(place->rowIndex(), c.row);
+    EXPECT_EQ(place->columnIndex(), c.column);
+    const auto rowHeaders = place->rowHeaderCells();
+    ASSERT_EQ(rowHeaders.size(), 1);
+    EXPECT_EQ(rowHeaders[0]->text(QAccessible::Name), QString::fromUtf8(c.rowHeader));
+    const auto columnHeaders = place->columnHeaderCells();
+    ASSERT_EQ(columnHeaders.size(), 1);
+    EXPECT_EQ(columnHeaders[0]->text(QAccessible::Name), QString::fromUtf8(c.columnHeader));
+}
+
+constexpr int May17 = 40; // the 41st meeting day of the sample year
+
+INSTANTIATE_TEST_SUITE_P(SampleYear, GridCells,
+                         testing::Values(CellCase{"MeetingFirstDay", "Form1", "StringGrid1", 0, 0,
+                                                  "■中山 １回 １日目", "　１月　５日", ""},
+                                         CellCase{"MeetingToday", "Form1", "StringGrid1", May17, 2,
+                                                  "□新潟 １回 ３日目", "　５月１７日", ""},
+                                         CellCase{"CourseFirstDay", "Form1", "StringGrid2", 0, 0,
+                                                  "１回 １日目", "　１月　５日", "★京都"},
+                                         CellCase{"CourseToday", "Form1", "StringGrid2", May17, 4,
+                                                  "２回 ８日目", "　５月１７日", "◆東京"},
+                                         CellCase{"CourseNotRacing", "Form1", "StringGrid2", May17,
+                                                  1, "　   　    ", "　５月１７日", "●阪神"},
+                                         CellCase{"LastCourseLastDay", "Form1", "StringGrid2", 109,
+                                                  9, "　   　    ", "１２月２８日", "◎函館"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ScreenReader, GridTablesHaveTheBodyCellsAndTodaySelected) {
+    struct {
+        const char* window;
+        const char* grid;
+        int rows;
+        int columns;
+        int todayRow;
+    } const grids[] = {{"Form1", "StringGrid1", 110, 3, May17},
+                       {"Form1", "StringGrid2", 110, 10, May17},
+                       {"Form2", "StringGrid1", 110, 3, May17}};
+    for (const auto& g : grids) {
+        SCOPED_TRACE(std::string(g.window) + "." + g.grid);
+        QAccessibleTableInterface* table = Table(g.window, g.grid);
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(table->rowCount(), g.rows);
+        EXPECT_EQ(table->columnCount(), g.columns);
+        // A screen reader starts on the selected cell: today's, first column.
+        const auto selected = table->selectedCells();
+        ASSERT_EQ(selected.size(), 1);
+        EXPECT_EQ(selected[0]->tableCellInterface()->rowIndex(), g.todayRow);
+        EXPECT_EQ(selected[0]->tableCellInterface()->columnIndex(), 0);
+    }
+}
+
+} // namespace
