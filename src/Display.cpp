@@ -3,6 +3,20 @@
 #include "data/Cp932.h"
 
 QString ToDisplay(std::string_view cp932) {
-    const std::string utf8 = turvane::Cp932ToUtf8(cp932);
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    QString text(static_cast<qsizetype>(cp932.size()), Qt::Uninitialized);
+    text.truncate(static_cast<qsizetype>(
+        turvane::DecodeCp932(cp932, reinterpret_cast<char16_t*>(text.data()))));
+    return text;
+}
+
+QString DisplayTexts::operator()(std::string_view cp932) {
+    std::string key(cp932);
+    if (const auto it = remembered_.find(key); it != remembered_.end()) {
+        return it->second;
+    }
+    QString text = ToDisplay(cp932);
+    if (remembered_.size() < MaxRemembered) {
+        remembered_.emplace(std::move(key), text);
+    }
+    return text;
 }

@@ -74,13 +74,14 @@ void TForm2::FormCreate() {
     const LineList calendar = context_.dataDir.LoadLines(MeetingFile);
     StringGrid1->setRowCount(static_cast<int>(races.size()));
     const std::string todayKey = TodayKey(context_.today());
+    DisplayTexts display;
     for (std::size_t r = 0; r < races.size(); ++r) {
         const int row = static_cast<int>(r);
-        StringGrid1->setCell(0, row, ToDisplay(MonthDayLabel(races[r])));
+        StringGrid1->setCell(0, row, display(MonthDayLabel(races[r])));
         const RaceRow placed = PlaceRaces(races[r], calendar, r);
         for (int column = 1; column <= RaceSlots; ++column) {
             if (const auto& text = placed[static_cast<std::size_t>(column)]) {
-                StringGrid1->setCell(column, row, ToDisplay(*text));
+                StringGrid1->setCell(column, row, display(*text));
             }
         }
     }

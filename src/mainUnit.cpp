@@ -18,6 +18,8 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <array>
+
 using namespace turvane;
 
 namespace {
@@ -143,12 +145,14 @@ void TForm1::FillMeetingGrid() {
     if (!lines.empty()) {
         StringGrid1->setRowCount(static_cast<int>(lines.size()));
     }
+    DisplayTexts display;
+    std::array<QString, 1 + MeetingSlots> row;
     for (std::size_t r = 0; r < lines.size(); ++r) {
-        const int row = static_cast<int>(r);
-        StringGrid1->setCell(0, row, ToDisplay(MonthDayLabel(lines[r])));
+        row[0] = display(MonthDayLabel(lines[r]));
         for (int k = 1; k <= MeetingSlots; ++k) {
-            StringGrid1->setCell(k, row, ToDisplay(MeetingText(lines[r], k)));
+            row[static_cast<std::size_t>(k)] = display(MeetingText(lines[r], k));
         }
+        StringGrid1->setCells(0, static_cast<int>(r), row);
     }
     FillCourseGrid();
 }
@@ -158,12 +162,14 @@ void TForm1::FillCourseGrid() {
     if (!lines.empty()) {
         StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
     }
+    DisplayTexts display;
+    std::array<QString, 1 + CourseCount> row;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int row = static_cast<int>(i) + 1;
-        StringGrid2->setCell(0, row, ToDisplay(MonthDayLabel(lines[i])));
+        row[0] = display(MonthDayLabel(lines[i]));
         for (int c = 1; c <= CourseCount; ++c) {
-            StringGrid2->setCell(c, row, ToDisplay(CourseDayText(lines[i], c)));
+            row[static_cast<std::size_t>(c)] = display(CourseDayText(lines[i], c));
         }
+        StringGrid2->setCells(0, static_cast<int>(i) + 1, row);
     }
 }
 

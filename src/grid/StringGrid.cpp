@@ -179,6 +179,10 @@ void StringGrid::setFixedColor(const QColor& color) {
     fixedColHeader_->setFixedColor(color);
 }
 
+void StringGrid::setCells(int firstCol, int row, std::span<const QString> texts) {
+    model_->setCells(firstCol, row, texts);
+}
+
 QString StringGrid::cell(int col, int row) const {
     return model_->cell(col, row);
 }

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QTableView>
 
+#include <span>
 #include <vector>
 
 class GridHeaderView;
@@ -66,6 +67,8 @@ public:
 
     Q_INVOKABLE QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
+    // Sets texts.size() cells of one row from firstCol on, in one go.
+    void setCells(int firstCol, int row, std::span<const QString> texts);
 
 protected:
     // Ctrl+C copies the selected body cells as tab-separated text; the fixed

@@ -94,14 +94,31 @@ QString StringGridModel::cell(int col, int row) const {
 }
 
 void StringGridModel::setCell(int col, int row, const QString& text) {
+    if (store(col, row, text)) {
+        notify(col, col, row);
+    }
+}
+
+void StringGridModel::setCells(int firstCol, int row, std::span<const QString> texts) {
+    bool changed = false;
+    int col = firstCol;
+    for (const QString& text : texts) {
+        changed = store(col++, row, text) || changed;
+    }
+    if (changed) {
+        notify(firstCol, col - 1, row);
+    }
+}
+
+bool StringGridModel::store(int col, int row, const QString& text) {
     if (row < 0 || col < 0) {
-        return;
+        return false;
     }
     const auto r = static_cast<std::size_t>(row);
     const auto c = static_cast<std::size_t>(col);
     const bool stored = r < cells_.size() && c < cells_[r].size();
     if (!stored && text.isEmpty()) {
-        return; // never set reads as empty already; large sparse grids stay small
+        return false; // never set reads as empty already; large sparse grids stay small
     }
     if (r >= cells_.size()) {
         cells_.resize(r + 1);
@@ -111,23 +128,28 @@ void StringGridModel::setCell(int col, int row, const QString& text) {
         cells.resize(std::max<std::size_t>(c + 1, static_cast<std::size_t>(gridCols_)));
     }
     cells[c] = text;
-    if (row >= gridRows_ || col >= gridCols_) {
-        return; // kept, but not shown until the grid grows
+    return row < gridRows_ && col < gridCols_; // kept, but not shown until the grid grows
+}
+
+void StringGridModel::notify(int firstCol, int lastCol, int row) {
+    lastCol = std::min(lastCol, gridCols_ - 1);
+    if (row >= gridRows_ || firstCol > lastCol) {
+        return;
     }
-    const GridPlace place = locate(col, row);
-    switch (place.area) {
-    case GridPlace::Area::Body: {
-        const QModelIndex i = index(place.modelRow, place.modelCol);
-        Q_EMIT dataChanged(i, i, {Qt::DisplayRole});
-        break;
+    if (row < fixedRows_) {
+        const int first = std::max(firstCol, fixedCols_) - fixedCols_;
+        if (lastCol >= fixedCols_) {
+            Q_EMIT headerDataChanged(Qt::Horizontal, first, lastCol - fixedCols_);
+        }
+        return;
     }
-    case GridPlace::Area::FixedRow:
-        Q_EMIT headerDataChanged(Qt::Horizontal, place.modelCol, place.modelCol);
-        break;
-    case GridPlace::Area::FixedCol:
-        Q_EMIT headerDataChanged(Qt::Vertical, place.modelRow, place.modelRow);
-        break;
-    case GridPlace::Area::Corner:
-        break;
+    const int modelRow = row - fixedRows_;
+    if (firstCol < fixedCols_) {
+        Q_EMIT headerDataChanged(Qt::Vertical, modelRow, modelRow);
+    }
+    if (lastCol >= fixedCols_) {
+        const int first = std::max(firstCol, fixedCols_) - fixedCols_;
+        Q_EMIT dataChanged(index(modelRow, first), index(modelRow, lastCol - fixedCols_),
+                           {Qt::DisplayRole});
     }
 }

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <span>
 #include <vector>
 
 // Where a grid cell (col, row) is shown: the top-left corner, the fixed row
@@ -42,8 +43,14 @@ public:
 
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);
+    // Sets consecutive cells of one row with one change notification.
+    void setCells(int firstCol, int row, std::span<const QString> texts);
 
 private:
+    // Stores a cell; false when nothing changed that a view could show.
+    bool store(int col, int row, const QString& text);
+    void notify(int firstCol, int lastCol, int row);
+
     int bodyRows() const { return std::max(0, gridRows_ - fixedRows_); }
     int bodyCols() const { return std::max(0, gridCols_ - fixedCols_); }
 
