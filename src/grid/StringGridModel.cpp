@@ -100,6 +100,13 @@ void StringGridModel::setCell(int col, int row, const QString& text) {
 }
 
 void StringGridModel::setCells(int firstCol, int row, std::span<const QString> texts) {
+    // Make room for the row's last non-empty text at once rather than cell by cell.
+    for (std::size_t i = texts.size(); i-- > 0;) {
+        if (!texts[i].isEmpty()) {
+            reserveRow(row, firstCol + static_cast<int>(i) + 1);
+            break;
+        }
+    }
     bool changed = false;
     int col = firstCol;
     for (const QString& text : texts) {
@@ -120,15 +127,19 @@ bool StringGridModel::store(int col, int row, const QString& text) {
     if (!stored && text.isEmpty()) {
         return false; // never set reads as empty already; large sparse grids stay small
     }
+    reserveRow(row, col + 1);
+    cells_[r][c] = text;
+    return row < gridRows_ && col < gridCols_; // kept, but not shown until the grid grows
+}
+
+void StringGridModel::reserveRow(int row, int cols) {
+    const auto r = static_cast<std::size_t>(row);
     if (r >= cells_.size()) {
         cells_.resize(r + 1);
     }
-    auto& cells = cells_[r];
-    if (c >= cells.size()) {
-        cells.resize(std::max<std::size_t>(c + 1, static_cast<std::size_t>(gridCols_)));
+    if (cells_[r].size() < static_cast<std::size_t>(cols)) {
+        cells_[r].resize(static_cast<std::size_t>(cols));
     }
-    cells[c] = text;
-    return row < gridRows_ && col < gridCols_; // kept, but not shown until the grid grows
 }
 
 void StringGridModel::notify(int firstCol, int lastCol, int row) {

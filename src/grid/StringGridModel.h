@@ -50,6 +50,8 @@ private:
     // Stores a cell; false when nothing changed that a view could show.
     bool store(int col, int row, const QString& text);
     void notify(int firstCol, int lastCol, int row);
+    // Makes room for cols cells in row; rows hold only up to their last set cell.
+    void reserveRow(int row, int cols);
 
     int bodyRows() const { return std::max(0, gridRows_ - fixedRows_); }
     int bodyCols() const { return std::max(0, gridCols_ - fixedCols_); }

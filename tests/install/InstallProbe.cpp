@@ -4,6 +4,8 @@
 // prints what it finds, opens the graded-race list and closes it with Escape,
 // then ends the program.
 
+#include "HeaderCells.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
@@ -50,12 +52,12 @@ void PrintGrids(QWidget* window) {
             QStringLiteral(" rows=%1 columns=%2").arg(cells->rowCount()).arg(cells->columnCount());
         if (QAccessibleInterface* first = cells->cellAt(0, 0)) {
             line += QStringLiteral(" first=") + Quoted(first->text(QAccessible::Name));
-            const auto rowHeaders = first->tableCellInterface()->rowHeaderCells();
+            const auto rowHeaders = RowHeaderCells(first->tableCellInterface());
             if (!rowHeaders.isEmpty()) {
                 line +=
                     QStringLiteral(" rowHeader=") + Quoted(rowHeaders[0]->text(QAccessible::Name));
             }
-            const auto columnHeaders = first->tableCellInterface()->columnHeaderCells();
+            const auto columnHeaders = ColumnHeaderCells(first->tableCellInterface());
             if (!columnHeaders.isEmpty()) {
                 line += QStringLiteral(" columnHeader=") +
                         Quoted(columnHeaders[0]->text(QAccessible::Name));

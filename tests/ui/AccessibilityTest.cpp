@@ -1,4 +1,5 @@
 #include "GUnit.h"
+#include "HeaderCells.h"
 #include "TestData.h"
 #include "WidgetFactory.h"
 #include "grid/StringGrid.h"
@@ -170,10 +171,10 @@ TEST_P(GridCells, ReadWithTheirHeaders) {
     ASSERT_NE(place, nullptr);
     EXPECT_EQ(place->rowIndex(), c.row);
     EXPECT_EQ(place->columnIndex(), c.column);
-    const auto rowHeaders = place->rowHeaderCells();
+    const auto rowHeaders = RowHeaderCells(place);
     ASSERT_EQ(rowHeaders.size(), 1);
     EXPECT_EQ(rowHeaders[0]->text(QAccessible::Name), QString::fromUtf8(c.rowHeader));
-    const auto columnHeaders = place->columnHeaderCells();
+    const auto columnHeaders = ColumnHeaderCells(place);
     ASSERT_EQ(columnHeaders.size(), 1);
     EXPECT_EQ(columnHeaders[0]->text(QAccessible::Name), QString::fromUtf8(c.columnHeader));
 }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace cp932text;
 
 namespace {
@@ -166,33 +168,54 @@ TEST_F(GradedRaceWindow, DateThatIsNoNumberLeavesTheListUnscrolled) {
     EXPECT_EQ(grid_->row(), 0);
 }
 
-TEST(GradedRaceButton, OpensTheModalListAndBackReturns) {
-    TempDataDir dir;
-    dir.CopySampleYear();
-    TestContext ctx(dir.path(), {2003, 5, 17});
-    TForm1 main(ctx.context);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+// The main window on the sample year, shown, as a user starts it on 17 May.
+class GradedRaceButton : public testing::Test {
+protected:
+    void SetUp() override {
+        dir_.CopySampleYear();
+        ctx_ = std::make_unique<TestContext>(dir_.path(), turvane::CivilDate{2003, 5, 17});
+        main_ = std::make_unique<TForm1>(ctx_->context);
+        main_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    }
 
+    // Presses "重賞日程" and runs whileOpen inside the list's modal run; returns
+    // once the run has ended. whileOpen must close the list.
+    void PressGradedRaceButton(const std::function<void(TForm2&)>& whileOpen) {
+        QTimer::singleShot(0, main_.get(), [&] {
+            auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
+            ASSERT_NE(list, nullptr);
+            whileOpen(*list);
+            if (QApplication::activeModalWidget() == list) {
+                ADD_FAILURE() << "the list did not close";
+                list->reject(); // end the modal run anyway
+            }
+        });
+        QTest::mouseClick(main_->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(main_->findChildren<TForm2*>().isEmpty()); // released, nothing left behind
+        EXPECT_TRUE(main_->isVisible());
+    }
+
+    TempDataDir dir_;
+    std::unique_ptr<TestContext> ctx_;
+    std::unique_ptr<TForm1> main_;
+};
+
+TEST_F(GradedRaceButton, OpensTheModalListAndBackReturns) {
     bool sawList = false;
-    QTimer::singleShot(0, &main, [&] {
-        auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
-        ASSERT_NE(list, nullptr);
+    PressGradedRaceButton([&](TForm2& list) {
         sawList = true;
-        auto* grid = list->findChild<StringGrid*>("StringGrid1");
+        auto* grid = list.findChild<StringGrid*>("StringGrid1");
         EXPECT_EQ(grid->rowCount(), 110);
         EXPECT_EQ(grid->cell(0, grid->row()), "　５月１７日");
         EXPECT_TRUE(grid->cell(1, grid->row()).startsWith("東京 京王杯スプリングC"));
-        QTest::mouseClick(list->findChild<QPushButton*>("Button1"), Qt::LeftButton);
+        QTest::mouseClick(list.findChild<QPushButton*>("Button1"), Qt::LeftButton);
     });
-    QTest::mouseClick(main.findChild<QPushButton*>("Button3"), Qt::LeftButton);
-
     EXPECT_TRUE(sawList);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(main.findChildren<TForm2*>().isEmpty()); // released, nothing left behind
-    EXPECT_TRUE(ctx.errors->isEmpty());
-    QTest::mouseClick(main.findChild<QPushButton*>("Button2"), Qt::LeftButton);
-    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(ctx_->errors->isEmpty());
+    QTest::mouseClick(main_->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(main_->isVisible());
 }
 
 // Escape closes the list like "戻     る", wherever the focus is in it, and
@@ -202,36 +225,15 @@ struct EscapeCase {
     const char* focus; // object name of the control the key goes to
 };
 
-class GradedRaceEscape : public testing::TestWithParam<EscapeCase> {};
+class GradedRaceEscape : public GradedRaceButton, public testing::WithParamInterface<EscapeCase> {};
 
 TEST_P(GradedRaceEscape, ClosesTheListOnly) {
-    TempDataDir dir;
-    dir.CopySampleYear();
-    TestContext ctx(dir.path(), {2003, 5, 17});
-    TForm1 main(ctx.context);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
-
-    bool pressed = false;
-    QTimer::singleShot(0, &main, [&] {
-        auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
-        ASSERT_NE(list, nullptr);
-        auto* target = list->findChild<QWidget*>(QString::fromLatin1(GetParam().focus));
+    PressGradedRaceButton([](TForm2& list) {
+        auto* target = list.findChild<QWidget*>(QString::fromLatin1(GetParam().focus));
         ASSERT_NE(target, nullptr);
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Escape);
-        pressed = true;
-        if (QApplication::activeModalWidget() == list) {
-            list->reject(); // not closed by the key: end the test's modal loop anyway
-            pressed = false;
-        }
     });
-    QTest::mouseClick(main.findChild<QPushButton*>("Button3"), Qt::LeftButton);
-
-    EXPECT_TRUE(pressed);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(main.findChildren<TForm2*>().isEmpty());
-    EXPECT_TRUE(main.isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Focus, GradedRaceEscape,
