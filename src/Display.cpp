@@ -10,13 +10,12 @@ QString ToDisplay(std::string_view cp932) {
 }
 
 QString DisplayTexts::operator()(std::string_view cp932) {
-    std::string key(cp932);
-    if (const auto it = remembered_.find(key); it != remembered_.end()) {
+    if (const auto it = remembered_.find(cp932); it != remembered_.end()) {
         return it->second;
     }
     QString text = ToDisplay(cp932);
     if (remembered_.size() < MaxRemembered) {
-        remembered_.emplace(std::move(key), text);
+        remembered_.emplace(std::string(cp932), text);
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -17,6 +18,13 @@ public:
     QString operator()(std::string_view cp932);
 
 private:
+    // Looks texts up by their bytes without first copying them into a key.
+    struct BytesHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view bytes) const {
+            return std::hash<std::string_view>{}(bytes);
+        }
+    };
     static constexpr std::size_t MaxRemembered = 4096;
-    std::unordered_map<std::string, QString> remembered_;
+    std::unordered_map<std::string, QString, BytesHash, std::equal_to<>> remembered_;
 };
