@@ -8,8 +8,6 @@ FileOpenError::FileOpenError(const std::string& path)
 NotAnIntegerError::NotAnIntegerError(const std::string& utf8Text)
     : ScheduleError("'" + utf8Text + "' は整数ではありません") {}
 
-GridIndexError::GridIndexError() : ScheduleError("グリッドインデックス が範囲を超えています") {}
-
 ListIndexError::ListIndexError(std::size_t index)
     : ScheduleError("リストのインデックスが範囲を超えています (" + std::to_string(index) + ")") {}
 

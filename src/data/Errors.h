@@ -26,12 +26,6 @@ public:
     explicit NotAnIntegerError(const std::string& utf8Text);
 };
 
-// A grid row outside 0 .. rowCount - 1.
-class GridIndexError : public ScheduleError {
-public:
-    GridIndexError();
-};
-
 // A line index past the end of a line list.
 class ListIndexError : public ScheduleError {
 public:

@@ -3,9 +3,9 @@
 #include "CellText.h"
 #include "GridCellDelegate.h"
 #include "GridHeaderView.h"
+#include "GridIndexError.h"
 #include "GridPainting.h"
 #include "StringGridModel.h"
-#include "data/Errors.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -17,8 +17,6 @@
 #include <QScrollBar>
 
 #include <algorithm>
-
-using namespace turvane;
 
 namespace {
 // Grid lines are one pixel wide and belong to the cell on their left or top.
@@ -124,6 +122,14 @@ void StringGrid::setRow(int row) {
     }
     row_ = row;
     selectCurrentCell();
+}
+
+void StringGrid::selectRow(int row) {
+    // Qt's property system cannot carry an exception: a row out of range is
+    // ignored here instead.
+    if (row >= 0 && row < rowCount()) {
+        setRow(row);
+    }
 }
 
 void StringGrid::selectCurrentCell() {

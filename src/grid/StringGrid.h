@@ -20,7 +20,7 @@ class StringGrid : public QTableView {
     Q_PROPERTY(int colCount READ colCount WRITE setColCount)
     Q_PROPERTY(int fixedRows READ fixedRows WRITE setFixedRows)
     Q_PROPERTY(int fixedCols READ fixedCols WRITE setFixedCols)
-    Q_PROPERTY(int row READ row WRITE setRow)
+    Q_PROPERTY(int row READ row WRITE selectRow)
     Q_PROPERTY(int col READ col)
     Q_PROPERTY(int topRow READ topRow WRITE setTopRow)
     Q_PROPERTY(int defaultRowHeight READ defaultRowHeight WRITE setDefaultRowHeight)
@@ -47,6 +47,9 @@ public:
     // outside 0 .. rowCount - 1 throws GridIndexError.
     int row() const { return row_; }
     void setRow(int row);
+    // The same for callers that cannot take an exception (the property
+    // system): a row out of range leaves the selection as it is.
+    void selectRow(int row);
     int col() const { return col_; }
 
     // The first visible row, counting fixed rows. Stored as given; pulled back

@@ -11,9 +11,10 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid) || role != Qt::DisplayRole) {
+    if (!index.isValid() || role != Qt::DisplayRole) {
         return {};
     }
+    Q_ASSERT(checkIndex(index, CheckIndexOption::IndexIsValid));
     return cell(index.column() + fixedCols_, index.row() + fixedRows_);
 }
 
@@ -30,9 +31,10 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid)) {
+    if (!index.isValid()) {
         return Qt::NoItemFlags;
     }
+    Q_ASSERT(checkIndex(index, CheckIndexOption::IndexIsValid));
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
