@@ -2,9 +2,9 @@
 // floor for loading lines: the same read() of the whole file and a plain
 // memchr split into the same kind of spans.
 
-#include "data/ByteText.h"
 #include "data/CourseCalendar.h"
 #include "data/DataDir.h"
+#include "data/Labels.h"
 #include "data/MeetingCalendar.h"
 
 #include <benchmark/benchmark.h>
@@ -47,7 +47,7 @@ const fs::path& BigFile() {
 void LoadLinesBench(benchmark::State& state) {
     const DataDir dir(BigFile().parent_path());
     for (auto _ : state) {
-        const LineList lines = dir.LoadLines("Cal1.dat");
+        const LineList lines = LoadLines(dir, "Cal1.dat");
         benchmark::DoNotOptimize(lines.size());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * fs::file_size(BigFile())));

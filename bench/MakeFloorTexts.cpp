@@ -5,6 +5,7 @@
 
 #include "AppContext.h"
 #include "Application.h"
+#include "data/DataDir.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
@@ -37,7 +38,7 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     PrepareApplication();
-    const AppContext context{turvane::DataDir(argv[1]),
+    const AppContext context{std::make_shared<turvane::DataDir>(argv[1]),
                              [] {
                                  return turvane::CivilDate{2003, 5, 17};
                              },

@@ -12,6 +12,7 @@
 #include "Application.h"
 #include "FirstPaint.h"
 #include "GUnit.h"
+#include "data/DataDir.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
@@ -62,7 +63,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     PrepareApplication();
 
-    turvane::DataDir dir = turvane::DataDir::OfExecutable();
+    auto dir = std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable());
     bool scrollEnd = false;
     int gradedTimes = 0;
     for (int i = 1; i < argc; ++i) {
@@ -71,7 +72,7 @@ int main(int argc, char* argv[]) {
         } else if (std::strcmp(argv[i], "--graded") == 0 && i + 1 < argc) {
             gradedTimes = std::stoi(argv[++i]);
         } else {
-            dir = turvane::DataDir(argv[i]);
+            dir = std::make_shared<turvane::DataDir>(argv[i]);
         }
     }
     const AppContext context{dir,

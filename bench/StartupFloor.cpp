@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     PrepareApplication();
 
     // No data directory: the window comes up with its design texts only.
-    const AppContext context{turvane::DataDir(std::filesystem::path("/nonexistent")),
+    const AppContext context{std::make_shared<turvane::MemoryFiles>(),
                              [] {
                                  return turvane::CivilDate{2003, 5, 17};
                              },

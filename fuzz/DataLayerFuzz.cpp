@@ -5,11 +5,12 @@
 #include "data/ByteText.h"
 #include "data/CourseCalendar.h"
 #include "data/Cp932.h"
+#include "data/DateKeys.h"
 #include "data/Errors.h"
 #include "data/GradedRaces.h"
+#include "data/Labels.h"
 #include "data/LineList.h"
 #include "data/MeetingCalendar.h"
-#include "data/TodayAndNext.h"
 
 #include <cstdint>
 #include <cstdlib>

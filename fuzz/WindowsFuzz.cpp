@@ -11,12 +11,9 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <memory>
+#include <string>
 #include <string_view>
-#include <unistd.h>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -36,17 +33,6 @@ QApplication& Application() {
     return *app;
 }
 
-const fs::path& DataDirectory() {
-    static const fs::path dir = [] {
-        std::string pattern = (fs::temp_directory_path() / "turvane-fuzz-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            std::abort();
-        }
-        return fs::path(pattern);
-    }();
-    return dir;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -56,14 +42,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int dayOfYear = input.empty() ? 0 : static_cast<unsigned char>(input[0]) * 3 / 2;
     const turvane::CivilDate today{2003 + dayOfYear / 365, 1 + (dayOfYear % 365) / 31,
                                    1 + (dayOfYear % 365) % 28};
+    auto files = std::make_shared<turvane::MemoryFiles>();
     for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
         const auto cut = input.find(Separator);
-        std::ofstream(DataDirectory() / name, std::ios::binary | std::ios::trunc)
-            << input.substr(0, cut);
+        files->Write(name, std::string(input.substr(0, cut)));
         input = cut == std::string_view::npos ? std::string_view()
                                               : input.substr(cut + Separator.size());
     }
-    const AppContext context{turvane::DataDir(DataDirectory()), [today] { return today; },
+    const AppContext context{files, [today] { return today; },
                              [](const QString&, const QString&) {}};
     TForm1 main(context);
     TForm2 list(context, &main);

@@ -1,19 +1,20 @@
 #pragma once
 
-#include "data/DataDir.h"
+#include "data/FileSource.h"
 #include "data/Today.h"
 
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 // Shows an error box: caption and text. Tests record instead of showing.
 using ErrorPresenter = std::function<void(const QString& caption, const QString& text)>;
 
-// What the windows need from outside: where the data files are, what day it
-// is, and how to show an error. The program passes the real ones.
+// What the windows need from outside: where the data files come from, what
+// day it is, and how to show an error. The program passes the real ones.
 struct AppContext {
-    turvane::DataDir dataDir;
+    std::shared_ptr<const turvane::FileSource> files;
     turvane::TodaySource today = turvane::SystemToday;
     ErrorPresenter showError;
 };

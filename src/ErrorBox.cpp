@@ -1,8 +1,8 @@
 #include "ErrorBox.h"
 
 #include "AppContext.h"
+#include "data/DataDir.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -25,7 +25,9 @@ void ShowErrorBox(const QString& caption, const QString& text) {
 }
 
 void ReportError(const AppContext& context, const std::exception& error) {
-    const QString caption = ApplicationTitle(QCoreApplication::applicationFilePath());
+    // From the path's bytes: a directory name that is not UTF-8 (a Shift-JIS or
+    // Latin-1 folder) must not cost the box its caption.
+    const QString caption = ApplicationTitle(QString::fromUtf8(turvane::ExecutablePath()));
     const QString text = ErrorBoxText(QString::fromUtf8(error.what()));
     if (context.showError) {
         context.showError(caption, text);

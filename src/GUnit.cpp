@@ -4,8 +4,10 @@
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "WidgetFactory.h"
-#include "data/ByteText.h"
+#include "data/DataFiles.h"
+#include "data/DateKeys.h"
 #include "data/GradedRaces.h"
+#include "data/Labels.h"
 #include "grid/StringGrid.h"
 
 #include <QGroupBox>
@@ -15,9 +17,6 @@
 using namespace turvane;
 
 namespace {
-
-constexpr char RaceFile[] = "jyuusyou.dat";
-constexpr char MeetingFile[] = "Cal1.dat";
 
 constexpr QSize ClientSize(742, 223);
 constexpr int ListHeight = 161; // GroupBox1 at the design size
@@ -70,8 +69,8 @@ void TForm2::resizeEvent(QResizeEvent* event) {
 }
 
 void TForm2::FormCreate() {
-    const LineList races = context_.dataDir.LoadLines(RaceFile);
-    const LineList calendar = context_.dataDir.LoadLines(MeetingFile);
+    const LineList races = LoadLines(*context_.files, RaceFile);
+    const LineList calendar = LoadLines(*context_.files, MeetingFile);
     StringGrid1->setRowCount(static_cast<int>(races.size()));
     const std::string todayKey = TodayKey(context_.today());
     DisplayTexts display;

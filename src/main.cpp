@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "ErrorBox.h"
+#include "data/DataDir.h"
 #include "mainUnit.h"
 
 #include <QApplication>
@@ -11,7 +12,8 @@ int main(int argc, char* argv[]) {
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
-    TForm1 form(AppContext{turvane::DataDir::OfExecutable(), turvane::SystemToday, ShowErrorBox});
+    TForm1 form(AppContext{std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable()),
+                           turvane::SystemToday, ShowErrorBox});
     form.show();
     return QApplication::exec();
 }

@@ -5,8 +5,10 @@
 #include "Fonts.h"
 #include "GUnit.h"
 #include "WidgetFactory.h"
-#include "data/ByteText.h"
 #include "data/CourseCalendar.h"
+#include "data/DataFiles.h"
+#include "data/DateKeys.h"
+#include "data/Labels.h"
 #include "data/MeetingCalendar.h"
 #include "grid/StringGrid.h"
 
@@ -23,9 +25,6 @@
 using namespace turvane;
 
 namespace {
-
-constexpr char MeetingFile[] = "Cal1.dat";
-constexpr char CourseFile[] = "Cal2.dat";
 
 // The client area the design's placements add up to; the window manager adds
 // its frame around it.
@@ -53,7 +52,7 @@ TForm1::~TForm1() = default;
 
 void TForm1::BuildLayout() {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Turvane version 0.90"));
+    setWindowTitle(QStringLiteral("Turvane version " TURVANE_VERSION));
     setWindowIcon(ApplicationIcon());
     setFont(DesignFont(ProportionalGothic, 12));
     setFixedSize(ClientSize);
@@ -138,10 +137,10 @@ void TForm1::WriteCourseHeader() {
 }
 
 void TForm1::FillMeetingGrid() {
-    if (!context_.dataDir.DataFileExists(MeetingFile)) {
+    if (!context_.files->DataFileExists(MeetingFile)) {
         return;
     }
-    const LineList lines = context_.dataDir.LoadLines(MeetingFile);
+    const LineList lines = LoadLines(*context_.files, MeetingFile);
     if (!lines.empty()) {
         StringGrid1->setRowCount(static_cast<int>(lines.size()));
     }
@@ -158,7 +157,7 @@ void TForm1::FillMeetingGrid() {
 }
 
 void TForm1::FillCourseGrid() {
-    const LineList lines = context_.dataDir.LoadLines(CourseFile);
+    const LineList lines = LoadLines(*context_.files, CourseFile);
     if (!lines.empty()) {
         StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
     }
@@ -181,7 +180,7 @@ void TForm1::ShowTodayAndNext() {
     GroupBox4->setTitle(QStringLiteral("本日の開催 [") + ToDisplay(TodayText(today)) +
                         QLatin1Char(']'));
     const std::string todayKey = TodayKey(today);
-    const LineList lines = context_.dataDir.LoadLines(MeetingFile);
+    const LineList lines = LoadLines(*context_.files, MeetingFile);
     SearchTodayAndNext(lines, todayKey, *this);
 }
 

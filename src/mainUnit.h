@@ -1,7 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
-#include "data/TodayAndNext.h"
+#include "data/DateKeys.h"
 
 #include <QWidget>
 
@@ -20,7 +20,7 @@ class StringGrid;
 // How a start reaches the screen: "Cal1.dat" -> one meeting-grid row per line;
 // "Cal2.dat" -> one course-grid row per line; "Cal1.dat" again, searched for
 // today's date -> the panel, and both grids scrolled to the day found. Each
-// read is a fresh LineList from DataDir, cut by the readers in data/ into
+// read is a fresh LineList from the context's FileSource, cut by the readers in data/ into
 // code page 932 texts, turned into QStrings by ToDisplay on the way into a
 // control. A failure anywhere stops the filling there and is shown in the
 // error box; the window still shows.

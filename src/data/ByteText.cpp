@@ -1,10 +1,6 @@
 #include "ByteText.h"
 
-#include "Cp932.h"
-#include "Errors.h"
-
 #include <array>
-#include <limits>
 
 namespace turvane {
 
@@ -62,17 +58,6 @@ constexpr std::array<Kana, 63> KatakanaFullWidth = {{
 constexpr unsigned char VoicedMark = 0xde;
 constexpr unsigned char SemiVoicedMark = 0xdf;
 
-// One half of a month-day label: a two-digit number with a leading zero
-// replaced by a full-width blank.
-void AppendLabelNumber(std::string& out, std::string_view mmdd, std::size_t start) {
-    if (Slice(mmdd, start, 1) == "0") {
-        out += cp932::FullWidthBlank;
-        out += ToFullWidth(Slice(mmdd, start + 1, 1));
-    } else {
-        out += ToFullWidth(Slice(mmdd, start, 2));
-    }
-}
-
 } // namespace
 
 std::string_view Slice(std::string_view text, std::size_t start, std::size_t count) {
@@ -108,60 +93,6 @@ std::string ToFullWidth(std::string_view text) {
             out.push_back(static_cast<char>(b));
         }
     }
-    return out;
-}
-
-std::string MonthDayLabel(std::string_view mmdd) {
-    std::string out;
-    AppendLabelNumber(out, mmdd, 1);
-    out += cp932::Month;
-    AppendLabelNumber(out, mmdd, 3);
-    out += cp932::Day;
-    return out;
-}
-
-std::string DateKey(std::string_view line) {
-    std::string key(ScheduleYear);
-    key += Slice(line, 1, 4);
-    return key;
-}
-
-std::int32_t KeyValue(std::string_view key) {
-    std::size_t i = 0;
-    while (i < key.size() && key[i] == ' ') {
-        ++i;
-    }
-    bool negative = false;
-    if (i < key.size() && (key[i] == '+' || key[i] == '-')) {
-        negative = key[i] == '-';
-        ++i;
-    }
-    const std::size_t digitsStart = i;
-    // Accumulate as a negative number so that the minimum value fits.
-    std::int64_t value = 0;
-    for (; i < key.size() && key[i] >= '0' && key[i] <= '9'; ++i) {
-        value = value * 10 - (key[i] - '0');
-        if (value < std::numeric_limits<std::int32_t>::min()) {
-            break;
-        }
-    }
-    if (i == digitsStart || i != key.size()) {
-        throw NotAnIntegerError(Cp932ToUtf8(key));
-    }
-    if (!negative) {
-        value = -value;
-        if (value > std::numeric_limits<std::int32_t>::max()) {
-            throw NotAnIntegerError(Cp932ToUtf8(key));
-        }
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-std::string NumberedWordsText(std::string_view line, std::size_t start) {
-    std::string out = ToFullWidth(Slice(line, start, 1));
-    out += Slice(line, start + 1, 3);
-    out += ToFullWidth(Slice(line, start + 4, 1));
-    out += Slice(line, start + 5, 4);
     return out;
 }
 

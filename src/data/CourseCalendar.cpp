@@ -1,6 +1,7 @@
 #include "CourseCalendar.h"
 
 #include "ByteText.h"
+#include "Labels.h"
 
 namespace turvane {
 

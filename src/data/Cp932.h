@@ -1,18 +1,32 @@
 #pragma once
 
+// The facts of Windows code page 932 (Shift-JIS with the NEC and IBM
+// extensions) that the rest of the data layer builds on: which bytes start a
+// double-byte character, which codes are defined, and how they decode.
+
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace turvane {
 
-// Decodes Windows code page 932 bytes exactly as Windows does, NEC and IBM
-// extensions included. A byte or pair that code page 932 does not define
-// becomes U+FFFD; a lead byte followed by an ASCII byte loses only itself, so
-// the ASCII character still shows. Every character of code page 932 lies in
-// the Basic Multilingual Plane, so the output never holds more UTF-16 units
-// than the input has bytes: out must have room for bytes.size() units.
-// Returns the number of units written.
+// Whether a byte starts a double-byte character in code page 932.
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9f) || (b >= 0xe0 && b <= 0xfc);
+}
+
+// Whether a single byte (not a lead byte) is a character of code page 932.
+bool IsDefinedSingle(unsigned char b);
+
+// Whether lead and trail together are a character of code page 932.
+bool IsDefinedPair(unsigned char lead, unsigned char trail);
+
+// Decodes code page 932 bytes exactly as Windows does. A byte or pair that
+// code page 932 does not define becomes U+FFFD; a lead byte followed by an
+// ASCII byte loses only itself, so the ASCII character still shows. Every
+// character of code page 932 lies in the Basic Multilingual Plane, so the
+// output never holds more UTF-16 units than the input has bytes: out must
+// have room for bytes.size() units. Returns the number of units written.
 std::size_t DecodeCp932(std::string_view bytes, char16_t* out);
 
 // The same, as UTF-8 (for messages).

@@ -44,13 +44,4 @@ RaceRow PlaceRaces(std::string_view raceLine, const LineList& calendar, std::siz
     return placed;
 }
 
-std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey) {
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (KeyValue(DateKey(lines[i])) >= KeyValue(todayKey)) {
-            return i;
-        }
-    }
-    return 0;
-}
-
 } // namespace turvane

@@ -40,7 +40,4 @@ using RaceRow = std::array<std::optional<std::string_view>, RaceSlots + 1>;
 // calendar has no such line.
 RaceRow PlaceRaces(std::string_view raceLine, const LineList& calendar, std::size_t row);
 
-// The index of the first line dated on or after today, or 0 when none is.
-std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey);
-
 } // namespace turvane

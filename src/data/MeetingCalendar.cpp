@@ -1,6 +1,8 @@
 #include "MeetingCalendar.h"
 
 #include "ByteText.h"
+#include "DateKeys.h"
+#include "Labels.h"
 
 namespace turvane {
 

@@ -1,7 +1,5 @@
 #include "Today.h"
 
-#include "ByteText.h"
-
 #include <cstdio>
 #include <ctime>
 
@@ -18,14 +16,6 @@ std::string TodayText(const CivilDate& today) {
     char text[32];
     std::snprintf(text, sizeof text, "%04d/%02d/%02d", today.year, today.month, today.day);
     return text;
-}
-
-std::string TodayKey(const CivilDate& today) {
-    const std::string d = TodayText(today);
-    std::string key(Slice(d, 1, 4));
-    key += Slice(d, 6, 2);
-    key += Slice(d, 9, 2);
-    return key;
 }
 
 } // namespace turvane

@@ -21,7 +21,4 @@ CivilDate SystemToday();
 // Today as shown in captions: yyyy/MM/dd, e.g. 2003/05/12.
 std::string TodayText(const CivilDate& today);
 
-// Today's eight-digit date key, cut out of TodayText.
-std::string TodayKey(const CivilDate& today);
-
 } // namespace turvane

@@ -1,5 +1,6 @@
 #include "data/ByteText.h"
 #include "data/Errors.h"
+#include "data/Labels.h"
 #include "data/LineList.h"
 
 #include <gtest/gtest.h>
@@ -125,47 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"EmptyLine", "", "\x8c\x8e\x93\xfa"},
         MappingCase{"OnlyAZero", "0", "\x81\x40\x8c\x8e\x93\xfa"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DateKeyTest, IsTheYearAndTheFirstFourBytes) {
-    EXPECT_EQ(DateKey("0512 anything"), "20030512");
-    EXPECT_EQ(DateKey("05"), "200305");
-    EXPECT_EQ(DateKey(""), "2003");
-}
-
-struct KeyCase {
-    const char* text;
-    bool valid;
-    std::int32_t value;
-};
-
-class KeyValueTest : public testing::TestWithParam<KeyCase> {};
-
-TEST_P(KeyValueTest, AcceptsOnlyDecimalIntegers) {
-    const auto& c = GetParam();
-    if (c.valid) {
-        EXPECT_EQ(KeyValue(c.text), c.value);
-    } else {
-        try {
-            KeyValue(c.text);
-            FAIL() << "accepted " << c.text;
-        } catch (const NotAnIntegerError& e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(c.text) + "' は整数ではありません");
-        }
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, KeyValueTest,
-                         testing::Values(KeyCase{"20030512", true, 20030512},
-                                         KeyCase{"2003", true, 2003}, KeyCase{"  2003", true, 2003},
-                                         KeyCase{"+2003", true, 2003}, KeyCase{"-12", true, -12},
-                                         KeyCase{"2147483647", true, 2147483647},
-                                         KeyCase{"-2147483648", true, -2147483647 - 1},
-                                         KeyCase{"2147483648", false, 0},
-                                         KeyCase{"99999999999999999999", false, 0},
-                                         KeyCase{"", false, 0}, KeyCase{"+", false, 0},
-                                         KeyCase{"2003 ", false, 0}, KeyCase{"2003+1 5", false, 0},
-                                         KeyCase{"2003-001", false, 0}, KeyCase{"\t2003", false, 0},
-                                         KeyCase{"2003ab", false, 0}, KeyCase{"0x10", false, 0}));
 
 TEST(NumberedWords, SharedShapeOfMeetingAndCourseSlots) {
     EXPECT_EQ(NumberedWordsText("1\x89\xf1 5\x93\xfa\x96\xda", 1),

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
 #include <string>
 
 using namespace turvane;
@@ -57,6 +58,58 @@ TEST(Cp932DecodeLong, ConvertsPastTheInternalBuffer) {
         expected += "月";
     }
     EXPECT_EQ(Cp932ToUtf8(bytes), expected);
+}
+
+// What the C library's converter makes of one code: its UTF-16 unit, or 0
+// when it refuses it.
+char16_t SystemDecode(iconv_t cd, const std::string& bytes) {
+    char16_t unit = 0;
+    auto* in = const_cast<char*>(bytes.data());
+    auto* out = reinterpret_cast<char*>(&unit);
+    std::size_t inLeft = bytes.size();
+    std::size_t outLeft = sizeof unit;
+    const std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    return rc == static_cast<std::size_t>(-1) || inLeft != 0 || outLeft != 0 ? 0 : unit;
+}
+
+TEST(Cp932Table, MatchesTheSystemConverterOnEveryCode) {
+    const iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        GTEST_SKIP() << "this system has no CP932 converter to compare with";
+    }
+    int defined = 0;
+    // From 1: the converter's answer for NUL is the 0 that means "refused".
+    for (int lead = 1; lead < 256; ++lead) {
+        const auto l = static_cast<unsigned char>(lead);
+        if (!IsLeadByte(l)) {
+            // The converter leaves out the single bytes only Windows defines.
+            if (lead != 0x80 && lead != 0xa0 && lead < 0xfd) {
+                const std::string byte(1, static_cast<char>(lead));
+                const char16_t expected = SystemDecode(cd, byte);
+                char16_t unit = 0;
+                ASSERT_EQ(DecodeCp932(byte, &unit), 1u);
+                EXPECT_EQ(unit, expected ? expected : u'\ufffd') << "byte " << lead;
+                EXPECT_EQ(IsDefinedSingle(l), expected != 0) << "byte " << lead;
+            }
+            continue;
+        }
+        for (int trail = 0; trail < 256; ++trail) {
+            const auto t = static_cast<unsigned char>(trail);
+            const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+            const char16_t expected = SystemDecode(cd, pair);
+            ASSERT_EQ(IsDefinedPair(l, t), expected != 0) << "pair " << lead << " " << trail;
+            if (expected != 0) {
+                char16_t unit = 0;
+                ASSERT_EQ(DecodeCp932(pair, &unit), 1u);
+                ASSERT_EQ(unit, expected) << "pair " << lead << " " << trail;
+                ++defined;
+            }
+        }
+    }
+    iconv_close(cd);
+    // JIS X 0208, the NEC and IBM extensions and the user-defined area.
+    EXPECT_EQ(defined, 9604);
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "data/DataDir.h"
+#include "SelfCopy.h"
 #include "data/Errors.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,7 +32,7 @@ protected:
 
     static std::string OpenMessage(const DataDir& dir, const char* name) {
         try {
-            dir.LoadLines(name);
+            LoadLines(dir, name);
         } catch (const FileOpenError& e) {
             return e.what();
         }
@@ -43,7 +46,7 @@ TEST_F(DataDirTest, LoadsTheLinesOfAFile) {
     Write(root_, "Cal1.dat", "0105a\r\n0111b\r\n");
     const DataDir dir(root_);
     EXPECT_TRUE(dir.DataFileExists("Cal1.dat"));
-    const LineList lines = dir.LoadLines("Cal1.dat");
+    const LineList lines = LoadLines(dir, "Cal1.dat");
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1], "0111b");
 }
@@ -88,12 +91,104 @@ TEST_F(DataDirTest, LinksAreFollowed) {
     fs::create_symlink(root_ / "real" / "Cal1.dat", root_ / "bin" / "Cal1.dat");
     const DataDir dir(root_ / "bin");
     EXPECT_TRUE(dir.DataFileExists("Cal1.dat"));
-    EXPECT_EQ(dir.LoadLines("Cal1.dat").size(), 1u);
+    EXPECT_EQ(LoadLines(dir, "Cal1.dat").size(), 1u);
+}
+
+struct BoundedReadCase {
+    const char* name;
+    std::size_t limit;
+    std::function<void(const fs::path& file)> make;
+    std::size_t lines; // or, when ~0u, the read must fail
+};
+
+class BoundedRead : public DataDirTest, public testing::WithParamInterface<BoundedReadCase> {};
+
+TEST_P(BoundedRead, StopsAtTheFirstNulAndNeverOutgrowsTheLimit) {
+    GetParam().make(root_ / "Cal1.dat");
+    const DataDir dir(root_, GetParam().limit);
+    const auto start = std::chrono::steady_clock::now();
+    if (GetParam().lines == ~std::size_t{0}) {
+        EXPECT_EQ(OpenMessage(dir, "Cal1.dat"),
+                  "ファイル " + (root_ / "Cal1.dat").string() + " は開けません");
+    } else {
+        EXPECT_EQ(LoadLines(dir, "Cal1.dat").size(), GetParam().lines);
+    }
+    // Whatever follows a NUL is never read, however large.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Eight real lines, then a hole of zeros up to size: takes no disk space.
+void SparseAfterEightLines(const fs::path& file, off_t size) {
+    WriteBytes(file, "0105\r\n0111\r\n0112\r\n0118\r\n0119\r\n0125\r\n0126\r\n0201\r\n");
+    ASSERT_EQ(::truncate(file.c_str(), size), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BoundedRead,
+    testing::Values(
+        BoundedReadCase{"ThreeGigabyteHoleAfterTheText", DataDir::DefaultMaxTextBytes,
+                        [](const fs::path& f) { SparseAfterEightLines(f, off_t{3} << 30); }, 8},
+        BoundedReadCase{"TwelveGigabyteHoleAfterTheText", DataDir::DefaultMaxTextBytes,
+                        [](const fs::path& f) { SparseAfterEightLines(f, off_t{12} << 30); }, 8},
+        BoundedReadCase{"TextUpToTheLimit", 12,
+                        [](const fs::path& f) { WriteBytes(f, "0105\r\n0111\r\n"); }, 2},
+        BoundedReadCase{"TextPastTheLimit", 11,
+                        [](const fs::path& f) { WriteBytes(f, "0105\r\n0111\r\n"); },
+                        ~std::size_t{0}},
+        BoundedReadCase{"LimitCountsOnlyTheTextBeforeTheNul", 6,
+                        [](const fs::path& f) {
+                            WriteBytes(f, std::string("0105\r\n\0", 7) + std::string(100, 'x'));
+                        },
+                        1},
+        BoundedReadCase{"TextPastTheLimitInALaterPiece", 100'000,
+                        [](const fs::path& f) { WriteBytes(f, std::string(100'001, 'x')); },
+                        ~std::size_t{0}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DataDirRead, NeverReadsPastTheSizeTheFileHadWhenOpened) {
+    // The kernel's files report a size of 0 and still produce text: what a
+    // file appended to while it is read looks like, without a race.
+    EXPECT_EQ(DataDir("/proc/self").LoadBytes("status"), "");
 }
 
 TEST(DataDirOfExecutable, IsTheDirectoryOfThisProgram) {
     const fs::path self = fs::canonical("/proc/self/exe");
+    EXPECT_EQ(ExecutablePath(), self.string());
     EXPECT_EQ(DataDir::OfExecutable().directory(), self.parent_path());
+}
+
+TEST(DataDirOfExecutable, StaysTheProgramsDirectoryOnceTheProgramIsRemoved) {
+    if (selfcopy::IsCopy("removed")) {
+        // A package upgrade removes the running program's file.
+        ::unlink(ExecutablePath().c_str());
+        selfcopy::Report("path", ExecutablePath());
+        selfcopy::Report("dir", DataDir::OfExecutable().directory().string());
+        return;
+    }
+    std::string pattern = (fs::temp_directory_path() / "turvane-exe-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path dir = fs::path(pattern) / "lib";
+    const std::string output = selfcopy::RunCopy(dir, "removed");
+    fs::remove_all(pattern);
+    EXPECT_EQ(selfcopy::Reported(output, "dir"), dir.string());
+    EXPECT_EQ(selfcopy::Reported(output, "path"),
+              (dir / fs::canonical("/proc/self/exe").filename()).string());
+}
+
+TEST_F(DataDirTest, UnknownExecutableDirectoryReadsNothingElse) {
+    // A meeting file in the working directory must not stand in for the
+    // program's own.
+    Write(root_, "Cal1.dat", "0105\r\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(root_);
+    const DataDir dir = DataDir::OfExecutable("");
+    EXPECT_FALSE(dir.DataFileExists("Cal1.dat"));
+    EXPECT_EQ(OpenMessage(dir, "Cal1.dat"), "ファイル Cal1.dat は開けません");
+    fs::current_path(before);
 }
 
 } // namespace

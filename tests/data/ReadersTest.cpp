@@ -179,30 +179,4 @@ TEST(PlaceRacesFailure, EmptyRowNeedsNoCalendarLine) {
     EXPECT_FALSE(placed[1] || placed[2] || placed[3]);
 }
 
-struct ScrollCase {
-    const char* name;
-    const char* today;
-    std::size_t row;
-};
-
-class FirstDayOnOrAfterTest : public testing::TestWithParam<ScrollCase> {};
-
-TEST_P(FirstDayOnOrAfterTest, FindsTheFirstDayNotBeforeToday) {
-    const LineList lines = LineList::Split("0105\r\n0111\r\n0112\r\n1228\r\n");
-    EXPECT_EQ(FirstDayOnOrAfter(lines, GetParam().today), GetParam().row);
-}
-
-INSTANTIATE_TEST_SUITE_P(Days, FirstDayOnOrAfterTest,
-                         testing::Values(ScrollCase{"OnAMeetingDay", "20030111", 1},
-                                         ScrollCase{"BetweenDays", "20030106", 1},
-                                         ScrollCase{"BeforeTheYear", "20020101", 0},
-                                         ScrollCase{"LastDay", "20031228", 3},
-                                         ScrollCase{"AfterTheYear", "20040101", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FirstDayOnOrAfterFailure, DateThatIsNoNumber) {
-    const LineList lines = LineList::Split("0105\r\n01x1\r\n");
-    EXPECT_THROW(FirstDayOnOrAfter(lines, "20030110"), NotAnIntegerError);
-}
-
 } // namespace

@@ -43,9 +43,9 @@ class ScreenReader : public testing::Test {
 protected:
     static void SetUpTestSuite() {
         QAccessible::setActive(true);
-        dir_ = new TempDataDir;
+        dir_ = new MemoryDataDir;
         dir_->CopySampleYear();
-        ctx_ = new TestContext(dir_->path(), {2003, 5, 17});
+        ctx_ = new TestContext(dir_->source(), {2003, 5, 17});
         main_ = new TForm1(ctx_->context);
         list_ = new TForm2(ctx_->context);
     }
@@ -70,7 +70,7 @@ protected:
         return control ? control->tableInterface() : nullptr;
     }
 
-    static inline TempDataDir* dir_ = nullptr;
+    static inline MemoryDataDir* dir_ = nullptr;
     static inline TestContext* ctx_ = nullptr;
     static inline TForm1* main_ = nullptr;
     static inline TForm2* list_ = nullptr;

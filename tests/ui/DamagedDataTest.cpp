@@ -1,7 +1,7 @@
 #include "GUnit.h"
 #include "TestData.h"
-#include "data/ByteText.h"
 #include "data/Cp932.h"
+#include "data/DateKeys.h"
 #include "data/LineList.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
@@ -12,14 +12,11 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <chrono>
 #include <fstream>
 #include <map>
 #include <random>
-#include <sys/inotify.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 using namespace cp932text;
@@ -27,11 +24,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What users' hand-edited, copied and half-downloaded data files look like.
-class DamagedData : public testing::Test {
+// What users' hand-edited, copied and half-downloaded data files look like:
+// in memory, or on disk where only a file system can do the damage.
+template <typename Dir> class DamagedDataIn : public testing::Test {
 protected:
     TForm1* OpenMain(turvane::CivilDate today = {2003, 5, 17}) {
-        ctx_ = std::make_unique<TestContext>(dir_.path(), today);
+        ctx_ = std::make_unique<TestContext>(dir_.source(), today);
         main_ = std::make_unique<TForm1>(ctx_->context);
         return main_.get();
     }
@@ -46,10 +44,12 @@ protected:
         return QString::fromStdString("ファイル " + dir_.PathOf(name) + " は開けません.");
     }
 
-    TempDataDir dir_;
+    Dir dir_;
     std::unique_ptr<TestContext> ctx_;
     std::unique_ptr<TForm1> main_;
 };
+using DamagedData = DamagedDataIn<MemoryDataDir>;
+using DamagedDataOnDisk = DamagedDataIn<TempDataDir>;
 
 // Random bytes, any but NUL (which would end the text at once).
 std::string Noise(std::size_t size) {
@@ -149,7 +149,7 @@ struct NotAFileCase {
     void (*make)(const fs::path& path);
 };
 
-class NotAFile : public DamagedData, public testing::WithParamInterface<NotAFileCase> {};
+class NotAFile : public DamagedDataOnDisk, public testing::WithParamInterface<NotAFileCase> {};
 
 TEST_P(NotAFile, NamedLikeTheMeetingFileCountsAsMissing) {
     dir_.CopySampleYear();
@@ -200,25 +200,11 @@ INSTANTIATE_TEST_SUITE_P(Dates, SignedDates,
 
 TEST_F(DamagedData, MeetingFileReplacedBetweenItsTwoReads) {
     dir_.CopySampleYear();
-    const std::string replacement = "0517" + Meeting(Hanshin, '9', '9') + "\r\n";
-    dir_.Write("Cal1.new", replacement);
-    // Swap the meeting file in as soon as the course file is opened: after the
-    // meeting grid read it, before the panel reads it again.
-    const int watch = ::inotify_init1(IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    ASSERT_GE(::inotify_add_watch(watch, (dir_.path() / "Cal2.dat").c_str(), IN_OPEN), 0);
-    std::atomic<bool> swapped{false};
-    std::thread swapper([&] {
-        char buffer[4096];
-        if (::read(watch, buffer, sizeof buffer) > 0) {
-            fs::rename(dir_.path() / "Cal1.new", dir_.path() / "Cal1.dat");
-            swapped = true;
-        }
-    });
+    // The meeting grid reads the sample year; by the time the panel reads the
+    // file again, it holds one other day.
+    dir_.files().WriteNextVersion("Cal1.dat", "0517" + Meeting(Hanshin, '9', '9') + "\r\n");
     OpenMain({2003, 5, 17});
-    swapper.join();
-    ::close(watch);
-    ASSERT_TRUE(swapped);
+    EXPECT_EQ(dir_.files().ReadCount("Cal1.dat"), 2);
     EXPECT_TRUE(errors().isEmpty());
     EXPECT_EQ(Grid("StringGrid1")->rowCount(), 110);               // the first read
     EXPECT_EQ(Edit("Edit1"), QStringLiteral("◆阪神 ９回 ９日目")); // the second read
@@ -240,7 +226,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     return files;
 }
 
-TEST_F(DamagedData, NothingIsEverWritten) {
+TEST_F(DamagedDataOnDisk, NothingIsEverWritten) {
     dir_.CopySampleYear();
     const auto before = Snapshot(dir_.path());
     OpenMain();

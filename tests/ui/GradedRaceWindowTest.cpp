@@ -37,14 +37,14 @@ protected:
                                  const std::string& calendar = Calendar()) {
         dir_.Write("Cal1.dat", calendar);
         dir_.Write("jyuusyou.dat", races);
-        ctx_ = std::make_unique<TestContext>(dir_.path(), today);
+        ctx_ = std::make_unique<TestContext>(dir_.source(), today);
         auto form = std::make_unique<TForm2>(ctx_->context);
         grid_ = form->findChild<StringGrid*>("StringGrid1");
         return form;
     }
     QStringList errors() const { return *ctx_->errors; }
 
-    TempDataDir dir_;
+    MemoryDataDir dir_;
     std::unique_ptr<TestContext> ctx_;
     StringGrid* grid_ = nullptr;
 };
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(Days, GradedRaceScroll,
 
 TEST_F(GradedRaceWindow, MissingFileKeepsTheEmptyRows) {
     dir_.Write("Cal1.dat", Calendar());
-    ctx_ = std::make_unique<TestContext>(dir_.path());
+    ctx_ = std::make_unique<TestContext>(dir_.source());
     TForm2 form(ctx_->context);
     ASSERT_EQ(errors().size(), 1);
     EXPECT_EQ(errors()[0],
@@ -173,7 +173,7 @@ class GradedRaceButton : public testing::Test {
 protected:
     void SetUp() override {
         dir_.CopySampleYear();
-        ctx_ = std::make_unique<TestContext>(dir_.path(), turvane::CivilDate{2003, 5, 17});
+        ctx_ = std::make_unique<TestContext>(dir_.source(), turvane::CivilDate{2003, 5, 17});
         main_ = std::make_unique<TForm1>(ctx_->context);
         main_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
@@ -197,7 +197,7 @@ protected:
         EXPECT_TRUE(main_->isVisible());
     }
 
-    TempDataDir dir_;
+    MemoryDataDir dir_;
     std::unique_ptr<TestContext> ctx_;
     std::unique_ptr<TForm1> main_;
 };

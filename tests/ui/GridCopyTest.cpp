@@ -91,9 +91,9 @@ TEST_F(GridCopy, CopiesTheRangeSelectedWithTheKeyboard) {
 }
 
 TEST_F(GridCopy, SelectAllCopiesTheBodyWithoutTheFixedCells) {
-    TempDataDir dir;
+    MemoryDataDir dir;
     dir.CopySampleYear();
-    TestContext ctx(dir.path(), {2003, 5, 17});
+    TestContext ctx(dir.source(), {2003, 5, 17});
     TForm1 form(ctx.context);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

@@ -26,7 +26,7 @@ namespace {
 class MainWindowTest : public testing::Test {
 protected:
     std::unique_ptr<TForm1> Open(turvane::CivilDate today = {2003, 5, 12}) {
-        ctx_ = std::make_unique<TestContext>(dir_.path(), today);
+        ctx_ = std::make_unique<TestContext>(dir_.source(), today);
         return std::make_unique<TForm1>(ctx_->context);
     }
     static StringGrid* Grid(QWidget* w, const char* name) {
@@ -40,7 +40,7 @@ protected:
     }
     QStringList errors() const { return *ctx_->errors; }
 
-    TempDataDir dir_;
+    MemoryDataDir dir_;
     std::unique_ptr<TestContext> ctx_;
 };
 
@@ -175,7 +175,7 @@ TEST_F(MainWindowTest, EmptyMeetingFileLeavesTheDesignRows) {
 
 TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt) {
     dir_.CopySampleYear();
-    std::filesystem::remove(dir_.path() / "Cal1.dat");
+    dir_.Remove("Cal1.dat");
     auto form = Open();
     EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 130);
     EXPECT_EQ(Grid(form.get(), "StringGrid2")->rowCount(), 130);
@@ -190,7 +190,7 @@ TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt
 
 TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
     dir_.CopySampleYear();
-    std::filesystem::remove(dir_.path() / "Cal2.dat");
+    dir_.Remove("Cal2.dat");
     auto form = Open();
     EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 110);
     StringGrid* courses = Grid(form.get(), "StringGrid2");

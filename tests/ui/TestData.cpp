@@ -1,6 +1,10 @@
 #include "TestData.h"
 
+#include "data/DataDir.h"
+
 #include <fstream>
+#include <map>
+#include <sstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -30,8 +34,30 @@ void TempDataDir::CopySampleYear() const {
     }
 }
 
-TestContext::TestContext(const fs::path& dir, turvane::CivilDate date)
-    : today(date), context{turvane::DataDir(dir), [date] { return date; },
+std::shared_ptr<const turvane::FileSource> TempDataDir::source() const {
+    return std::make_shared<turvane::DataDir>(path_);
+}
+
+const std::string& SampleFile(const char* name) {
+    static std::map<std::string, std::string> files;
+    auto [it, added] = files.try_emplace(name);
+    if (added) {
+        std::ifstream in(fs::path(TURVANE_SAMPLE_DIR) / name, std::ios::binary);
+        std::ostringstream bytes;
+        bytes << in.rdbuf();
+        it->second = bytes.str();
+    }
+    return it->second;
+}
+
+void MemoryDataDir::CopySampleYear() const {
+    for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
+        files_->Write(name, SampleFile(name));
+    }
+}
+
+TestContext::TestContext(std::shared_ptr<const turvane::FileSource> files, turvane::CivilDate date)
+    : today(date), context{std::move(files), [date] { return date; },
                            [errors = errors, caption = lastCaption](const QString& c,
                                                                     const QString& text) {
                                *caption = c;

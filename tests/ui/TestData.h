@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppContext.h"
+#include "data/FileSource.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,7 +10,27 @@
 #include <memory>
 #include <string>
 
-// A temporary data directory, removed again at the end of a test.
+// Data files in memory, for every window test that does not need a real
+// file system: no temporary directories, and each read of a file can be
+// handed other bytes deterministically.
+class MemoryDataDir {
+public:
+    std::string PathOf(const char* name) const { return files_->PathOf(name); }
+    // Writes raw bytes (code page 932) as a data file.
+    void Write(const char* name, const std::string& bytes) const { files_->Write(name, bytes); }
+    void Remove(const char* name) const { files_->Remove(name); }
+    // Puts the bundled sample year's files in.
+    void CopySampleYear() const;
+
+    turvane::MemoryFiles& files() const { return *files_; }
+    std::shared_ptr<const turvane::FileSource> source() const { return files_; }
+
+private:
+    std::shared_ptr<turvane::MemoryFiles> files_ = std::make_shared<turvane::MemoryFiles>();
+};
+
+// A temporary data directory on disk, removed again at the end of a test:
+// for what only a file system has (pipes, links, directories, dates).
 class TempDataDir {
 public:
     TempDataDir();
@@ -20,18 +41,21 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string PathOf(const char* name) const { return (path_ / name).string(); }
 
-    // Writes raw bytes (code page 932) as a data file.
     void Write(const char* name, const std::string& bytes) const;
-    // Copies the bundled sample year's files in.
     void CopySampleYear() const;
+
+    std::shared_ptr<const turvane::FileSource> source() const;
 
 private:
     std::filesystem::path path_;
 };
 
-// A context on a data directory at a fixed date that records its error boxes.
+// The sample year's bytes, read once.
+const std::string& SampleFile(const char* name);
+
+// A context on data files at a fixed date that records its error boxes.
 struct TestContext {
-    explicit TestContext(const std::filesystem::path& dir,
+    explicit TestContext(std::shared_ptr<const turvane::FileSource> files,
                          turvane::CivilDate today = {2003, 5, 12});
 
     turvane::CivilDate today;

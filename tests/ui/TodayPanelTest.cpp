@@ -52,10 +52,10 @@ struct PanelCase {
 class TodayPanel : public testing::TestWithParam<PanelCase> {};
 
 TEST_P(TodayPanel, ShowsTodayAndTheNextMeetingDay) {
-    TempDataDir dir;
+    MemoryDataDir dir;
     dir.Write("Cal1.dat", Calendar());
     dir.Write("Cal2.dat", CourseCalendar(5));
-    TestContext ctx(dir.path(), GetParam().today);
+    TestContext ctx(dir.source(), GetParam().today);
     TForm1 form(ctx.context);
     EXPECT_TRUE(ctx.errors->isEmpty()) << ctx.errors->join('\n').toStdString();
     for (int i = 0; i < 6; ++i) {
@@ -121,13 +121,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 class TodayPanelFailure : public testing::Test {
 protected:
-    TempDataDir dir_;
+    MemoryDataDir dir_;
 };
 
 TEST_F(TodayPanelFailure, DateThatIsNoNumberKeepsWhatWasShown) {
     dir_.Write("Cal1.dat", "0105" + Meeting(Tokyo, '1', '1') + "\r\n01x1\r\n0112\r\n");
     dir_.Write("Cal2.dat", CourseCalendar(3));
-    TestContext ctx(dir_.path(), {2003, 1, 5});
+    TestContext ctx(dir_.source(), {2003, 1, 5});
     TForm1 form(ctx.context);
     ASSERT_EQ(ctx.errors->size(), 1);
     EXPECT_EQ(ctx.errors->at(0), "'200301x1' は整数ではありません.");
@@ -143,7 +143,7 @@ TEST_F(TodayPanelFailure, CourseGridTooShortForTheScrollTarget) {
     }
     dir_.Write("Cal1.dat", calendar);
     dir_.Write("Cal2.dat", CourseCalendar(3));
-    TestContext ctx(dir_.path(), {2003, 1, 5});
+    TestContext ctx(dir_.source(), {2003, 1, 5});
     TForm1 form(ctx.context);
     ASSERT_EQ(ctx.errors->size(), 1);
     EXPECT_EQ(ctx.errors->at(0), "グリッドインデックス が範囲を超えています.");
@@ -160,7 +160,7 @@ TEST_F(TodayPanelFailure, NearTheEndTheFirstVisibleRowIsPulledBack) {
     }
     dir_.Write("Cal1.dat", calendar);
     dir_.Write("Cal2.dat", CourseCalendar(28));
-    TestContext ctx(dir_.path(), {2003, 1, 27});
+    TestContext ctx(dir_.source(), {2003, 1, 27});
     TForm1 form(ctx.context);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));

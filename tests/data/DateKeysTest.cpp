@@ -1,6 +1,5 @@
-#include "data/TodayAndNext.h"
+#include "data/DateKeys.h"
 #include "data/Errors.h"
-#include "data/Today.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +79,73 @@ TEST(TodayTextTest, IsYearMonthDayWithSlashes) {
     EXPECT_EQ(TodayText({2003, 5, 12}), "2003/05/12");
     EXPECT_EQ(TodayKey({2003, 5, 12}), "20030512");
     EXPECT_EQ(TodayKey({2004, 12, 1}), "20041201");
+}
+
+TEST(DateKeyTest, IsTheYearAndTheFirstFourBytes) {
+    EXPECT_EQ(DateKey("0512 anything"), "20030512");
+    EXPECT_EQ(DateKey("05"), "200305");
+    EXPECT_EQ(DateKey(""), "2003");
+}
+
+struct KeyCase {
+    const char* text;
+    bool valid;
+    std::int32_t value;
+};
+
+class KeyValueTest : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(KeyValueTest, AcceptsOnlyDecimalIntegers) {
+    const auto& c = GetParam();
+    if (c.valid) {
+        EXPECT_EQ(KeyValue(c.text), c.value);
+    } else {
+        try {
+            KeyValue(c.text);
+            FAIL() << "accepted " << c.text;
+        } catch (const NotAnIntegerError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(c.text) + "' は整数ではありません");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, KeyValueTest,
+                         testing::Values(KeyCase{"20030512", true, 20030512},
+                                         KeyCase{"2003", true, 2003}, KeyCase{"  2003", true, 2003},
+                                         KeyCase{"+2003", true, 2003}, KeyCase{"-12", true, -12},
+                                         KeyCase{"2147483647", true, 2147483647},
+                                         KeyCase{"-2147483648", true, -2147483647 - 1},
+                                         KeyCase{"2147483648", false, 0},
+                                         KeyCase{"99999999999999999999", false, 0},
+                                         KeyCase{"", false, 0}, KeyCase{"+", false, 0},
+                                         KeyCase{"2003 ", false, 0}, KeyCase{"2003+1 5", false, 0},
+                                         KeyCase{"2003-001", false, 0}, KeyCase{"\t2003", false, 0},
+                                         KeyCase{"2003ab", false, 0}, KeyCase{"0x10", false, 0}));
+
+struct ScrollCase {
+    const char* name;
+    const char* today;
+    std::size_t row;
+};
+
+class FirstDayOnOrAfterTest : public testing::TestWithParam<ScrollCase> {};
+
+TEST_P(FirstDayOnOrAfterTest, FindsTheFirstDayNotBeforeToday) {
+    const LineList lines = LineList::Split("0105\r\n0111\r\n0112\r\n1228\r\n");
+    EXPECT_EQ(FirstDayOnOrAfter(lines, GetParam().today), GetParam().row);
+}
+
+INSTANTIATE_TEST_SUITE_P(Days, FirstDayOnOrAfterTest,
+                         testing::Values(ScrollCase{"OnAMeetingDay", "20030111", 1},
+                                         ScrollCase{"BetweenDays", "20030106", 1},
+                                         ScrollCase{"BeforeTheYear", "20020101", 0},
+                                         ScrollCase{"LastDay", "20031228", 3},
+                                         ScrollCase{"AfterTheYear", "20040101", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FirstDayOnOrAfterFailure, DateThatIsNoNumber) {
+    const LineList lines = LineList::Split("0105\r\n01x1\r\n");
+    EXPECT_THROW(FirstDayOnOrAfter(lines, "20030110"), NotAnIntegerError);
 }
 
 } // namespace

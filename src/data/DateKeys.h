@@ -1,0 +1,51 @@
+#pragma once
+
+// Dates as the data files and the windows compare them: eight-digit keys,
+// year first, compared as integers; and the searches over a calendar that
+// find today, the next meeting day and the first day on or after today.
+
+#include "LineList.h"
+#include "Today.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace turvane {
+
+// The only year the data files describe; records carry month and day only.
+inline constexpr std::string_view ScheduleYear = "2003";
+
+// The eight-digit date key of a record: the year followed by bytes 1-4.
+std::string DateKey(std::string_view line);
+
+// The decimal value of a key: leading blanks and one sign allowed, nothing
+// else. Throws NotAnIntegerError for any other text or a value outside 32 bits.
+std::int32_t KeyValue(std::string_view key);
+
+// Today's eight-digit date key, cut out of TodayText.
+std::string TodayKey(const CivilDate& today);
+
+// The index of the first line dated on or after today, or 0 when none is.
+std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey);
+
+// Receives what the search of the meeting calendar finds, in the order it
+// finds it, so that a failure part-way leaves exactly what was shown so far.
+class TodayAndNextSink {
+public:
+    virtual ~TodayAndNextSink() = default;
+    virtual void ShowTodaysMeetings(std::string_view line) = 0;
+    virtual void ShowNextMeetingDay(std::string_view line) = 0;
+    virtual void ShowNoMeetingToday() = 0;
+    virtual void ShowNoMoreMeetingsThisYear() = 0;
+    virtual void ScrollGridsTo(std::size_t lineIndex) = 0;
+};
+
+// Walks the meeting calendar: the line dated today (if any) gives today's
+// meetings, the first line strictly after today gives the next meeting day,
+// and the calendar scrolls to today, or else to the next day.
+void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey,
+                        TodayAndNextSink& sink);
+
+} // namespace turvane

@@ -1,0 +1,39 @@
+#include "Labels.h"
+
+#include "ByteText.h"
+
+namespace turvane {
+
+namespace {
+
+// One half of a month-day label: a two-digit number with a leading zero
+// replaced by a full-width blank.
+void AppendLabelNumber(std::string& out, std::string_view mmdd, std::size_t start) {
+    if (Slice(mmdd, start, 1) == "0") {
+        out += cp932::FullWidthBlank;
+        out += ToFullWidth(Slice(mmdd, start + 1, 1));
+    } else {
+        out += ToFullWidth(Slice(mmdd, start, 2));
+    }
+}
+
+} // namespace
+
+std::string MonthDayLabel(std::string_view mmdd) {
+    std::string out;
+    AppendLabelNumber(out, mmdd, 1);
+    out += cp932::Month;
+    AppendLabelNumber(out, mmdd, 3);
+    out += cp932::Day;
+    return out;
+}
+
+std::string NumberedWordsText(std::string_view line, std::size_t start) {
+    std::string out = ToFullWidth(Slice(line, start, 1));
+    out += Slice(line, start + 1, 3);
+    out += ToFullWidth(Slice(line, start + 4, 1));
+    out += Slice(line, start + 5, 4);
+    return out;
+}
+
+} // namespace turvane

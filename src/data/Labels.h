@@ -1,0 +1,28 @@
+#pragma once
+
+// The texts the windows build around sliced pieces: date labels and the
+// numbered meeting words.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace turvane {
+
+// Code page 932 spellings of the words glued to the sliced pieces.
+namespace cp932 {
+inline constexpr std::string_view FullWidthBlank = "\x81\x40"; // "　"
+inline constexpr std::string_view Month = "\x8c\x8e";          // "月"
+inline constexpr std::string_view Day = "\x93\xfa";            // "日"
+} // namespace cp932
+
+// "0105" -> "　１月　５日": full-width month and day with a leading zero
+// blanked, so the labels of a column line up.
+std::string MonthDayLabel(std::string_view mmdd);
+
+// A numeral, a 3-byte word, a numeral and a 4-byte word starting at byte
+// start (e.g. "1回 5日目"), the numerals made full-width. Meeting slots and
+// course slots both end in this shape.
+std::string NumberedWordsText(std::string_view line, std::size_t start);
+
+} // namespace turvane
