@@ -1,4 +1,5 @@
 #include "ErrorBox.h"
+#include "SelfCopy.h"
 #include "TestData.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
@@ -210,7 +211,20 @@ TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
 TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
     auto form = Open();
     ASSERT_FALSE(errors().isEmpty());
+    if (selfcopy::IsCopy("caption")) {
+        selfcopy::Report("caption", ctx_->lastCaption->toStdString());
+        return;
+    }
     EXPECT_EQ(*ctx_->lastCaption, "ui_tests");
+
+    // Also from a folder whose name is Shift-JIS and Latin-1 bytes, not UTF-8.
+    namespace fs = std::filesystem;
+    std::string pattern = (fs::temp_directory_path() / "turvane-caption-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const std::string output =
+        selfcopy::RunCopy(fs::path(pattern) / "\x8b\xa3\x94\x6e-caf\xe9", "caption");
+    fs::remove_all(pattern);
+    EXPECT_EQ(selfcopy::Reported(output, "caption"), "ui_tests");
 }
 
 struct TextCase {
