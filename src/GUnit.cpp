@@ -53,6 +53,7 @@ void TForm2::BuildLayout() {
     Button1 = PlaceButton(GroupBox2, "Button1", {8, 14, 729, 33}, QStringLiteral("戻     る"));
     // The untitled box only frames the button.
     GroupBox2->setAccessibleName(Button1->accessibleName());
+    SetFocusOrder({StringGrid1, Button1});
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });
 }

@@ -2,7 +2,10 @@
 
 #include "grid/StringGrid.h"
 
+#include <QAbstractButton>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,6 +17,28 @@ const QColor FixedCellColor(255, 255, 187);
 bool IsLatin(QChar c) {
     return c.unicode() < 0x80;
 }
+
+// A push button takes Enter only while it is a dialog's default button; the
+// windows have none, so that Enter in a grid presses nothing.
+class EnterPressesButton : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+            auto* button = qobject_cast<QAbstractButton*>(watched);
+            if (enter && button && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 } // namespace
 
 QString SpokenCaption(const QString& caption) {
@@ -69,8 +94,23 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
     auto* button = Place<QPushButton>(parent, name, rect);
     button->setText(caption);
     button->setAutoDefault(false);
+    button->installEventFilter(new EnterPressesButton(button));
     button->setAccessibleName(SpokenCaption(caption));
     return button;
+}
+
+void SetFocusOrder(std::initializer_list<QWidget*> order) {
+    if (order.size() == 0) {
+        return;
+    }
+    QWidget* previous = nullptr;
+    for (QWidget* widget : order) {
+        if (previous) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+    (*order.begin())->setFocus(Qt::OtherFocusReason);
 }
 
 StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,

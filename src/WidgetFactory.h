@@ -37,8 +37,14 @@ QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
 // label of its own, and its group box already says what it is about.
 QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
                              const QString& text = {});
+// Space presses a focused button, and so do Enter and Return, as users of
+// the program have always pressed them.
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
                          const QString& caption);
+
+// Tab and Shift+Tab visit the controls in this order and wrap around at the
+// ends; the first has the focus when the window opens.
+void SetFocusOrder(std::initializer_list<QWidget*> order);
 
 // The string grids of both windows: rows 18 pixels high, the pale yellow
 // fixed cells, the given columns, 130 empty rows until filled. A grid in a

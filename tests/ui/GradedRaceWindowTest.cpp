@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace cp932text;
 
@@ -179,9 +181,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
     }
 
-    // Presses "重賞日程" and runs whileOpen inside the list's modal run; returns
-    // once the run has ended. whileOpen must close the list.
-    void PressGradedRaceButton(const std::function<void(TForm2&)>& whileOpen) {
+    // Presses "重賞日程" (with the mouse unless press is given) and runs whileOpen
+    // inside the list's modal run; returns once the run has ended. whileOpen
+    // must close the list.
+    void PressGradedRaceButton(const std::function<void(TForm2&)>& whileOpen,
+                               const std::function<void()>& press = {}) {
         QTimer::singleShot(0, main_.get(), [&] {
             auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
             ASSERT_NE(list, nullptr);
@@ -191,7 +195,11 @@ protected:
                 list->reject(); // end the modal run anyway
             }
         });
-        QTest::mouseClick(main_->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        if (press) {
+            press();
+        } else {
+            QTest::mouseClick(main_->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        }
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(main_->findChildren<TForm2*>().isEmpty()); // released, nothing left behind
         EXPECT_TRUE(main_->isVisible());
@@ -239,6 +247,194 @@ TEST_P(GradedRaceEscape, ClosesTheListOnly) {
 INSTANTIATE_TEST_SUITE_P(Focus, GradedRaceEscape,
                          testing::Values(EscapeCase{"OnTheList", "StringGrid1"},
                                          EscapeCase{"OnTheBackButton", "Button1"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// The keyboard alone. Each step presses a key where the focus is and names
+// the control that has the focus afterwards, so a key that leaves the focus
+// where it was, or moves it out of order, shows in the failing step.
+std::string FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->window()->objectName().toStdString() + "." +
+                       focus->objectName().toStdString()
+                 : "(nothing)";
+}
+
+// The offscreen platform activates no window on its own, as a window manager
+// would when a window opens or its dialog closes.
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+struct KeyStep {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* focus;
+};
+
+void Press(const char* window, const std::vector<KeyStep>& steps) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        SCOPED_TRACE("step " + std::to_string(i + 1));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, Qt::Key(steps[i].key), steps[i].modifiers);
+        EXPECT_EQ(FocusName(), std::string(window) + "." + steps[i].focus);
+    }
+}
+
+constexpr auto Tab = Qt::Key_Tab;
+constexpr auto NoMod = Qt::NoModifier;
+constexpr auto Shift = Qt::ShiftModifier;
+
+struct TabWalkCase {
+    const char* name;
+    std::vector<KeyStep> mainSteps; // from the first focus of the main window
+    std::vector<KeyStep> listSteps; // from the first focus of the list
+};
+
+class KeyboardWalk : public GradedRaceButton, public testing::WithParamInterface<TabWalkCase> {};
+
+// Walks the main window, presses Shift+Tab from its first control to reach
+// "重賞日程", opens the list with Space and walks it, and closes it with Escape.
+TEST_P(KeyboardWalk, FollowsTheDesignOrderAndWraps) {
+    ASSERT_TRUE(Activate(main_.get()));
+    ASSERT_EQ(FocusName(), "Form1.StringGrid2");
+    Press("Form1", GetParam().mainSteps);
+    main_->findChild<QWidget*>("StringGrid2")->setFocus();
+    Press("Form1", {{Tab, Shift, "Button3"}});
+    PressGradedRaceButton(
+        [](TForm2& list) {
+            ASSERT_TRUE(Activate(&list));
+            EXPECT_EQ(FocusName(), "Form2.StringGrid1");
+            Press("Form2", GetParam().listSteps);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        },
+        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); });
+    ASSERT_TRUE(Activate(main_.get()));
+    EXPECT_EQ(FocusName(), "Form1.Button3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyboardWalk,
+    testing::Values(TabWalkCase{"TabForwards",
+                                {{Tab, NoMod, "StringGrid1"},
+                                 {Tab, NoMod, "Button2"},
+                                 {Tab, NoMod, "Edit1"},
+                                 {Tab, NoMod, "Edit2"},
+                                 {Tab, NoMod, "Edit3"},
+                                 {Tab, NoMod, "Edit4"},
+                                 {Tab, NoMod, "Edit5"},
+                                 {Tab, NoMod, "Edit6"},
+                                 {Tab, NoMod, "Button3"},
+                                 {Tab, NoMod, "StringGrid2"}},
+                                {{Tab, NoMod, "Button1"}, {Tab, NoMod, "StringGrid1"}}},
+                    TabWalkCase{"ShiftTabBackwards",
+                                {{Tab, Shift, "Button3"},
+                                 {Tab, Shift, "Edit6"},
+                                 {Tab, Shift, "Edit5"},
+                                 {Tab, Shift, "Edit4"},
+                                 {Tab, Shift, "Edit3"},
+                                 {Tab, Shift, "Edit2"},
+                                 {Tab, Shift, "Edit1"},
+                                 {Tab, Shift, "Button2"},
+                                 {Tab, Shift, "StringGrid1"},
+                                 {Tab, Shift, "StringGrid2"}},
+                                {{Tab, Shift, "Button1"}, {Tab, Shift, "StringGrid1"}}},
+                    TabWalkCase{
+                        "BacktabKey",
+                        {{Qt::Key_Backtab, NoMod, "Button3"}, {Qt::Key_Backtab, NoMod, "Edit6"}},
+                        {{Qt::Key_Backtab, NoMod, "Button1"}}},
+                    // The grids keep the keys that move their current cell.
+                    TabWalkCase{"GridKeysStayInTheGrid",
+                                {{Qt::Key_Down, NoMod, "StringGrid2"},
+                                 {Qt::Key_Right, NoMod, "StringGrid2"},
+                                 {Qt::Key_PageDown, NoMod, "StringGrid2"},
+                                 {Qt::Key_PageUp, NoMod, "StringGrid2"},
+                                 {Qt::Key_End, NoMod, "StringGrid2"},
+                                 {Qt::Key_Home, NoMod, "StringGrid2"},
+                                 {Qt::Key_End, Qt::ControlModifier, "StringGrid2"},
+                                 {Qt::Key_Home, Qt::ControlModifier, "StringGrid2"},
+                                 {Qt::Key_Down, Shift, "StringGrid2"},
+                                 {Qt::Key_Up, NoMod, "StringGrid2"},
+                                 {Tab, NoMod, "StringGrid1"},
+                                 {Qt::Key_Down, NoMod, "StringGrid1"},
+                                 {Qt::Key_End, Qt::ControlModifier, "StringGrid1"}},
+                                {{Qt::Key_Up, NoMod, "StringGrid1"},
+                                 {Qt::Key_PageDown, NoMod, "StringGrid1"},
+                                 {Qt::Key_Right, Shift, "StringGrid1"}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Where the grid keys take the current cell of the course grid, which opens
+// on 17 May (row 41, first racecourse), and how many cells Shift selects.
+struct GridKeyCase {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+    int col;
+    int row;
+    int selectedCells;
+};
+
+class GridKeys : public GradedRaceButton, public testing::WithParamInterface<GridKeyCase> {};
+
+TEST_P(GridKeys, MoveTheCurrentCell) {
+    auto* grid = main_->findChild<StringGrid*>("StringGrid2");
+    grid->setFocus();
+    for (const auto& [key, modifiers] : GetParam().keys) {
+        QTest::keyClick(grid, Qt::Key(key), modifiers);
+    }
+    EXPECT_EQ(grid->col(), GetParam().col);
+    EXPECT_EQ(grid->row(), GetParam().row);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), GetParam().selectedCells);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, GridKeys,
+    testing::Values(
+        GridKeyCase{"Down", {{Qt::Key_Down, NoMod}}, 1, 42, 1},
+        GridKeyCase{"RightThenLeft", {{Qt::Key_Right, NoMod}, {Qt::Key_Left, NoMod}}, 1, 41, 1},
+        GridKeyCase{"EndOfTheRow", {{Qt::Key_End, NoMod}}, 10, 41, 1},
+        GridKeyCase{"HomeOfTheRow", {{Qt::Key_End, NoMod}, {Qt::Key_Home, NoMod}}, 1, 41, 1},
+        GridKeyCase{"LastCell", {{Qt::Key_End, Qt::ControlModifier}}, 10, 110, 1},
+        GridKeyCase{"FirstCell", {{Qt::Key_Home, Qt::ControlModifier}}, 1, 1, 1},
+        GridKeyCase{"PageDownMovesAPage", {{Qt::Key_PageDown, NoMod}}, 1, 54, 1},
+        GridKeyCase{
+            "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4},
+        GridKeyCase{"TabLeavesTheCellAlone", {{Tab, NoMod}}, 1, 41, 1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Space, Enter and Return press the focused button.
+struct ButtonKeyCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+};
+
+class ButtonKeys : public GradedRaceButton, public testing::WithParamInterface<ButtonKeyCase> {};
+
+TEST_P(ButtonKeys, PressTheFocusedButton) {
+    auto* openButton = main_->findChild<QWidget*>("Button3");
+    openButton->setFocus();
+    bool opened = false;
+    PressGradedRaceButton(
+        [&](TForm2& list) {
+            opened = true;
+            auto* back = list.findChild<QWidget*>("Button1");
+            back->setFocus();
+            QTest::keyClick(back, Qt::Key(GetParam().key), GetParam().modifiers);
+        },
+        [&] { QTest::keyClick(openButton, Qt::Key(GetParam().key), GetParam().modifiers); });
+    EXPECT_TRUE(opened);
+    auto* closeButton = main_->findChild<QWidget*>("Button2");
+    closeButton->setFocus();
+    QTest::keyClick(closeButton, Qt::Key(GetParam().key), GetParam().modifiers);
+    EXPECT_FALSE(main_->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeys,
+                         testing::Values(ButtonKeyCase{"Space", Qt::Key_Space, NoMod},
+                                         ButtonKeyCase{"Return", Qt::Key_Return, NoMod},
+                                         ButtonKeyCase{"KeypadEnter", Qt::Key_Enter,
+                                                       Qt::KeypadModifier}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
