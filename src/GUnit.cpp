@@ -40,6 +40,8 @@ void TForm2::BuildLayout() {
     setWindowTitle(QStringLiteral("Turvane 重賞日程一覧"));
     setFont(DesignFont(ProportionalGothic, 12));
     setSizeGripEnabled(false);
+    // Always shown modally; screen readers are told so from the start.
+    setModal(true);
     resize(ClientSize);
 
     GroupBox1 =
