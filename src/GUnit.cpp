@@ -38,6 +38,7 @@ TForm2::~TForm2() = default;
 void TForm2::BuildLayout() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Turvane 重賞日程一覧"));
+    UseDesignPalette(this);
     setFont(DesignFont(ProportionalGothic, 12));
     setSizeGripEnabled(false);
     // Always shown modally; screen readers are told so from the start.

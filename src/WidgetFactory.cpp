@@ -3,16 +3,25 @@
 #include "grid/StringGrid.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 constexpr int DesignRowHeight = 18;
 constexpr int DesignRowCount = 130;
 const QColor FixedCellColor(255, 255, 187);
+
+// Every role for every state, so nothing of the desktop's scheme shows through.
+QPalette DesignPalette() {
+    QPalette palette = QApplication::style()->standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask{0});
+    return palette;
+}
 
 bool IsLatin(QChar c) {
     return c.unicode() < 0x80;
@@ -63,8 +72,16 @@ QString SpokenCaption(const QString& caption) {
     return spoken;
 }
 
+void UseDesignPalette(QWidget* window) {
+    window->setPalette(DesignPalette());
+}
+
 void SetTextColor(QWidget* widget, const QColor& color) {
+    const QPalette design = DesignPalette();
     QPalette palette = widget->palette();
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        palette.setBrush(role, design.brush(role));
+    }
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
         palette.setColor(role, color);
     }

@@ -28,7 +28,14 @@ template <typename W> W* Place(QWidget* parent, const char* name, const QRect& r
 // would be spelt out character by character. Blanks next to Latin text stay.
 QString SpokenCaption(const QString& caption);
 
-// Gives a control the font colour of its design: caption and text together.
+// The design's colours were chosen on the standard light palette: text on
+// white cells and edits, captions on the button-face grey of windows and
+// group boxes. A window built on this palette keeps them readable whatever
+// colour scheme the desktop has.
+void UseDesignPalette(QWidget* window);
+
+// Gives a control the font colour of its design, caption and text together,
+// on the backgrounds that colour was designed for.
 void SetTextColor(QWidget* widget, const QColor& color);
 
 QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,

@@ -55,6 +55,7 @@ void TForm1::BuildLayout() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Turvane version 0.90"));
     setWindowIcon(ApplicationIcon());
+    UseDesignPalette(this);
     setFont(DesignFont(ProportionalGothic, 12));
     setFixedSize(ClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
