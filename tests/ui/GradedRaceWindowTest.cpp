@@ -343,29 +343,12 @@ INSTANTIATE_TEST_SUITE_P(
                     TabWalkCase{
                         "BacktabKey",
                         {{Qt::Key_Backtab, NoMod, "Button3"}, {Qt::Key_Backtab, NoMod, "Edit6"}},
-                        {{Qt::Key_Backtab, NoMod, "Button1"}}},
-                    // The grids keep the keys that move their current cell.
-                    TabWalkCase{"GridKeysStayInTheGrid",
-                                {{Qt::Key_Down, NoMod, "StringGrid2"},
-                                 {Qt::Key_Right, NoMod, "StringGrid2"},
-                                 {Qt::Key_PageDown, NoMod, "StringGrid2"},
-                                 {Qt::Key_PageUp, NoMod, "StringGrid2"},
-                                 {Qt::Key_End, NoMod, "StringGrid2"},
-                                 {Qt::Key_Home, NoMod, "StringGrid2"},
-                                 {Qt::Key_End, Qt::ControlModifier, "StringGrid2"},
-                                 {Qt::Key_Home, Qt::ControlModifier, "StringGrid2"},
-                                 {Qt::Key_Down, Shift, "StringGrid2"},
-                                 {Qt::Key_Up, NoMod, "StringGrid2"},
-                                 {Tab, NoMod, "StringGrid1"},
-                                 {Qt::Key_Down, NoMod, "StringGrid1"},
-                                 {Qt::Key_End, Qt::ControlModifier, "StringGrid1"}},
-                                {{Qt::Key_Up, NoMod, "StringGrid1"},
-                                 {Qt::Key_PageDown, NoMod, "StringGrid1"},
-                                 {Qt::Key_Right, Shift, "StringGrid1"}}}),
+                        {{Qt::Key_Backtab, NoMod, "Button1"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Where the grid keys take the current cell of the course grid, which opens
-// on 17 May (row 41, first racecourse), and how many cells Shift selects.
+// The grids keep the keys that move their current cell: where they take the
+// current cell of the course grid, which opens on 17 May (row 41, first
+// racecourse), and how many cells Shift selects.
 struct GridKeyCase {
     const char* name;
     std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
@@ -376,11 +359,12 @@ struct GridKeyCase {
 
 class GridKeys : public GradedRaceButton, public testing::WithParamInterface<GridKeyCase> {};
 
-TEST_P(GridKeys, MoveTheCurrentCell) {
+TEST_P(GridKeys, MoveTheCurrentCellAndKeepTheFocus) {
     auto* grid = main_->findChild<StringGrid*>("StringGrid2");
-    grid->setFocus();
+    ASSERT_TRUE(Activate(main_.get()));
     for (const auto& [key, modifiers] : GetParam().keys) {
-        QTest::keyClick(grid, Qt::Key(key), modifiers);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        EXPECT_EQ(FocusName(), "Form1.StringGrid2");
     }
     EXPECT_EQ(grid->col(), GetParam().col);
     EXPECT_EQ(grid->row(), GetParam().row);
@@ -398,8 +382,7 @@ INSTANTIATE_TEST_SUITE_P(
         GridKeyCase{"FirstCell", {{Qt::Key_Home, Qt::ControlModifier}}, 1, 1, 1},
         GridKeyCase{"PageDownMovesAPage", {{Qt::Key_PageDown, NoMod}}, 1, 54, 1},
         GridKeyCase{
-            "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4},
-        GridKeyCase{"TabLeavesTheCellAlone", {{Tab, NoMod}}, 1, 41, 1}),
+            "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Space, Enter and Return press the focused button.
