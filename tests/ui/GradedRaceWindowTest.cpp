@@ -289,61 +289,77 @@ constexpr auto Shift = Qt::ShiftModifier;
 struct TabWalkCase {
     const char* name;
     std::vector<KeyStep> mainSteps; // from the first focus of the main window
-    std::vector<KeyStep> listSteps; // from the first focus of the list
+    std::vector<KeyStep> listSteps; // from the first focus of the list, ending on "戻     る"
+    int pressKey;                   // presses "重賞日程" and "戻     る"
+    Qt::KeyboardModifiers pressModifiers;
 };
 
 class KeyboardWalk : public GradedRaceButton, public testing::WithParamInterface<TabWalkCase> {};
 
 // Walks the main window, presses Shift+Tab from its first control to reach
-// "重賞日程", opens the list with Space and walks it, and closes it with Escape.
+// "重賞日程", opens the list with a key, walks it and closes it with the same
+// key on "戻     る"; the focus is back on "重賞日程".
 TEST_P(KeyboardWalk, FollowsTheDesignOrderAndWraps) {
+    const auto press = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(GetParam().pressKey),
+                        GetParam().pressModifiers);
+    };
     ASSERT_TRUE(Activate(main_.get()));
     ASSERT_EQ(FocusName(), "Form1.StringGrid2");
     Press("Form1", GetParam().mainSteps);
     main_->findChild<QWidget*>("StringGrid2")->setFocus();
     Press("Form1", {{Tab, Shift, "Button3"}});
+    bool opened = false;
     PressGradedRaceButton(
-        [](TForm2& list) {
+        [&](TForm2& list) {
+            opened = true;
             ASSERT_TRUE(Activate(&list));
             EXPECT_EQ(FocusName(), "Form2.StringGrid1");
             Press("Form2", GetParam().listSteps);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+            press();
         },
-        [] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); });
+        press);
+    EXPECT_TRUE(opened);
     ASSERT_TRUE(Activate(main_.get()));
     EXPECT_EQ(FocusName(), "Form1.Button3");
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardWalk,
-    testing::Values(TabWalkCase{"TabForwards",
-                                {{Tab, NoMod, "StringGrid1"},
-                                 {Tab, NoMod, "Button2"},
-                                 {Tab, NoMod, "Edit1"},
-                                 {Tab, NoMod, "Edit2"},
-                                 {Tab, NoMod, "Edit3"},
-                                 {Tab, NoMod, "Edit4"},
-                                 {Tab, NoMod, "Edit5"},
-                                 {Tab, NoMod, "Edit6"},
-                                 {Tab, NoMod, "Button3"},
-                                 {Tab, NoMod, "StringGrid2"}},
-                                {{Tab, NoMod, "Button1"}, {Tab, NoMod, "StringGrid1"}}},
-                    TabWalkCase{"ShiftTabBackwards",
-                                {{Tab, Shift, "Button3"},
-                                 {Tab, Shift, "Edit6"},
-                                 {Tab, Shift, "Edit5"},
-                                 {Tab, Shift, "Edit4"},
-                                 {Tab, Shift, "Edit3"},
-                                 {Tab, Shift, "Edit2"},
-                                 {Tab, Shift, "Edit1"},
-                                 {Tab, Shift, "Button2"},
-                                 {Tab, Shift, "StringGrid1"},
-                                 {Tab, Shift, "StringGrid2"}},
-                                {{Tab, Shift, "Button1"}, {Tab, Shift, "StringGrid1"}}},
-                    TabWalkCase{
-                        "BacktabKey",
-                        {{Qt::Key_Backtab, NoMod, "Button3"}, {Qt::Key_Backtab, NoMod, "Edit6"}},
-                        {{Qt::Key_Backtab, NoMod, "Button1"}}}),
+    testing::Values(
+        TabWalkCase{"TabForwards",
+                    {{Tab, NoMod, "StringGrid1"},
+                     {Tab, NoMod, "Button2"},
+                     {Tab, NoMod, "Edit1"},
+                     {Tab, NoMod, "Edit2"},
+                     {Tab, NoMod, "Edit3"},
+                     {Tab, NoMod, "Edit4"},
+                     {Tab, NoMod, "Edit5"},
+                     {Tab, NoMod, "Edit6"},
+                     {Tab, NoMod, "Button3"},
+                     {Tab, NoMod, "StringGrid2"}},
+                    {{Tab, NoMod, "Button1"}, {Tab, NoMod, "StringGrid1"}, {Tab, NoMod, "Button1"}},
+                    Qt::Key_Space,
+                    NoMod},
+        TabWalkCase{"ShiftTabBackwards",
+                    {{Tab, Shift, "Button3"},
+                     {Tab, Shift, "Edit6"},
+                     {Tab, Shift, "Edit5"},
+                     {Tab, Shift, "Edit4"},
+                     {Tab, Shift, "Edit3"},
+                     {Tab, Shift, "Edit2"},
+                     {Tab, Shift, "Edit1"},
+                     {Tab, Shift, "Button2"},
+                     {Tab, Shift, "StringGrid1"},
+                     {Tab, Shift, "StringGrid2"}},
+                    {{Tab, Shift, "Button1"}, {Tab, Shift, "StringGrid1"}, {Tab, Shift, "Button1"}},
+                    Qt::Key_Return,
+                    NoMod},
+        TabWalkCase{"BacktabKey",
+                    {{Qt::Key_Backtab, NoMod, "Button3"}, {Qt::Key_Backtab, NoMod, "Edit6"}},
+                    {{Qt::Key_Backtab, NoMod, "Button1"}},
+                    Qt::Key_Enter,
+                    Qt::KeypadModifier}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The grids keep the keys that move their current cell: where they take the
@@ -384,40 +400,5 @@ INSTANTIATE_TEST_SUITE_P(
         GridKeyCase{
             "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// Space, Enter and Return press the focused button.
-struct ButtonKeyCase {
-    const char* name;
-    int key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-class ButtonKeys : public GradedRaceButton, public testing::WithParamInterface<ButtonKeyCase> {};
-
-TEST_P(ButtonKeys, PressTheFocusedButton) {
-    auto* openButton = main_->findChild<QWidget*>("Button3");
-    openButton->setFocus();
-    bool opened = false;
-    PressGradedRaceButton(
-        [&](TForm2& list) {
-            opened = true;
-            auto* back = list.findChild<QWidget*>("Button1");
-            back->setFocus();
-            QTest::keyClick(back, Qt::Key(GetParam().key), GetParam().modifiers);
-        },
-        [&] { QTest::keyClick(openButton, Qt::Key(GetParam().key), GetParam().modifiers); });
-    EXPECT_TRUE(opened);
-    auto* closeButton = main_->findChild<QWidget*>("Button2");
-    closeButton->setFocus();
-    QTest::keyClick(closeButton, Qt::Key(GetParam().key), GetParam().modifiers);
-    EXPECT_FALSE(main_->isVisible());
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, ButtonKeys,
-                         testing::Values(ButtonKeyCase{"Space", Qt::Key_Space, NoMod},
-                                         ButtonKeyCase{"Return", Qt::Key_Return, NoMod},
-                                         ButtonKeyCase{"KeypadEnter", Qt::Key_Enter,
-                                                       Qt::KeypadModifier}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
