@@ -266,31 +266,29 @@ bool Activate(QWidget* window) {
     return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
 }
 
-struct KeyStep {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    const char* focus;
-};
-
-void Press(const char* window, const std::vector<KeyStep>& steps) {
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        SCOPED_TRACE("step " + std::to_string(i + 1));
+// Presses one key again and again where the focus is, naming the control
+// with the focus after each press.
+void Press(const char* window, int key, Qt::KeyboardModifiers modifiers,
+           const std::vector<const char*>& focusAfterEach) {
+    for (std::size_t i = 0; i < focusAfterEach.size(); ++i) {
+        SCOPED_TRACE("press " + std::to_string(i + 1));
         QWidget* focus = QApplication::focusWidget();
         ASSERT_NE(focus, nullptr);
-        QTest::keyClick(focus, Qt::Key(steps[i].key), steps[i].modifiers);
-        EXPECT_EQ(FocusName(), std::string(window) + "." + steps[i].focus);
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+        EXPECT_EQ(FocusName(), std::string(window) + "." + focusAfterEach[i]);
     }
 }
 
-constexpr auto Tab = Qt::Key_Tab;
 constexpr auto NoMod = Qt::NoModifier;
 constexpr auto Shift = Qt::ShiftModifier;
 
 struct TabWalkCase {
     const char* name;
-    std::vector<KeyStep> mainSteps; // from the first focus of the main window
-    std::vector<KeyStep> listSteps; // from the first focus of the list, ending on "戻     る"
-    int pressKey;                   // presses "重賞日程" and "戻     る"
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::vector<const char*> mainOrder; // from the first focus of the main window
+    std::vector<const char*> listOrder; // from the first focus of the list, ending on "戻     る"
+    int pressKey;                       // presses "重賞日程" and "戻     る"
     Qt::KeyboardModifiers pressModifiers;
 };
 
@@ -300,22 +298,22 @@ class KeyboardWalk : public GradedRaceButton, public testing::WithParamInterface
 // "重賞日程", opens the list with a key, walks it and closes it with the same
 // key on "戻     る"; the focus is back on "重賞日程".
 TEST_P(KeyboardWalk, FollowsTheDesignOrderAndWraps) {
-    const auto press = [] {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(GetParam().pressKey),
-                        GetParam().pressModifiers);
+    const TabWalkCase& c = GetParam();
+    const auto press = [&c] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(c.pressKey), c.pressModifiers);
     };
     ASSERT_TRUE(Activate(main_.get()));
     ASSERT_EQ(FocusName(), "Form1.StringGrid2");
-    Press("Form1", GetParam().mainSteps);
+    Press("Form1", c.key, c.modifiers, c.mainOrder);
     main_->findChild<QWidget*>("StringGrid2")->setFocus();
-    Press("Form1", {{Tab, Shift, "Button3"}});
+    Press("Form1", Qt::Key_Tab, Shift, {"Button3"});
     bool opened = false;
     PressGradedRaceButton(
         [&](TForm2& list) {
             opened = true;
             ASSERT_TRUE(Activate(&list));
             EXPECT_EQ(FocusName(), "Form2.StringGrid1");
-            Press("Form2", GetParam().listSteps);
+            Press("Form2", c.key, c.modifiers, c.listOrder);
             press();
         },
         press);
@@ -326,40 +324,29 @@ TEST_P(KeyboardWalk, FollowsTheDesignOrderAndWraps) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, KeyboardWalk,
-    testing::Values(
-        TabWalkCase{"TabForwards",
-                    {{Tab, NoMod, "StringGrid1"},
-                     {Tab, NoMod, "Button2"},
-                     {Tab, NoMod, "Edit1"},
-                     {Tab, NoMod, "Edit2"},
-                     {Tab, NoMod, "Edit3"},
-                     {Tab, NoMod, "Edit4"},
-                     {Tab, NoMod, "Edit5"},
-                     {Tab, NoMod, "Edit6"},
-                     {Tab, NoMod, "Button3"},
-                     {Tab, NoMod, "StringGrid2"}},
-                    {{Tab, NoMod, "Button1"}, {Tab, NoMod, "StringGrid1"}, {Tab, NoMod, "Button1"}},
-                    Qt::Key_Space,
-                    NoMod},
-        TabWalkCase{"ShiftTabBackwards",
-                    {{Tab, Shift, "Button3"},
-                     {Tab, Shift, "Edit6"},
-                     {Tab, Shift, "Edit5"},
-                     {Tab, Shift, "Edit4"},
-                     {Tab, Shift, "Edit3"},
-                     {Tab, Shift, "Edit2"},
-                     {Tab, Shift, "Edit1"},
-                     {Tab, Shift, "Button2"},
-                     {Tab, Shift, "StringGrid1"},
-                     {Tab, Shift, "StringGrid2"}},
-                    {{Tab, Shift, "Button1"}, {Tab, Shift, "StringGrid1"}, {Tab, Shift, "Button1"}},
-                    Qt::Key_Return,
-                    NoMod},
-        TabWalkCase{"BacktabKey",
-                    {{Qt::Key_Backtab, NoMod, "Button3"}, {Qt::Key_Backtab, NoMod, "Edit6"}},
-                    {{Qt::Key_Backtab, NoMod, "Button1"}},
-                    Qt::Key_Enter,
-                    Qt::KeypadModifier}),
+    testing::Values(TabWalkCase{"TabForwards",
+                                Qt::Key_Tab,
+                                NoMod,
+                                {"StringGrid1", "Button2", "Edit1", "Edit2", "Edit3", "Edit4",
+                                 "Edit5", "Edit6", "Button3", "StringGrid2"},
+                                {"Button1", "StringGrid1", "Button1"},
+                                Qt::Key_Space,
+                                NoMod},
+                    TabWalkCase{"ShiftTabBackwards",
+                                Qt::Key_Tab,
+                                Shift,
+                                {"Button3", "Edit6", "Edit5", "Edit4", "Edit3", "Edit2", "Edit1",
+                                 "Button2", "StringGrid1", "StringGrid2"},
+                                {"Button1", "StringGrid1", "Button1"},
+                                Qt::Key_Return,
+                                NoMod},
+                    TabWalkCase{"BacktabKey",
+                                Qt::Key_Backtab,
+                                NoMod,
+                                {"Button3", "Edit6"},
+                                {"Button1"},
+                                Qt::Key_Enter,
+                                Qt::KeypadModifier}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The grids keep the keys that move their current cell: where they take the
