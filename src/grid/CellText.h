@@ -12,6 +12,6 @@
 QString TabSeparatedText(const QModelIndexList& cells);
 
 // A cell's text without the ASCII and ideographic blanks at its ends: what a
-// screen reader should say for it. A cell of blanks says nothing, so it is
-// announced as blank instead of as a pause.
+// screen reader should say for it. A cell of blanks is then empty to a
+// screen reader instead of a pause read out.
 QString SpokenCellText(const QString& text);
