@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "Accessibility.h"
 #include "Fonts.h"
 
 #include <QApplication>
@@ -7,4 +8,5 @@
 void PrepareApplication() {
     QApplication::setStyle(QStringLiteral("Fusion"));
     InstallFontSubstitutions();
+    InstallAccessibleInterfaces();
 }

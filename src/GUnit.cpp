@@ -37,8 +37,11 @@ TForm2::~TForm2() = default;
 void TForm2::BuildLayout() {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Turvane 重賞日程一覧"));
+    UseDesignPalette(this);
     setFont(DesignFont(ProportionalGothic, 12));
     setSizeGripEnabled(false);
+    // Always shown modally; screen readers are told so from the start.
+    setModal(true);
     resize(ClientSize);
 
     GroupBox1 =
@@ -52,6 +55,7 @@ void TForm2::BuildLayout() {
     Button1 = PlaceButton(GroupBox2, "Button1", {8, 14, 729, 33}, QStringLiteral("戻     る"));
     // The untitled box only frames the button.
     GroupBox2->setAccessibleName(Button1->accessibleName());
+    SetFocusOrder({StringGrid1, Button1});
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });
 }

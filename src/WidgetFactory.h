@@ -28,7 +28,14 @@ template <typename W> W* Place(QWidget* parent, const char* name, const QRect& r
 // would be spelt out character by character. Blanks next to Latin text stay.
 QString SpokenCaption(const QString& caption);
 
-// Gives a control the font colour of its design: caption and text together.
+// The design's colours were chosen on the standard light palette: text on
+// white cells and edits, captions on the button-face grey of windows and
+// group boxes. A window built on this palette keeps them readable whatever
+// colour scheme the desktop has.
+void UseDesignPalette(QWidget* window);
+
+// Gives a control the font colour of its design, caption and text together,
+// on the backgrounds that colour was designed for.
 void SetTextColor(QWidget* widget, const QColor& color);
 
 QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
@@ -37,8 +44,14 @@ QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
 // label of its own, and its group box already says what it is about.
 QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
                              const QString& text = {});
+// Space presses a focused button, and so do Enter and Return, as users of
+// the program have always pressed them.
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
                          const QString& caption);
+
+// Tab and Shift+Tab visit the controls in this order and wrap around at the
+// ends; the first has the focus when the window opens.
+void SetFocusOrder(std::initializer_list<QWidget*> order);
 
 // The string grids of both windows: rows 18 pixels high, the pale yellow
 // fixed cells, the given columns, 130 empty rows until filled. A grid in a

@@ -54,6 +54,7 @@ void TForm1::BuildLayout() {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Turvane version " TURVANE_VERSION));
     setWindowIcon(ApplicationIcon());
+    UseDesignPalette(this);
     setFont(DesignFont(ProportionalGothic, 12));
     setFixedSize(ClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -110,11 +111,8 @@ void TForm1::BuildLayout() {
     SetTextColor(Button3, Qt::black);
 
     // Keyboard focus: the course grid, the meeting grid, then the panel.
-    QWidget* const focusOrder[] = {StringGrid2, StringGrid1, Button2, Edit1, Edit2,
-                                   Edit3,       Edit4,       Edit5,   Edit6, Button3};
-    for (std::size_t i = 1; i < std::size(focusOrder); ++i) {
-        setTabOrder(focusOrder[i - 1], focusOrder[i]);
-    }
+    SetFocusOrder(
+        {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Button3});
 
     connect(Button2, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button2Click(); }); });

@@ -1,5 +1,7 @@
 #include "CellText.h"
 
+#include "StringGridModel.h"
+
 #include <QAbstractItemModel>
 
 #include <algorithm>
@@ -16,7 +18,23 @@ QString Field(QString text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
+bool IsBlank(QChar c) {
+    return c == QLatin1Char(' ') || c == QChar(0x3000);
+}
+
 } // namespace
+
+QString SpokenCellText(const QString& text) {
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && IsBlank(text[begin])) {
+        ++begin;
+    }
+    while (end > begin && IsBlank(text[end - 1])) {
+        --end;
+    }
+    return text.mid(begin, end - begin);
+}
 
 QString TabSeparatedText(const QModelIndexList& cells) {
     if (cells.isEmpty()) {
@@ -36,7 +54,7 @@ QString TabSeparatedText(const QModelIndexList& cells) {
     std::vector<QString> fields(static_cast<std::size_t>((bottom - top + 1) * width));
     for (const QModelIndex& cell : cells) {
         fields[static_cast<std::size_t>((cell.row() - top) * width + cell.column() - left)] =
-            Field(cell.data(Qt::DisplayRole).toString());
+            Field(cell.data(StringGridModel::StoredTextRole).toString());
     }
     QString text;
     for (std::size_t i = 0; i < fields.size(); ++i) {

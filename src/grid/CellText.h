@@ -10,3 +10,8 @@
 // A cell holding a tab, a line break or a double quote is put in double
 // quotes, its quotes doubled. No line break after the last row.
 QString TabSeparatedText(const QModelIndexList& cells);
+
+// A cell's text without the ASCII and ideographic blanks at its ends: what a
+// screen reader should say for it. A cell of blanks is then empty to a
+// screen reader instead of a pause read out.
+QString SpokenCellText(const QString& text);

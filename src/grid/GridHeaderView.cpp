@@ -1,6 +1,7 @@
 #include "GridHeaderView.h"
 
 #include "GridPainting.h"
+#include "StringGridModel.h"
 
 #include <QPainter>
 
@@ -20,7 +21,9 @@ void GridHeaderView::setFixedColor(const QColor& color) {
 
 void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     const QString text =
-        model() ? model()->headerData(logicalIndex, orientation(), Qt::DisplayRole).toString()
+        model() ? model()
+                      ->headerData(logicalIndex, orientation(), StringGridModel::StoredTextRole)
+                      .toString()
                 : QString();
     painter->setFont(font());
     DrawFixedCell(*painter, rect, fixedColor_, palette(), text);

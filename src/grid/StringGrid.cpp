@@ -32,6 +32,9 @@ StringGrid::StringGrid(QWidget* parent)
     setModel(model_);
     setItemDelegate(new GridCellDelegate(this));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab leaves the grid for the next control, as in any dialog; the arrow
+    // and paging keys move inside it.
+    setTabKeyNavigation(false);
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);

@@ -1,5 +1,7 @@
 #include "StringGridModel.h"
 
+#include "CellText.h"
+
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 int StringGridModel::rowCount(const QModelIndex& parent) const {
@@ -11,23 +13,49 @@ int StringGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant StringGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) {
+    if (!index.isValid()) {
         return {};
     }
     Q_ASSERT(checkIndex(index, CheckIndexOption::IndexIsValid));
-    return cell(index.column() + fixedCols_, index.row() + fixedRows_);
+    const int row = index.row() + fixedRows_;
+    const QString text = cell(index.column() + fixedCols_, row);
+    switch (role) {
+    case StoredTextRole:
+        return text;
+    case Qt::DisplayRole:
+        return SpokenCellText(text);
+    case Qt::AccessibleTextRole:
+        // Screen readers read a row as its body cells and leave the fixed
+        // column out, so the first body cell says which row it is.
+        if (index.column() == 0 && fixedCols_ > 0) {
+            const QString spoken = SpokenCellText(text);
+            const QString date = SpokenCellText(cell(0, row));
+            return spoken.isEmpty() || date.isEmpty() ? date + spoken
+                                                      : date + QLatin1Char(' ') + spoken;
+        }
+        return {};
+    default:
+        return {};
+    }
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || section < 0) {
+    if ((role != Qt::DisplayRole && role != StoredTextRole) || section < 0) {
         return {};
     }
+    QString text;
     if (orientation == Qt::Horizontal) {
-        return fixedRows_ > 0 && section < bodyCols() ? QVariant(cell(section + fixedCols_, 0))
-                                                      : QVariant();
+        if (fixedRows_ == 0 || section >= bodyCols()) {
+            return {};
+        }
+        text = cell(section + fixedCols_, 0);
+    } else {
+        if (fixedCols_ == 0 || section >= bodyRows()) {
+            return {};
+        }
+        text = cell(0, section + fixedRows_);
     }
-    return fixedCols_ > 0 && section < bodyRows() ? QVariant(cell(0, section + fixedRows_))
-                                                  : QVariant();
+    return role == StoredTextRole ? text : SpokenCellText(text);
 }
 
 Qt::ItemFlags StringGridModel::flags(const QModelIndex& index) const {

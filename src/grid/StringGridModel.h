@@ -22,6 +22,11 @@ struct GridPlace {
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The text as stored, blanks and all: what the grid paints and copies.
+    // The display role gives it without the blanks at its ends, which is what
+    // item views hand to screen readers.
+    static constexpr int StoredTextRole = Qt::UserRole;
+
     explicit StringGridModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;

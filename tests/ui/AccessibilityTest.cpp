@@ -106,14 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Walks a window's accessible tree, leaving out the grids' cells, and
-// collects every control a screen reader would announce without a name.
+// collects every control a screen reader would announce without a name;
+// decoration hidden from screen readers is not announced.
 void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
     static const QAccessible::Role controls[] = {QAccessible::Grouping,     QAccessible::PushButton,
                                                  QAccessible::EditableText, QAccessible::StaticText,
-                                                 QAccessible::Graphic,      QAccessible::Table};
+                                                 QAccessible::Graphic,      QAccessible::Table,
+                                                 QAccessible::Border};
     const QAccessible::Role role = node->role();
     if (std::find(std::begin(controls), std::end(controls), role) != std::end(controls) &&
-        node->text(QAccessible::Name).isEmpty()) {
+        !node->state().invisible && node->text(QAccessible::Name).isEmpty()) {
         unnamed << (node->object() ? node->object()->objectName() : QStringLiteral("?"));
     }
     if (role == QAccessible::Table) {
@@ -122,6 +124,16 @@ void CollectUnnamed(QAccessibleInterface* node, QStringList& unnamed) {
     for (int i = 0; i < node->childCount(); ++i) {
         CollectUnnamed(node->child(i), unnamed);
     }
+}
+
+TEST_F(ScreenReader, TheListIsAModalDialogAndTheBevelIsHidden) {
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(list_);
+    EXPECT_EQ(list->role(), QAccessible::Dialog);
+    EXPECT_TRUE(list->state().modal);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(main_)->state().modal);
+    QAccessibleInterface* bevel = Control("Form1", "Bevel1");
+    ASSERT_NE(bevel, nullptr);
+    EXPECT_TRUE(bevel->state().invisible);
 }
 
 TEST_F(ScreenReader, FindsNoControlWithoutAName) {
@@ -146,7 +158,9 @@ TEST(AccessibleEdit, NameFollowsTheTextShown) {
 
 // Cells are addressed without the fixed row and column: those are the
 // tables' row and column headers, readable from each cell. A grid without a
-// fixed row still reports a column header, with no text.
+// fixed row still reports a column header, with no text. Texts are read
+// without the blanks at their ends; a screen reader reading a row reads its
+// cells only, so the first says the row's date.
 struct CellCase {
     const char* name;
     const char* window;
@@ -183,17 +197,23 @@ constexpr int May17 = 40; // the 41st meeting day of the sample year
 
 INSTANTIATE_TEST_SUITE_P(SampleYear, GridCells,
                          testing::Values(CellCase{"MeetingFirstDay", "Form1", "StringGrid1", 0, 0,
-                                                  "■中山 １回 １日目", "　１月　５日", ""},
+                                                  "１月　５日 ■中山 １回 １日目", "１月　５日", ""},
                                          CellCase{"MeetingToday", "Form1", "StringGrid1", May17, 2,
-                                                  "□新潟 １回 ３日目", "　５月１７日", ""},
+                                                  "□新潟 １回 ３日目", "５月１７日", ""},
+                                         CellCase{"MeetingNoThirdMeeting", "Form1", "StringGrid1",
+                                                  0, 2, "", "１月　５日", ""},
                                          CellCase{"CourseFirstDay", "Form1", "StringGrid2", 0, 0,
-                                                  "１回 １日目", "　１月　５日", "★京都"},
+                                                  "１月　５日 １回 １日目", "１月　５日", "★京都"},
                                          CellCase{"CourseToday", "Form1", "StringGrid2", May17, 4,
-                                                  "２回 ８日目", "　５月１７日", "◆東京"},
+                                                  "２回 ８日目", "５月１７日", "◆東京"},
                                          CellCase{"CourseNotRacing", "Form1", "StringGrid2", May17,
-                                                  1, "　   　    ", "　５月１７日", "●阪神"},
+                                                  1, "", "５月１７日", "●阪神"},
+                                         CellCase{"CourseNotRacingFirst", "Form1", "StringGrid2",
+                                                  16, 0, "３月　１日", "３月　１日", "★京都"},
                                          CellCase{"LastCourseLastDay", "Form1", "StringGrid2", 109,
-                                                  9, "　   　    ", "１２月２８日", "◎函館"}),
+                                                  9, "", "１２月２８日", "◎函館"},
+                                         CellCase{"ListDayWithoutRaces", "Form2", "StringGrid1", 1,
+                                                  0, "１月１１日", "１月１１日", ""}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScreenReader, GridTablesHaveTheBodyCellsAndTodaySelected) {

@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace cp932text;
 
@@ -179,9 +181,11 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
     }
 
-    // Presses "重賞日程" and runs whileOpen inside the list's modal run; returns
-    // once the run has ended. whileOpen must close the list.
-    void PressGradedRaceButton(const std::function<void(TForm2&)>& whileOpen) {
+    // Presses "重賞日程" (with the mouse unless press is given) and runs whileOpen
+    // inside the list's modal run; returns once the run has ended. whileOpen
+    // must close the list.
+    void PressGradedRaceButton(const std::function<void(TForm2&)>& whileOpen,
+                               const std::function<void()>& press = {}) {
         QTimer::singleShot(0, main_.get(), [&] {
             auto* list = qobject_cast<TForm2*>(QApplication::activeModalWidget());
             ASSERT_NE(list, nullptr);
@@ -191,7 +195,11 @@ protected:
                 list->reject(); // end the modal run anyway
             }
         });
-        QTest::mouseClick(main_->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        if (press) {
+            press();
+        } else {
+            QTest::mouseClick(main_->findChild<QPushButton*>("Button3"), Qt::LeftButton);
+        }
         EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_TRUE(main_->findChildren<TForm2*>().isEmpty()); // released, nothing left behind
         EXPECT_TRUE(main_->isVisible());
@@ -240,5 +248,144 @@ INSTANTIATE_TEST_SUITE_P(Focus, GradedRaceEscape,
                          testing::Values(EscapeCase{"OnTheList", "StringGrid1"},
                                          EscapeCase{"OnTheBackButton", "Button1"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The keyboard alone. Each step presses a key where the focus is and names
+// the control that has the focus afterwards, so a key that leaves the focus
+// where it was, or moves it out of order, shows in the failing step.
+std::string FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->window()->objectName().toStdString() + "." +
+                       focus->objectName().toStdString()
+                 : "(nothing)";
+}
+
+// The offscreen platform activates no window on its own, as a window manager
+// would when a window opens or its dialog closes.
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    return QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+}
+
+// Presses one key again and again where the focus is, naming the control
+// with the focus after each press.
+void Press(const char* window, int key, Qt::KeyboardModifiers modifiers,
+           const std::vector<const char*>& focusAfterEach) {
+    for (std::size_t i = 0; i < focusAfterEach.size(); ++i) {
+        SCOPED_TRACE("press " + std::to_string(i + 1));
+        QWidget* focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+        EXPECT_EQ(FocusName(), std::string(window) + "." + focusAfterEach[i]);
+    }
+}
+
+constexpr auto NoMod = Qt::NoModifier;
+constexpr auto Shift = Qt::ShiftModifier;
+
+struct TabWalkCase {
+    const char* name;
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    std::vector<const char*> mainOrder; // from the first focus of the main window
+    std::vector<const char*> listOrder; // from the first focus of the list, ending on "戻     る"
+    int pressKey;                       // presses "重賞日程" and "戻     る"
+    Qt::KeyboardModifiers pressModifiers;
+};
+
+class KeyboardWalk : public GradedRaceButton, public testing::WithParamInterface<TabWalkCase> {};
+
+// Walks the main window, presses Shift+Tab from its first control to reach
+// "重賞日程", opens the list with a key, walks it and closes it with the same
+// key on "戻     る"; the focus is back on "重賞日程".
+TEST_P(KeyboardWalk, FollowsTheDesignOrderAndWraps) {
+    const TabWalkCase& c = GetParam();
+    const auto press = [&c] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(c.pressKey), c.pressModifiers);
+    };
+    ASSERT_TRUE(Activate(main_.get()));
+    ASSERT_EQ(FocusName(), "Form1.StringGrid2");
+    Press("Form1", c.key, c.modifiers, c.mainOrder);
+    main_->findChild<QWidget*>("StringGrid2")->setFocus();
+    Press("Form1", Qt::Key_Tab, Shift, {"Button3"});
+    bool opened = false;
+    PressGradedRaceButton(
+        [&](TForm2& list) {
+            opened = true;
+            ASSERT_TRUE(Activate(&list));
+            EXPECT_EQ(FocusName(), "Form2.StringGrid1");
+            Press("Form2", c.key, c.modifiers, c.listOrder);
+            press();
+        },
+        press);
+    EXPECT_TRUE(opened);
+    ASSERT_TRUE(Activate(main_.get()));
+    EXPECT_EQ(FocusName(), "Form1.Button3");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeyboardWalk,
+    testing::Values(TabWalkCase{"TabForwards",
+                                Qt::Key_Tab,
+                                NoMod,
+                                {"StringGrid1", "Button2", "Edit1", "Edit2", "Edit3", "Edit4",
+                                 "Edit5", "Edit6", "Button3", "StringGrid2"},
+                                {"Button1", "StringGrid1", "Button1"},
+                                Qt::Key_Space,
+                                NoMod},
+                    TabWalkCase{"ShiftTabBackwards",
+                                Qt::Key_Tab,
+                                Shift,
+                                {"Button3", "Edit6", "Edit5", "Edit4", "Edit3", "Edit2", "Edit1",
+                                 "Button2", "StringGrid1", "StringGrid2"},
+                                {"Button1", "StringGrid1", "Button1"},
+                                Qt::Key_Return,
+                                NoMod},
+                    TabWalkCase{"BacktabKey",
+                                Qt::Key_Backtab,
+                                NoMod,
+                                {"Button3", "Edit6"},
+                                {"Button1"},
+                                Qt::Key_Enter,
+                                Qt::KeypadModifier}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// The grids keep the keys that move their current cell: where they take the
+// current cell of the course grid, which opens on 17 May (row 41, first
+// racecourse), and how many cells Shift selects.
+struct GridKeyCase {
+    const char* name;
+    std::vector<std::pair<int, Qt::KeyboardModifiers>> keys;
+    int col;
+    int row;
+    int selectedCells;
+};
+
+class GridKeys : public GradedRaceButton, public testing::WithParamInterface<GridKeyCase> {};
+
+TEST_P(GridKeys, MoveTheCurrentCellAndKeepTheFocus) {
+    auto* grid = main_->findChild<StringGrid*>("StringGrid2");
+    ASSERT_TRUE(Activate(main_.get()));
+    for (const auto& [key, modifiers] : GetParam().keys) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), modifiers);
+        EXPECT_EQ(FocusName(), "Form1.StringGrid2");
+    }
+    EXPECT_EQ(grid->col(), GetParam().col);
+    EXPECT_EQ(grid->row(), GetParam().row);
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), GetParam().selectedCells);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, GridKeys,
+    testing::Values(
+        GridKeyCase{"Down", {{Qt::Key_Down, NoMod}}, 1, 42, 1},
+        GridKeyCase{"RightThenLeft", {{Qt::Key_Right, NoMod}, {Qt::Key_Left, NoMod}}, 1, 41, 1},
+        GridKeyCase{"EndOfTheRow", {{Qt::Key_End, NoMod}}, 10, 41, 1},
+        GridKeyCase{"HomeOfTheRow", {{Qt::Key_End, NoMod}, {Qt::Key_Home, NoMod}}, 1, 41, 1},
+        GridKeyCase{"LastCell", {{Qt::Key_End, Qt::ControlModifier}}, 10, 110, 1},
+        GridKeyCase{"FirstCell", {{Qt::Key_Home, Qt::ControlModifier}}, 1, 1, 1},
+        GridKeyCase{"PageDownMovesAPage", {{Qt::Key_PageDown, NoMod}}, 1, 54, 1},
+        GridKeyCase{
+            "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

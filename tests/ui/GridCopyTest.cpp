@@ -34,7 +34,7 @@ TEST_P(CopiedText, IsTabSeparatedRowsOfTheCells) {
     const char* const rows[][5] = {{"", "A", "B", "C", "D"},
                                    {"1", "a1", "b1", "", "d1"},
                                    {"2", "a2", "b\t2", "c\n2", "say \"2\""},
-                                   {"3", "a3", "b3", "c3", "d3"},
+                                   {"3", "a3", "b3", "c3", "　d3 "},
                                    {"4", "a4", "b4", "c4", "d4"}};
     for (int r = 0; r < 5; ++r) {
         for (int c = 0; c < 5; ++c) {
@@ -56,6 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"PartOfAColumn", {{2, 0}, {3, 0}}, "a3\na4"},
         TextCase{"RectangleInAnyOrder", {{3, 1}, {2, 0}, {3, 0}, {2, 1}}, "a3\tb3\na4\tb4"},
         TextCase{"UnselectedCellsInsideStayEmpty", {{0, 0}, {3, 2}}, "a1\t\t\n\t\t\n\t\t\n\t\tc4"},
+        TextCase{"BlanksStayAsStored", {{2, 3}}, "　d3 "},
         TextCase{"AwkwardCellsAreQuoted",
                  {{1, 1}, {1, 2}, {1, 3}},
                  "\"b\t2\"\t\"c\n2\"\t\"say \"\"2\"\"\""}),
@@ -106,6 +107,7 @@ TEST_F(GridCopy, SelectAllCopiesTheBodyWithoutTheFixedCells) {
     EXPECT_EQ(lines[0].split('\t').size(), 10);
     EXPECT_EQ(lines[0].split('\t')[0], "１回 １日目");
     EXPECT_EQ(lines[40].split('\t')[4], "２回 ８日目");
+    EXPECT_EQ(lines[40].split('\t')[1], "　   　    "); // not racing at Hanshin
     EXPECT_FALSE(lines.join('\n').contains("京都"));
     EXPECT_FALSE(lines.join('\n').contains("５月１７日"));
 }

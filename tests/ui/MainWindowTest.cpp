@@ -1,9 +1,11 @@
 #include "ErrorBox.h"
+#include "GUnit.h"
 #include "SelfCopy.h"
 #include "TestData.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -14,9 +16,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace cp932text;
 
@@ -113,21 +119,11 @@ TEST_F(MainWindowTest, HasTheDesignLayout) {
     }
 }
 
-TEST_F(MainWindowTest, OpensCentredWithTheDesignFocusOrder) {
+TEST_F(MainWindowTest, OpensCentred) {
     dir_.CopySampleYear();
     auto form = Open();
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((form->geometry().center() - screenCentre).manhattanLength(), 2);
-    QStringList order;
-    QWidget* w = form->findChild<QWidget*>("StringGrid2");
-    for (int i = 0; i < 10; ++i, w = w->nextInFocusChain()) {
-        while (w->focusPolicy() == Qt::NoFocus || !w->isEnabled() || w->objectName().isEmpty()) {
-            w = w->nextInFocusChain();
-        }
-        order << w->objectName();
-    }
-    EXPECT_EQ(order, QStringList({"StringGrid2", "StringGrid1", "Button2", "Edit1", "Edit2",
-                                  "Edit3", "Edit4", "Edit5", "Edit6", "Button3"}));
 }
 
 TEST_F(MainWindowTest, Label1ShowsTwoLines) {
@@ -283,5 +279,147 @@ TEST_F(MainWindowTest, IconIsTheSamePictureDoubledOnScreensAt200Percent) {
     }
     EXPECT_EQ(differing, 0);
 }
+
+// The design's colours on a dark desktop: both windows built under a dark
+// application palette (the colour scheme "darker" of qt6ct, role by role),
+// read back from the pixels they paint. Every design colour must reach the
+// screen on the background it was designed on, so the contrast between text
+// and background stays what it is under the standard palette.
+QPalette DarkerScheme() {
+    const char* const colors[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e",
+                                  "#4a4947", "#ffffff", "#ffffff", "#ffffff", "#3d3d3d",
+                                  "#222020", "#e7e4e0", "#12608a", "#f9f9f9", "#0986d3",
+                                  "#a70b06", "#5c5b5a", "#ffffff", "#3f3f36", "#ffffff"};
+    QPalette palette;
+    for (std::size_t role = 0; role < std::size(colors); ++role) {
+        palette.setColor(QPalette::ColorRole(role), QColor(colors[role]));
+    }
+    return palette;
+}
+
+double Luminance(QRgb rgb) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+enum class Area { Edit, GroupCaption, BodyCell };
+
+struct ColourCase {
+    const char* name;
+    const char* window;
+    const char* control;
+    Area area;
+    double minContrast; // under the standard palette
+};
+
+// Text colour and background of a control as painted: the background from
+// the top-right corner of where its text goes, the text colour the pixel
+// that stands out most from it.
+struct Painted {
+    QRgb text;
+    QRgb background;
+};
+
+class DesignColours : public testing::TestWithParam<ColourCase> {
+protected:
+    static Painted Paint(const QPalette& desktop) {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(desktop);
+        MemoryDataDir dir;
+        dir.CopySampleYear();
+        TestContext ctx(dir.source(), {2003, 5, 17});
+        TForm1 main(ctx.context);
+        TForm2 list(ctx.context);
+        QWidget* window = QString(GetParam().window) == "Form1" ? static_cast<QWidget*>(&main)
+                                                                : static_cast<QWidget*>(&list);
+        const Painted painted = Read(window);
+        QApplication::setPalette(saved);
+        return painted;
+    }
+
+    static Painted Read(QWidget* window) {
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(GetParam().control));
+        EXPECT_NE(control, nullptr);
+        if (!control) {
+            return {};
+        }
+        const QImage image = window->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        const QRect area = TextArea(control).translated(control->mapTo(window, QPoint()));
+        const auto at = [&](int x, int y) {
+            return image.pixel(QPointF(x * scale, y * scale).toPoint());
+        };
+        Painted painted{0, at(area.right() - 3, area.top() + 3)};
+        painted.text = painted.background;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (Contrast(at(x, y), painted.background) >
+                    Contrast(painted.text, painted.background)) {
+                    painted.text = at(x, y);
+                }
+            }
+        }
+        return painted;
+    }
+
+    // Where the control shows text, in its own coordinates: for a grid, the
+    // first body cell with text below the selected row.
+    static QRect TextArea(QWidget* control) {
+        if (GetParam().area == Area::GroupCaption) {
+            return {0, 0, control->width(), QFontMetrics(control->font()).height()};
+        }
+        auto* grid = qobject_cast<StringGrid*>(control);
+        if (!grid) {
+            return control->rect();
+        }
+        const QAbstractItemModel* model = grid->model();
+        for (int row = grid->currentIndex().row() + 1; row < model->rowCount(); ++row) {
+            for (int col = 0; col < model->columnCount(); ++col) {
+                const QModelIndex cell = model->index(row, col);
+                if (!cell.data().toString().isEmpty()) {
+                    return grid->visualRect(cell)
+                        .adjusted(0, 0, -1, -1)
+                        .translated(grid->viewport()->mapTo(grid, QPoint()));
+                }
+            }
+        }
+        ADD_FAILURE() << "no text below the selected row";
+        return {};
+    }
+};
+
+TEST_P(DesignColours, LookTheSameOnADarkDesktop) {
+    const Painted standard = Paint(QApplication::style()->standardPalette());
+    const Painted dark = Paint(DarkerScheme());
+    EXPECT_GE(Contrast(standard.text, standard.background), GetParam().minContrast);
+    EXPECT_EQ(QColor(dark.background).name().toStdString(),
+              QColor(standard.background).name().toStdString());
+    EXPECT_EQ(QColor(dark.text).name().toStdString(), QColor(standard.text).name().toStdString());
+    EXPECT_GE(Contrast(dark.text, dark.background), 3.0);
+}
+
+// Red on white is the design's weakest pair, at 4:1.
+INSTANTIATE_TEST_SUITE_P(
+    Controls, DesignColours,
+    testing::Values(ColourCase{"TodaysMeetingRed", "Form1", "Edit1", Area::Edit, 3.9},
+                    ColourCase{"NextMeetingBlue", "Form1", "Edit4", Area::Edit, 8},
+                    ColourCase{"NextMeetingCaptionBlue", "Form1", "GroupBox5", Area::GroupCaption,
+                               7},
+                    ColourCase{"MeetingGridBlack", "Form1", "StringGrid1", Area::BodyCell, 15},
+                    ColourCase{"CourseGridBlack", "Form1", "StringGrid2", Area::BodyCell, 15},
+                    ColourCase{"RaceGridBlack", "Form2", "StringGrid1", Area::BodyCell, 15}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
