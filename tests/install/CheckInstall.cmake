@@ -29,14 +29,26 @@ if(NOT rc EQUAL 0)
 endif()
 
 # The layout.
-foreach(file lib/turvane/turvane lib/turvane/Cal1.dat lib/turvane/Cal2.dat
-             lib/turvane/jyuusyou.dat
+foreach(file lib/turvane/turvane
+             share/turvane/Cal1.dat share/turvane/Cal2.dat share/turvane/jyuusyou.dat
+             share/doc/turvane/copyright share/doc/turvane/changelog.Debian.gz
              share/applications/org.oakhollow.turvane.desktop
              share/metainfo/org.oakhollow.turvane.metainfo.xml
              share/icons/hicolor/32x32/apps/turvane.png
              share/icons/hicolor/scalable/apps/turvane.svg)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+if(MANPAGE AND NOT EXISTS ${PREFIX}/share/man/man1/turvane.1.gz)
+  message(FATAL_ERROR "not installed: share/man/man1/turvane.1.gz")
+endif()
+# The sample year is read-only data under share/; the program's directory
+# links to it, relative, so the program still finds it beside itself.
+foreach(file Cal1.dat Cal2.dat jyuusyou.dat)
+  file(READ_SYMLINK ${PREFIX}/lib/turvane/${file} link)
+  if(NOT link STREQUAL "../../share/turvane/${file}")
+    message(FATAL_ERROR "lib/turvane/${file} is not a link to share/turvane: '${link}'")
   endif()
 endforeach()
 if(NOT IS_SYMLINK ${PREFIX}/bin/turvane)
