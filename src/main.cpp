@@ -1,19 +1,25 @@
 #include "AppContext.h"
 #include "Application.h"
+#include "CommandLine.h"
 #include "ErrorBox.h"
-#include "data/DataDir.h"
 #include "mainUnit.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Help, version, usage errors and the check need no display, so they run
+    // before the application object, which would need one.
+    const CommandLine command = ParseCommandLine(ArgumentList(argc, argv));
+    if (const std::optional<int> status = RunWithoutWindow(command)) {
+        return *status;
+    }
+
     QApplication app(argc, argv);
     PrepareApplication();
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
-    TForm1 form(AppContext{std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable()),
-                           turvane::SystemToday, ShowErrorBox});
+    TForm1 form(AppContext{FilesFor(command), TodayFor(command), ShowErrorBox});
     form.show();
     return QApplication::exec();
 }
