@@ -56,7 +56,7 @@ Layout MeetingLayout() {
                   MeetingSlotSize,
                   {{0, "racecourse label"},
                    {MeetingNameOffset, "racecourse name"},
-                   {MeetingNameOffset + CourseNameSize, "last byte of the label"}}};
+                   {MeetingNameOffset + CourseNameSize, "blank after the racecourse name"}}};
     const std::vector<Piece> words = NumberedWordPieces(MeetingLabelSize);
     layout.pieces.insert(layout.pieces.end(), words.begin(), words.end());
     return layout;
@@ -196,7 +196,7 @@ private:
     // Where the piece starting at 1-based byte position, if any, lies.
     std::string PieceAt(std::size_t position) const {
         if (position == layout_.End()) {
-            return "the end of " + std::string(layout_.slotName) + " " +
+            return "the bytes after " + std::string(layout_.slotName) + " " +
                    std::to_string(layout_.slots);
         }
         for (int k = 1; k <= layout_.slots; ++k) {
@@ -234,8 +234,8 @@ private:
                 break;
             }
             if (const std::string piece = PieceAt(i + 2); !piece.empty()) {
-                report(i + 1, "a double-byte character is cut by the start of " + piece +
-                                  " at byte " + std::to_string(i + 2));
+                report(i + 1, "a double-byte character is cut: its second byte (byte " +
+                                  std::to_string(i + 2) + ") starts " + piece);
                 i += 2;
                 continue;
             }

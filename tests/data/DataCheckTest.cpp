@@ -146,12 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
                         "there"}},
         CheckCase{"FullWidthDigitCutByTheNextField",
                   [](Year& y) { y.courses[0].replace(4, 1, "\x82\x50"); },
-                  {C2 + "1:5: error: a double-byte character is cut by the start of the first "
-                        "word of course slot 1 at byte 6",
-                   C2 + "1:13: error: a double-byte character is cut by the start of the first "
-                        "numeral of course slot 2 at byte 14",
-                   C2 + "1:49: error: a double-byte character is cut by the start of the first "
-                        "numeral of course slot 6 at byte 50"}},
+                  {C2 + "1:5: error: a double-byte character is cut: its second byte (byte 6) "
+                        "starts the first word of course slot 1",
+                   C2 + "1:13: error: a double-byte character is cut: its second byte (byte 14) "
+                        "starts the first numeral of course slot 2",
+                   C2 + "1:49: error: a double-byte character is cut: its second byte (byte 50) "
+                        "starts the first numeral of course slot 6"}},
         CheckCase{"CutByTheEndOfTheLine",
                   [](Year& y) { y.races[2] = "0112" + Tokyo + "Race\x93"; },
                   {Jy + "3:13: error: a double-byte character is cut by the end of the line"}},
