@@ -107,12 +107,16 @@ endif()
 # the date, and messages name the files under the directory given.
 set(own "${PREFIX}/elsewhere/own data")
 file(MAKE_DIRECTORY "${own}")
-file(COPY ${PREFIX}/share/turvane/Cal1.dat ${PREFIX}/share/turvane/Cal2.dat DESTINATION "${own}")
+file(COPY ${PREFIX}/share/turvane/Cal1.dat ${PREFIX}/share/turvane/Cal2.dat
+          ${PREFIX}/share/turvane/jyuusyou.dat DESTINATION "${own}")
 run_installed(own-data-and-date ARGS --data "${own}" --date 2003-05-17 EXPECT
     "Form1.GroupBox4 title=\"本日の開催 [2003/05/17]\""
     "Form1.Edit1 text=\"◆東京 ２回 ８日目\""
     "Form1.StringGrid1 row=40 topRow=40"
     "Form1.StringGrid2 row=41 topRow=41"
+    "Form2.StringGrid1 row=40 topRow=40")
+file(REMOVE "${own}/jyuusyou.dat")
+run_installed(own-data-incomplete ARGS --data "${own}" EXPECT
     "error box: ファイル ${own}/jyuusyou.dat は開けません")
 
 # Removing the manifest's files leaves nothing but directories behind.

@@ -1,5 +1,6 @@
 # Builds the Debian package of the build and runs lintian on it: any error or
-# warning fails, so a new tag fails CI. Info, pedantic and experimental tags
+# warning fails, so a new tag fails CI, and so does any hardening tag, though
+# lintian only calls those info. Other info, pedantic and experimental tags
 # are printed but do not fail.
 #
 #   cmake -DBUILD_DIR=... -DCPACK=... -DLINTIAN=... -P CheckPackage.cmake
@@ -30,11 +31,15 @@ endif()
 
 execute_process(
   COMMAND ${LINTIAN} --fail-on error,warning --display-info --display-experimental
-          --pedantic --no-tag-display-limit ${debs}
+          --pedantic --tag-display-limit 0 ${debs}
   RESULT_VARIABLE rc
   OUTPUT_VARIABLE tags
   ERROR_VARIABLE lintian_err)
 message(STATUS "lintian on ${debs}:\n${tags}")
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "lintian failed (${rc}):\n${tags}${lintian_err}")
+endif()
+string(REGEX MATCHALL "[A-Z]: [^ ]+: hardening-[^\n]*" hardening "${tags}")
+if(hardening)
+  message(FATAL_ERROR "the program is not fully hardened:\n${hardening}")
 endif()
