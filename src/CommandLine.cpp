@@ -146,6 +146,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(parser.value(date)));
         }
     }
+    if (parser.isSet(QStringLiteral("style"))) {
+        command.style = parser.value(QStringLiteral("style"));
+    }
     if (parser.isSet(help)) {
         command.action = CommandLine::Action::Help;
         command.text = HelpText(parser);

@@ -22,6 +22,8 @@ struct CommandLine {
     QString dataDir;
     // The day shown as today; none for the system's date.
     std::optional<turvane::CivilDate> date;
+    // The widget style asked for with Qt's -style; empty for the program's own.
+    QString style;
     // The help or version text, or the usage error in one line.
     QString text;
 };

@@ -16,6 +16,10 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     PrepareApplication();
+    // The program draws its layouts in its own style unless asked for another.
+    if (!command.style.isEmpty()) {
+        QApplication::setStyle(command.style);
+    }
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 

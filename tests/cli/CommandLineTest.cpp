@@ -94,6 +94,9 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_EQ(FilesFor(command)->PathOf("Cal1.dat"), (Sample + "/Cal1.dat").toStdString());
     const turvane::CivilDate today = TodayFor(command)();
     EXPECT_EQ(std::tie(today.year, today.month, today.day), std::make_tuple(2003, 5, 17));
+    EXPECT_TRUE(command.style.isEmpty());
+    EXPECT_EQ(ParseCommandLine({"turvane", "-style=Windows"}).style, "Windows");
+    EXPECT_EQ(ParseCommandLine({"turvane", "--style", "Windows"}).style, "Windows");
 }
 
 // The real program, with no display of any kind.
