@@ -154,8 +154,8 @@ private:
         const std::size_t line = onNewLine ? lines.size() + 1 : lines.size();
         const std::size_t column = onNewLine ? 1 : lines[lines.size() - 1].size() + 1;
         Report(line, column, Severity::Warning,
-               "a NUL byte ends the text here; the " + Count(bytes.size() - nul - 1, "byte") +
-                   " after it are never read");
+               "a NUL byte ends the text here; what follows it (" +
+                   Count(bytes.size() - nul - 1, "byte") + ") is never read");
     }
 
     // Four digits making a day of the schedule's year; false when they do not.
@@ -256,7 +256,9 @@ private:
         for (int k = 1; k <= layout_.slots; ++k) {
             const std::size_t start = layout_.slotStart(k);
             const std::string_view slot = Slice(text, start, layout_.slotSize);
-            // A line may end before a slot, and trailing blanks are nothing to show.
+            // A line may end before a slot, and trailing blanks are nothing to
+            // show. A line with cut or foreign characters is out of shape
+            // already, and has been reported.
             if (IsBlank(slot) || badCharacters > 0) {
                 continue;
             }
@@ -294,10 +296,13 @@ private:
         if (text.size() >= end && !IsBlank(text.substr(end - 1))) {
             Report(line, end, Severity::Warning,
                    Count(text.size() - end + 1, "byte") + " after " + layout_.slotName + " " +
-                       std::to_string(layout_.slots) + " are never shown");
+                       std::to_string(layout_.slots) +
+                       (text.size() - end + 1 == 1 ? " is" : " are") + " never shown");
         }
     }
 
+    // Only the name: a race text may end with the line, as editors trim
+    // trailing blanks, and the list shows it as it is.
     void CheckRaceSlot(std::string_view text, int k, std::size_t line, std::size_t start,
                        const std::string& where) {
         if (RaceSlotIsEmpty(text, k)) {

@@ -197,8 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "the list shows the race in column 3"}},
         CheckCase{"TextAfterANul",
                   [](Year& y) { y.courseTail = std::string("\0", 1) + "0113\r\n"; },
-                  {C2 + "4:1: warning: a NUL byte ends the text here; the 6 bytes after it are "
-                        "never read"}},
+                  {C2 + "4:1: warning: a NUL byte ends the text here; what follows it (6 bytes) "
+                        "is never read"}},
         CheckCase{"MissingFile",
                   [](Year& y) { y.noCourseFile = true; },
                   {"/d/Cal2.dat: error: cannot open the file"}}),
