@@ -17,6 +17,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic
   appstream desktop-file-utils
+  # the Debian package, its manual page and lintian's check of it
+  dpkg-dev file help2man man-db lintian
 )
 
 install_missing() {

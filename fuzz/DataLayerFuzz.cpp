@@ -1,10 +1,11 @@
 // Feeds arbitrary bytes, as if they were any of the three data files, through
-// every reader of the data layer. Besides not crashing, every text that
+// every reader of the data layer and the layout check. Besides not crashing, every text that
 // reaches the screen must decode to valid UTF-8.
 
 #include "data/ByteText.h"
 #include "data/CourseCalendar.h"
 #include "data/Cp932.h"
+#include "data/DataCheck.h"
 #include "data/DateKeys.h"
 #include "data/Errors.h"
 #include "data/GradedRaces.h"
@@ -12,6 +13,7 @@
 #include "data/LineList.h"
 #include "data/MeetingCalendar.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -82,6 +84,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 }
             }
         } catch (const ScheduleError&) {
+        }
+    }
+    // The layout check, on the bytes as all three files and as three files cut
+    // out of them: whatever it finds, its messages must be valid UTF-8.
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    const std::size_t third = size / 3;
+    for (const std::array<std::string, 3>& files :
+         {std::array<std::string, 3>{bytes, bytes, bytes},
+          std::array<std::string, 3>{bytes.substr(0, third), bytes.substr(third, third),
+                                     bytes.substr(2 * third)}}) {
+        for (const Finding& finding : CheckDataFiles({"Cal1.dat", files[0]}, {"Cal2.dat", files[1]},
+                                                     {"jyuusyou.dat", files[2]})) {
+            if (!IsValidUtf8(finding.message)) {
+                std::abort();
+            }
         }
     }
     for (const char* today : {"20030105", "20030517", "20031231", "2003x"}) {

@@ -1,19 +1,29 @@
 #include "AppContext.h"
 #include "Application.h"
+#include "CommandLine.h"
 #include "ErrorBox.h"
-#include "data/DataDir.h"
 #include "mainUnit.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Help, version, usage errors and the check need no display, so they run
+    // before the application object, which would need one.
+    const CommandLine command = ParseCommandLine(ArgumentList(argc, argv));
+    if (const std::optional<int> status = RunWithoutWindow(command)) {
+        return *status;
+    }
+
     QApplication app(argc, argv);
     PrepareApplication();
+    // The program draws its layouts in its own style unless asked for another.
+    if (!command.style.isEmpty()) {
+        QApplication::setStyle(command.style);
+    }
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
-    TForm1 form(AppContext{std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable()),
-                           turvane::SystemToday, ShowErrorBox});
+    TForm1 form(AppContext{FilesFor(command), TodayFor(command), ShowErrorBox});
     form.show();
     return QApplication::exec();
 }

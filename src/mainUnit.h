@@ -17,13 +17,16 @@ class StringGrid;
 // and the panel with today's and the next meetings (upper right). Everything
 // is read once, while the window is created.
 //
-// How a start reaches the screen: "Cal1.dat" -> one meeting-grid row per line;
-// "Cal2.dat" -> one course-grid row per line; "Cal1.dat" again, searched for
-// today's date -> the panel, and both grids scrolled to the day found. Each
-// read is a fresh LineList from the context's FileSource, cut by the readers in data/ into
-// code page 932 texts, turned into QStrings by ToDisplay on the way into a
-// control. A failure anywhere stops the filling there and is shown in the
-// error box; the window still shows.
+// How a start reaches the screen: main reads the command line first (help,
+// version, a usage error and --check end there, with no window) and hands
+// the window where its files are and what day it is. Then "Cal1.dat" -> one
+// meeting-grid row per line; "Cal2.dat" -> one course-grid row per line;
+// "Cal1.dat" again, searched for today's date -> the panel, and both grids
+// scrolled to the day found. Each read is a fresh LineList from the
+// context's FileSource, cut by the readers in data/ into code page 932
+// texts, turned into QStrings by ToDisplay on the way into a control. A
+// failure anywhere stops the filling there and is shown in the error box;
+// the window still shows.
 class TForm1 : public QWidget, private turvane::TodayAndNextSink {
     Q_OBJECT
 public:

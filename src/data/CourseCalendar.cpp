@@ -6,7 +6,7 @@
 namespace turvane {
 
 std::string CourseDayText(std::string_view line, int c) {
-    return NumberedWordsText(line, static_cast<std::size_t>(9 * c - 4));
+    return NumberedWordsText(line, CourseSlotStart(c));
 }
 
 } // namespace turvane

@@ -5,12 +5,19 @@
 // bytes 9c-4 .. 9c+4, each shaped like the end of a meeting slot.
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace turvane {
 
 inline constexpr int CourseCount = 10;
+
+// The first byte of course slot c (1-10): 5, 14, ... 86. A slot is
+// NumberedWordsSize (9) bytes.
+constexpr std::size_t CourseSlotStart(int c) {
+    return static_cast<std::size_t>(9 * c - 4);
+}
 
 // Column labels of the course grid, in slot order: a mark and the course
 // name, UTF-8 (they never come from a file).

@@ -68,6 +68,14 @@ bool DataDir::DataFileExists(std::string_view name) const {
 }
 
 std::string DataDir::LoadBytes(std::string_view name) const {
+    return Read(name, true);
+}
+
+std::string DataDir::LoadAllBytes(std::string_view name) const {
+    return Read(name, false);
+}
+
+std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
     const std::string path = PathOf(name);
     if (directory_.empty()) {
         // A relative name would read the working directory's files.
@@ -97,7 +105,7 @@ std::string DataDir::LoadBytes(std::string_view name) const {
             break; // the file shrank while being read
         }
         const auto got = static_cast<std::size_t>(n);
-        const void* nul = std::memchr(piece.data(), '\0', got);
+        const void* nul = stopAtNul ? std::memchr(piece.data(), '\0', got) : nullptr;
         const std::size_t text =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - piece.data()) : got;
         if (text > maxTextBytes_ - bytes.size()) {

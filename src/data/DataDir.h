@@ -49,7 +49,12 @@ public:
     // file; never blocks on a pipe.
     std::string LoadBytes(std::string_view name) const override;
 
+    // The same limits, applied to the whole file.
+    std::string LoadAllBytes(std::string_view name) const override;
+
 private:
+    std::string Read(std::string_view name, bool stopAtNul) const;
+
     std::filesystem::path directory_;
     std::size_t maxTextBytes_;
 };

@@ -41,6 +41,11 @@ bool MemoryFiles::DataFileExists(std::string_view name) const {
 }
 
 std::string MemoryFiles::LoadBytes(std::string_view name) const {
+    const std::string bytes = LoadAllBytes(name);
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+std::string MemoryFiles::LoadAllBytes(std::string_view name) const {
     const auto it = files_.find(name);
     if (it == files_.end()) {
         throw FileOpenError(PathOf(name));
@@ -48,8 +53,7 @@ std::string MemoryFiles::LoadBytes(std::string_view name) const {
     const File& file = it->second;
     const auto version =
         std::min<std::size_t>(static_cast<std::size_t>(file.reads++), file.versions.size() - 1);
-    const std::string& bytes = file.versions[version];
-    return bytes.substr(0, bytes.find('\0'));
+    return file.versions[version];
 }
 
 } // namespace turvane

@@ -25,6 +25,10 @@ public:
     // The file's text: its bytes up to the first NUL. Throws FileOpenError,
     // naming PathOf(name), when the file cannot be read.
     virtual std::string LoadBytes(std::string_view name) const = 0;
+
+    // All of the file's bytes, a NUL and whatever follows it included: the
+    // layout check reports what the windows would never read.
+    virtual std::string LoadAllBytes(std::string_view name) const = 0;
 };
 
 // Reads a data file and splits it into lines.
@@ -49,6 +53,7 @@ public:
     std::string PathOf(std::string_view name) const override;
     bool DataFileExists(std::string_view name) const override;
     std::string LoadBytes(std::string_view name) const override;
+    std::string LoadAllBytes(std::string_view name) const override;
 
 private:
     struct File {

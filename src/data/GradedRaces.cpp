@@ -5,20 +5,12 @@
 
 namespace turvane {
 
-namespace {
-
-std::size_t SlotStart(int k) {
-    return static_cast<std::size_t>(38 * k - 33);
-}
-
-} // namespace
-
 std::string_view RaceCourseName(std::string_view line, int k) {
-    return Slice(line, SlotStart(k), 4);
+    return Slice(line, RaceSlotStart(k), CourseNameSize);
 }
 
 std::string_view RaceText(std::string_view line, int k) {
-    return Slice(line, SlotStart(k), 38);
+    return Slice(line, RaceSlotStart(k), RaceSlotSize);
 }
 
 bool RaceSlotIsEmpty(std::string_view line, int k) {

@@ -16,6 +16,12 @@
 namespace turvane {
 
 inline constexpr int RaceSlots = 3;
+inline constexpr std::size_t RaceSlotSize = 38;
+
+// The first byte of race slot k (1-3): 5, 43, 81.
+constexpr std::size_t RaceSlotStart(int k) {
+    return static_cast<std::size_t>(38 * k - 33);
+}
 
 // The four bytes of the racecourse name of race slot k (1-3).
 std::string_view RaceCourseName(std::string_view line, int k);

@@ -29,10 +29,12 @@ std::string MonthDayLabel(std::string_view mmdd) {
 }
 
 std::string NumberedWordsText(std::string_view line, std::size_t start) {
-    std::string out = ToFullWidth(Slice(line, start, 1));
-    out += Slice(line, start + 1, 3);
-    out += ToFullWidth(Slice(line, start + 4, 1));
-    out += Slice(line, start + 5, 4);
+    const auto [numeral1, numeral2] = NumberedWordsNumerals;
+    const auto [word1, word2] = NumberedWordsWords;
+    std::string out = ToFullWidth(Slice(line, start + numeral1, 1));
+    out += Slice(line, start + word1, numeral2 - word1);
+    out += ToFullWidth(Slice(line, start + numeral2, 1));
+    out += Slice(line, start + word2, NumberedWordsSize - word2);
     return out;
 }
 

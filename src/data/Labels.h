@@ -3,6 +3,7 @@
 // The texts the windows build around sliced pieces: date labels and the
 // numbered meeting words.
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -24,5 +25,10 @@ std::string MonthDayLabel(std::string_view mmdd);
 // start (e.g. "1回 5日目"), the numerals made full-width. Meeting slots and
 // course slots both end in this shape.
 std::string NumberedWordsText(std::string_view line, std::size_t start);
+
+// That shape: its size, and where its numerals and words begin (0-based).
+inline constexpr std::size_t NumberedWordsSize = 9;
+inline constexpr std::array<std::size_t, 2> NumberedWordsNumerals = {0, 4};
+inline constexpr std::array<std::size_t, 2> NumberedWordsWords = {1, 5};
 
 } // namespace turvane

@@ -6,23 +6,15 @@
 
 namespace turvane {
 
-namespace {
-
-std::size_t SlotStart(int k) {
-    return static_cast<std::size_t>(16 * k - 11);
-}
-
-} // namespace
-
 std::string MeetingText(std::string_view line, int k) {
-    const std::size_t o = SlotStart(k);
-    std::string out(Slice(line, o, 7));
-    out += NumberedWordsText(line, o + 7);
+    const std::size_t o = MeetingSlotStart(k);
+    std::string out(Slice(line, o, MeetingLabelSize));
+    out += NumberedWordsText(line, o + MeetingLabelSize);
     return out;
 }
 
 std::string_view MeetingCourseName(std::string_view line, int k) {
-    return Slice(line, SlotStart(k) + 2, 4);
+    return Slice(line, MeetingSlotStart(k) + MeetingNameOffset, CourseNameSize);
 }
 
 std::string MeetingDateText(std::string_view line) {

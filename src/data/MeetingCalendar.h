@@ -12,6 +12,17 @@
 namespace turvane {
 
 inline constexpr int MeetingSlots = 3;
+inline constexpr std::size_t MeetingSlotSize = 16;
+// The racecourse label's size, and where in it (0-based) the name begins.
+inline constexpr std::size_t MeetingLabelSize = 7;
+inline constexpr std::size_t MeetingNameOffset = 2;
+// A racecourse name: two double-byte characters, in all three files.
+inline constexpr std::size_t CourseNameSize = 4;
+
+// The first byte of meeting slot k (1-3): 5, 21, 37.
+constexpr std::size_t MeetingSlotStart(int k) {
+    return static_cast<std::size_t>(16 * k - 11);
+}
 
 // Meeting slot k (1-3) with its numerals full-width; empty past the line's end.
 std::string MeetingText(std::string_view line, int k);

@@ -149,6 +149,16 @@ INSTANTIATE_TEST_SUITE_P(
                         ~std::size_t{0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(DataDirTest, AllBytesGoOnPastANulUnderTheSameLimit) {
+    const std::string bytes = std::string("0105\r\n\0", 7) + "0111\r\n";
+    WriteBytes(root_ / "Cal1.dat", bytes);
+    EXPECT_EQ(DataDir(root_).LoadBytes("Cal1.dat"), "0105\r\n");
+    EXPECT_EQ(DataDir(root_).LoadAllBytes("Cal1.dat"), bytes);
+    const DataDir limited(root_, bytes.size() - 1);
+    EXPECT_EQ(limited.LoadBytes("Cal1.dat"), "0105\r\n");
+    EXPECT_THROW(limited.LoadAllBytes("Cal1.dat"), FileOpenError);
+}
+
 TEST(DataDirRead, NeverReadsPastTheSizeTheFileHadWhenOpened) {
     // The kernel's files report a size of 0 and still produce text: what a
     // file appended to while it is read looks like, without a race.

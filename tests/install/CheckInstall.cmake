@@ -29,14 +29,26 @@ if(NOT rc EQUAL 0)
 endif()
 
 # The layout.
-foreach(file lib/turvane/turvane lib/turvane/Cal1.dat lib/turvane/Cal2.dat
-             lib/turvane/jyuusyou.dat
+foreach(file lib/turvane/turvane
+             share/turvane/Cal1.dat share/turvane/Cal2.dat share/turvane/jyuusyou.dat
+             share/doc/turvane/copyright share/doc/turvane/changelog.Debian.gz
              share/applications/org.oakhollow.turvane.desktop
              share/metainfo/org.oakhollow.turvane.metainfo.xml
              share/icons/hicolor/32x32/apps/turvane.png
              share/icons/hicolor/scalable/apps/turvane.svg)
   if(NOT EXISTS ${PREFIX}/${file})
     message(FATAL_ERROR "not installed: ${file}")
+  endif()
+endforeach()
+if(MANPAGE AND NOT EXISTS ${PREFIX}/share/man/man1/turvane.1.gz)
+  message(FATAL_ERROR "not installed: share/man/man1/turvane.1.gz")
+endif()
+# The sample year is read-only data under share/; the program's directory
+# links to it, relative, so the program still finds it beside itself.
+foreach(file Cal1.dat Cal2.dat jyuusyou.dat)
+  file(READ_SYMLINK ${PREFIX}/lib/turvane/${file} link)
+  if(NOT link STREQUAL "../../share/turvane/${file}")
+    message(FATAL_ERROR "lib/turvane/${file} is not a link to share/turvane: '${link}'")
   endif()
 endforeach()
 if(NOT IS_SYMLINK ${PREFIX}/bin/turvane)
@@ -48,39 +60,64 @@ if(NOT link STREQUAL "../lib/turvane/turvane")
   message(FATAL_ERROR "bin/turvane points to ${link}")
 endif()
 
-# The program, started through the link from elsewhere, reads its sample year
-# from its own directory. The probe plugin reports what the windows show.
+# Starts the installed program through the link in bin/ from an unrelated
+# directory with the probe plugin, which reports what the windows show, and
+# fails unless every one of the expected lines is in the report.
+function(run_installed name)
+  cmake_parse_arguments(PARSE_ARGV 1 run "" "" "ARGS;EXPECT")
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen TZ=Asia/Tokyo
+            QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR} QT_QPA_GENERIC_PLUGINS=turvaneprobe
+            ${PREFIX}/bin/turvane ${run_ARGS}
+    WORKING_DIRECTORY ${PREFIX}/elsewhere
+    TIMEOUT 60
+    RESULT_VARIABLE rc
+    OUTPUT_VARIABLE out
+    ERROR_VARIABLE err)
+  message(STATUS "The installed program (${name}) reported:\n${out}")
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "the installed program (${name}) ended with ${rc}:\n${err}")
+  endif()
+  foreach(line IN LISTS run_EXPECT)
+    string(FIND "${out}" "${line}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "missing from the report (${name}): ${line}")
+    endif()
+  endforeach()
+  set(report "${out}" PARENT_SCOPE)
+endfunction()
+
 file(MAKE_DIRECTORY ${PREFIX}/elsewhere)
-execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen TZ=Asia/Tokyo
-          QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR} QT_QPA_GENERIC_PLUGINS=turvaneprobe
-          ${PREFIX}/bin/turvane
-  WORKING_DIRECTORY ${PREFIX}/elsewhere
-  TIMEOUT 60
-  RESULT_VARIABLE rc
-  OUTPUT_VARIABLE out
-  ERROR_VARIABLE err)
-message(STATUS "The installed program reported:\n${out}")
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "the installed program ended with ${rc}:\n${err}")
-endif()
-string(FIND "${out}" "error box" at)
-if(NOT at EQUAL -1)
-  message(FATAL_ERROR "the installed program showed an error box")
-endif()
+
+# Without options: the sample year, through the links beside the program.
 file(REAL_PATH ${PREFIX}/lib/turvane/turvane real_executable)
-foreach(line
+run_installed(plain EXPECT
     "executable: ${real_executable}"
     "window: Turvane version 0.90"
     "Form1.StringGrid1 name=\"開催日程\" rows=110 columns=3 first=\"１月　５日 ■中山 １回 １日目\" rowHeader=\"１月　５日\""
     "Form1.StringGrid2 name=\"競馬場別開催日程\" rows=110 columns=10 first=\"１月　５日 １回 １日目\" rowHeader=\"１月　５日\" columnHeader=\"★京都\""
     "Form2.StringGrid1 name=\"重賞日程一覧\" rows=110 columns=3"
     "graded races closed")
-  string(FIND "${out}" "${line}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "missing from the report: ${line}")
-  endif()
-endforeach()
+string(FIND "${report}" "error box" at)
+if(NOT at EQUAL -1)
+  message(FATAL_ERROR "the installed program showed an error box")
+endif()
+
+# Another directory and another day: the panel, the grids and the list follow
+# the date, and messages name the files under the directory given.
+set(own "${PREFIX}/elsewhere/own data")
+file(MAKE_DIRECTORY "${own}")
+file(COPY ${PREFIX}/share/turvane/Cal1.dat ${PREFIX}/share/turvane/Cal2.dat
+          ${PREFIX}/share/turvane/jyuusyou.dat DESTINATION "${own}")
+run_installed(own-data-and-date ARGS --data "${own}" --date 2003-05-17 EXPECT
+    "Form1.GroupBox4 title=\"本日の開催 [2003/05/17]\""
+    "Form1.Edit1 text=\"◆東京 ２回 ８日目\""
+    "Form1.StringGrid1 row=40 topRow=40"
+    "Form1.StringGrid2 row=41 topRow=41"
+    "Form2.StringGrid1 row=40 topRow=40")
+file(REMOVE "${own}/jyuusyou.dat")
+run_installed(own-data-incomplete ARGS --data "${own}" EXPECT
+    "error box: ファイル ${own}/jyuusyou.dat は開けません")
 
 # Removing the manifest's files leaves nothing but directories behind.
 string(REPLACE "\n" ";" installed "${installed}")

@@ -10,7 +10,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QGenericPlugin>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
@@ -67,6 +69,29 @@ void PrintGrids(QWidget* window) {
     }
 }
 
+// The panel's captions and texts, and where each grid stands: what a start
+// on another day or other data changes.
+void PrintPanel(QWidget* window) {
+    for (const QGroupBox* box : window->findChildren<QGroupBox*>()) {
+        if (!box->title().isEmpty()) {
+            Print(window->objectName() + QLatin1Char('.') + box->objectName() +
+                  QStringLiteral(" title=") + Quoted(box->title()));
+        }
+    }
+    for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {
+        Print(window->objectName() + QLatin1Char('.') + edit->objectName() +
+              QStringLiteral(" text=") + Quoted(edit->text()));
+    }
+    for (const QWidget* grid : window->findChildren<QWidget*>()) {
+        const QVariant row = grid->property("row");
+        const QVariant topRow = grid->property("topRow");
+        if (row.isValid() && topRow.isValid()) {
+            Print(window->objectName() + QLatin1Char('.') + grid->objectName() +
+                  QStringLiteral(" row=%1 topRow=%2").arg(row.toInt()).arg(topRow.toInt()));
+        }
+    }
+}
+
 class Probe : public QObject {
 public:
     Probe() {
@@ -95,6 +120,7 @@ private:
                 Print(QStringLiteral("executable: ") + QCoreApplication::applicationFilePath());
                 Print(QStringLiteral("window: ") + main->windowTitle());
                 PrintGrids(main);
+                PrintPanel(main);
                 stage_ = Stage::GradedRaces;
                 // Clicked from the event loop: the list is modal and runs its own.
                 if (auto* button = main->findChild<QAbstractButton*>(QStringLiteral("Button3"))) {
@@ -105,6 +131,7 @@ private:
         case Stage::GradedRaces:
             if (QWidget* list = Shown(QStringLiteral("Form2"))) {
                 PrintGrids(list);
+                PrintPanel(list);
                 QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
                 QCoreApplication::sendEvent(list, &escape);
                 stage_ = Stage::Closing;
