@@ -15,6 +15,8 @@ PACKAGES=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-dev-tools
   libgtest-dev libgmock-dev
+  # the window tests switch accessibility on through Qt's platform layer
+  qt6-base-private-dev
   fonts-ipafont-gothic
   appstream desktop-file-utils
   # the Debian package, its manual page and lintian's check of it

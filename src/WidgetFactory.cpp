@@ -1,5 +1,6 @@
 #include "WidgetFactory.h"
 
+#include "ReadOnlyEdit.h"
 #include "grid/StringGrid.h"
 
 #include <QAbstractButton>
@@ -96,13 +97,10 @@ QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
 }
 
 QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
-                             const QString& text) {
-    auto* edit = Place<QLineEdit>(parent, name, rect);
-    edit->setReadOnly(true);
-    QObject::connect(edit, &QLineEdit::textChanged, edit,
-                     [edit](const QString& shown) { edit->setAccessibleName(shown); });
+                             const QString& spokenName, const QString& text) {
+    auto* edit = Place<ReadOnlyEdit>(parent, name, rect);
     edit->setText(text);
-    edit->setAccessibleName(text);
+    edit->setAccessibleName(spokenName);
     return edit;
 }
 

@@ -40,10 +40,11 @@ void SetTextColor(QWidget* widget, const QColor& color);
 
 QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
                          const QString& caption);
-// The edit's accessible name is the text it shows, kept up to date: it has no
-// label of its own, and its group box already says what it is about.
+// A read-only edit (see ReadOnlyEdit) showing text. A screen reader reads
+// the text as the edit's value, after the spoken name, which says which of
+// the box's edits it is; a name repeating the text would have it read twice.
 QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
-                             const QString& text = {});
+                             const QString& spokenName, const QString& text = {});
 // Space presses a focused button, and so do Enter and Return, as users of
 // the program have always pressed them.
 QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,

@@ -96,16 +96,18 @@ void TForm1::BuildLayout() {
     GroupBox4 =
         PlaceGroupBox(GroupBox3, "GroupBox4", {8, 16, 185, 113}, QStringLiteral("本日の開催"));
     SetTextColor(GroupBox4, Qt::red);
-    Edit1 = PlaceReadOnlyEdit(GroupBox4, "Edit1", {8, 16, 169, 20}, QStringLiteral("なし"));
-    Edit2 = PlaceReadOnlyEdit(GroupBox4, "Edit2", {8, 48, 169, 20});
-    Edit3 = PlaceReadOnlyEdit(GroupBox4, "Edit3", {8, 80, 169, 20});
+    Edit1 = PlaceReadOnlyEdit(GroupBox4, "Edit1", {8, 16, 169, 20}, QStringLiteral("本日の開催 1"),
+                              QStringLiteral("なし"));
+    Edit2 = PlaceReadOnlyEdit(GroupBox4, "Edit2", {8, 48, 169, 20}, QStringLiteral("本日の開催 2"));
+    Edit3 = PlaceReadOnlyEdit(GroupBox4, "Edit3", {8, 80, 169, 20}, QStringLiteral("本日の開催 3"));
 
     GroupBox5 =
         PlaceGroupBox(GroupBox3, "GroupBox5", {8, 136, 185, 113}, QStringLiteral("次の開催"));
     SetTextColor(GroupBox5, Qt::blue);
-    Edit4 = PlaceReadOnlyEdit(GroupBox5, "Edit4", {8, 16, 169, 20}, QStringLiteral("なし"));
-    Edit5 = PlaceReadOnlyEdit(GroupBox5, "Edit5", {8, 48, 169, 20});
-    Edit6 = PlaceReadOnlyEdit(GroupBox5, "Edit6", {8, 80, 169, 20});
+    Edit4 = PlaceReadOnlyEdit(GroupBox5, "Edit4", {8, 16, 169, 20}, QStringLiteral("次の開催 1"),
+                              QStringLiteral("なし"));
+    Edit5 = PlaceReadOnlyEdit(GroupBox5, "Edit5", {8, 48, 169, 20}, QStringLiteral("次の開催 2"));
+    Edit6 = PlaceReadOnlyEdit(GroupBox5, "Edit6", {8, 80, 169, 20}, QStringLiteral("次の開催 3"));
 
     Button3 = PlaceButton(GroupBox3, "Button3", {200, 160, 81, 41}, QStringLiteral("重賞日程"));
     SetTextColor(Button3, Qt::black);

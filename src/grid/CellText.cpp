@@ -36,6 +36,13 @@ QString SpokenCellText(const QString& text) {
     return text.mid(begin, end - begin);
 }
 
+QString SpokenTogether(const QString& first, const QString& second) {
+    if (first.isEmpty() || second.isEmpty()) {
+        return first + second;
+    }
+    return first + QLatin1Char(' ') + second;
+}
+
 QString TabSeparatedText(const QModelIndexList& cells) {
     if (cells.isEmpty()) {
         return {};

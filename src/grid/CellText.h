@@ -15,3 +15,7 @@ QString TabSeparatedText(const QModelIndexList& cells);
 // screen reader should say for it. A cell of blanks is then empty to a
 // screen reader instead of a pause read out.
 QString SpokenCellText(const QString& text);
+
+// Two spoken texts one after the other, a blank between them when both say
+// something.
+QString SpokenTogether(const QString& first, const QString& second);

@@ -2,12 +2,14 @@
 
 #include "CellText.h"
 #include "GridCellDelegate.h"
+#include "GridFocusFrame.h"
 #include "GridHeaderView.h"
 #include "GridIndexError.h"
 #include "GridPainting.h"
 #include "StringGridModel.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -26,7 +28,8 @@ constexpr int GridLineWidth = 1;
 StringGrid::StringGrid(QWidget* parent)
     : QTableView(parent), model_(new StringGridModel(this)),
       fixedRowHeader_(new GridHeaderView(Qt::Horizontal, this)),
-      fixedColHeader_(new GridHeaderView(Qt::Vertical, this)) {
+      fixedColHeader_(new GridHeaderView(Qt::Vertical, this)),
+      focusFrame_(new GridFocusFrame(this)) {
     setHorizontalHeader(fixedRowHeader_);
     setVerticalHeader(fixedColHeader_);
     setModel(model_);
@@ -317,5 +320,37 @@ void StringGrid::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         fixedRowHeader_->setFont(font());
         fixedColHeader_->setFont(font());
+    }
+}
+
+void StringGrid::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    focusFrame_->raise(); // over the headers, the cells and the scroll bars
+    focusFrame_->show();
+    // Qt tells screen readers that the table has the focus only after this
+    // handler, and says nothing of the cell a user would act on: the current
+    // cell is announced after that, as if the user had just moved to it.
+    if (QAccessible::isActive()) {
+        QMetaObject::invokeMethod(
+            this, [this] { announceCurrentCell(); }, Qt::QueuedConnection);
+    }
+}
+
+void StringGrid::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    focusFrame_->hide();
+}
+
+void StringGrid::announceCurrentCell() {
+    const QModelIndex current = currentIndex();
+    if (!hasFocus() || !current.isValid()) {
+        return;
+    }
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(this);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    QAccessibleInterface* cell = cells ? cells->cellAt(current.row(), current.column()) : nullptr;
+    if (cell) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
     }
 }

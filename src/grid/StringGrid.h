@@ -6,6 +6,7 @@
 #include <span>
 #include <vector>
 
+class GridFocusFrame;
 class GridHeaderView;
 class StringGridModel;
 
@@ -82,6 +83,10 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // Entering the grid shows its focus frame and tells a screen reader the
+    // current cell, leaving it hides the frame.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void applyLayout();
@@ -92,11 +97,13 @@ private:
     void alignFirstVisibleCells();
     void followCurrent(const QModelIndex& current);
     void followScrollBar(int value);
+    void announceCurrentCell();
 
     StringGridModel* model_;
     GridHeaderView* fixedRowHeader_;
     GridHeaderView* fixedColHeader_;
     QWidget* corner_ = nullptr;
+    GridFocusFrame* focusFrame_;
     std::vector<int> colWidths_;
     QColor fixedColor_{255, 255, 187};
     int row_ = 0;

@@ -25,18 +25,25 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         return SpokenCellText(text);
     case Qt::AccessibleTextRole:
-        // Screen readers read a row as its body cells and leave the fixed
-        // column out, so the first body cell says which row it is.
-        if (index.column() == 0 && fixedCols_ > 0) {
-            const QString spoken = SpokenCellText(text);
-            const QString date = SpokenCellText(cell(0, row));
-            return spoken.isEmpty() || date.isEmpty() ? date + spoken
-                                                      : date + QLatin1Char(' ') + spoken;
-        }
-        return {};
+        return accessibleText(index.column() + fixedCols_, row);
     default:
         return {};
     }
+}
+
+QString StringGridModel::accessibleText(int col, int row) const {
+    // A screen reader names a column's header only when it moves into another
+    // column, and reads a row as its body cells without the fixed column. So
+    // a cell with text says which column it is in (the fixed row's label),
+    // and the first body cell says which row it is (the fixed column's).
+    QString spoken = SpokenCellText(cell(col, row));
+    if (fixedRows_ > 0 && !spoken.isEmpty()) {
+        spoken = SpokenTogether(SpokenCellText(cell(col, 0)), spoken);
+    }
+    if (fixedCols_ > 0 && col == fixedCols_) {
+        spoken = SpokenTogether(SpokenCellText(cell(0, row)), spoken);
+    }
+    return spoken;
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

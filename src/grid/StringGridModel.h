@@ -23,8 +23,9 @@ class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // The text as stored, blanks and all: what the grid paints and copies.
-    // The display role gives it without the blanks at its ends, which is what
-    // item views hand to screen readers.
+    // The display role gives it without the blanks at its ends; the
+    // accessible text role adds the fixed cells' labels a screen reader
+    // would otherwise not say (see accessibleText).
     static constexpr int StoredTextRole = Qt::UserRole;
 
     explicit StringGridModel(QObject* parent = nullptr);
@@ -52,6 +53,8 @@ public:
     void setCells(int firstCol, int row, std::span<const QString> texts);
 
 private:
+    // What a screen reader says for body cell (col, row), in grid coordinates.
+    QString accessibleText(int col, int row) const;
     // Stores a cell; false when nothing changed that a view could show.
     bool store(int col, int row, const QString& text);
     void notify(int firstCol, int lastCol, int row);

@@ -6,11 +6,23 @@
 #include "mainUnit.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QLineEdit>
+#include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// Whether Qt sends accessibility events at all is the platform's to say: a
+// screen reader on the desktop switches it on, the offscreen platform never
+// does, and QAccessible::setActive only tells observers.
+void ScreenReaderRunning(bool running) {
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(running);
+}
 
 struct CaptionCase {
     const char* name;
@@ -42,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
 class ScreenReader : public testing::Test {
 protected:
     static void SetUpTestSuite() {
-        QAccessible::setActive(true);
+        ScreenReaderRunning(true);
         dir_ = new MemoryDataDir;
         dir_->CopySampleYear();
         ctx_ = new TestContext(dir_->source(), {2003, 5, 17});
@@ -54,7 +66,7 @@ protected:
         delete main_;
         delete ctx_;
         delete dir_;
-        QAccessible::setActive(false);
+        ScreenReaderRunning(false);
     }
 
     static QWidget* Window(const char* name) {
@@ -97,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"CourseGrid", "Form1", "StringGrid2", "競馬場別開催日程"},
                     NameCase{"UntitledPanel", "Form1", "GroupBox3", "本日の開催と次の開催"},
                     NameCase{"TodayBoxWithDate", "Form1", "GroupBox4", "本日の開催 [2003/05/17]"},
-                    NameCase{"TodaysFirstMeeting", "Form1", "Edit1", "◆東京 ２回 ８日目"},
+                    NameCase{"TodaysFirstMeeting", "Form1", "Edit1", "本日の開催 1"},
+                    NameCase{"NextDaysThirdMeeting", "Form1", "Edit6", "次の開催 3"},
                     NameCase{"Logo", "Form1", "Image1", "Turvane"},
                     NameCase{"CloseButton", "Form1", "Button2", "閉じる"},
                     NameCase{"RaceGrid", "Form2", "StringGrid1", "重賞日程一覧"},
@@ -145,22 +158,54 @@ TEST_F(ScreenReader, FindsNoControlWithoutAName) {
     }
 }
 
-TEST(AccessibleEdit, NameFollowsTheTextShown) {
-    QWidget parent;
-    QLineEdit* edit = PlaceReadOnlyEdit(&parent, "Edit1", {0, 0, 100, 20}, "なし");
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(edit);
-    EXPECT_EQ(accessible->text(QAccessible::Name), "なし");
-    edit->setText("◆東京 ２回 ８日目");
-    EXPECT_EQ(accessible->text(QAccessible::Name), "◆東京 ２回 ８日目");
-    edit->clear();
-    EXPECT_EQ(accessible->text(QAccessible::Name), "");
+// The panel's edits read as their place in the box (the name) and what they
+// show (the value), each once. Their text is one run of attributes from the
+// first character to the last, wherever a screen reader asks.
+TEST_F(ScreenReader, PanelEditsGiveTheirTextWholeAndOnce) {
+    const struct {
+        const char* edit;
+        const char* text;
+    } edits[] = {{"Edit1", "◆東京 ２回 ８日目"}, {"Edit2", "★京都 ３回 ８日目"},
+                 {"Edit3", "□新潟 １回 ３日目"}, {"Edit4", "◆東京 ２回 ９日目"},
+                 {"Edit5", "★京都 ３回 ９日目"}, {"Edit6", "□新潟 １回 ４日目"}};
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.edit);
+        QAccessibleInterface* edit = Control("Form1", e.edit);
+        ASSERT_NE(edit, nullptr);
+        const QString text = QString::fromUtf8(e.text);
+        EXPECT_EQ(edit->role(), QAccessible::EditableText);
+        EXPECT_TRUE(edit->state().readOnly);
+        EXPECT_EQ(edit->text(QAccessible::Value), text);
+        EXPECT_NE(edit->text(QAccessible::Name), text);
+        QAccessibleTextInterface* chars = edit->textInterface();
+        ASSERT_NE(chars, nullptr);
+        ASSERT_EQ(chars->characterCount(), text.size());
+        EXPECT_EQ(chars->text(0, chars->characterCount()), text);
+        EXPECT_EQ(chars->selectionCount(), 0);
+        for (const int offset : {0, 5, static_cast<int>(text.size()) - 1}) {
+            int start = -2;
+            int end = -2;
+            EXPECT_EQ(chars->attributes(offset, &start, &end), "");
+            EXPECT_EQ(start, 0) << "at " << offset;
+            EXPECT_EQ(end, text.size()) << "at " << offset;
+        }
+        // The last character lies on the edit, after the first.
+        const QRect first = chars->characterRect(0);
+        const QRect last = chars->characterRect(chars->characterCount() - 1);
+        EXPECT_GT(last.left(), first.left());
+        const auto* widget = static_cast<QWidget*>(edit->object());
+        EXPECT_TRUE(QRect(widget->mapToGlobal(QPoint()), widget->size()).contains(last.center()));
+        EXPECT_EQ(chars->offsetAtPoint(last.center()), chars->characterCount() - 1);
+    }
 }
 
 // Cells are addressed without the fixed row and column: those are the
 // tables' row and column headers, readable from each cell. A grid without a
 // fixed row still reports a column header, with no text. Texts are read
 // without the blanks at their ends; a screen reader reading a row reads its
-// cells only, so the first says the row's date.
+// cells only, so the first says the row's date, and moving down a column it
+// does not say the column's header, so a course grid's cell with text says
+// its racecourse.
 struct CellCase {
     const char* name;
     const char* window;
@@ -195,26 +240,25 @@ TEST_P(GridCells, ReadWithTheirHeaders) {
 
 constexpr int May17 = 40; // the 41st meeting day of the sample year
 
-INSTANTIATE_TEST_SUITE_P(SampleYear, GridCells,
-                         testing::Values(CellCase{"MeetingFirstDay", "Form1", "StringGrid1", 0, 0,
-                                                  "１月　５日 ■中山 １回 １日目", "１月　５日", ""},
-                                         CellCase{"MeetingToday", "Form1", "StringGrid1", May17, 2,
-                                                  "□新潟 １回 ３日目", "５月１７日", ""},
-                                         CellCase{"MeetingNoThirdMeeting", "Form1", "StringGrid1",
-                                                  0, 2, "", "１月　５日", ""},
-                                         CellCase{"CourseFirstDay", "Form1", "StringGrid2", 0, 0,
-                                                  "１月　５日 １回 １日目", "１月　５日", "★京都"},
-                                         CellCase{"CourseToday", "Form1", "StringGrid2", May17, 4,
-                                                  "２回 ８日目", "５月１７日", "◆東京"},
-                                         CellCase{"CourseNotRacing", "Form1", "StringGrid2", May17,
-                                                  1, "", "５月１７日", "●阪神"},
-                                         CellCase{"CourseNotRacingFirst", "Form1", "StringGrid2",
-                                                  16, 0, "３月　１日", "３月　１日", "★京都"},
-                                         CellCase{"LastCourseLastDay", "Form1", "StringGrid2", 109,
-                                                  9, "", "１２月２８日", "◎函館"},
-                                         CellCase{"ListDayWithoutRaces", "Form2", "StringGrid1", 1,
-                                                  0, "１月１１日", "１月１１日", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    SampleYear, GridCells,
+    testing::Values(
+        CellCase{"MeetingFirstDay", "Form1", "StringGrid1", 0, 0, "１月　５日 ■中山 １回 １日目",
+                 "１月　５日", ""},
+        CellCase{"MeetingToday", "Form1", "StringGrid1", May17, 2, "□新潟 １回 ３日目",
+                 "５月１７日", ""},
+        CellCase{"MeetingNoThirdMeeting", "Form1", "StringGrid1", 0, 2, "", "１月　５日", ""},
+        CellCase{"CourseFirstDay", "Form1", "StringGrid2", 0, 0, "１月　５日 ★京都 １回 １日目",
+                 "１月　５日", "★京都"},
+        CellCase{"CourseToday", "Form1", "StringGrid2", May17, 4, "◆東京 ２回 ８日目", "５月１７日",
+                 "◆東京"},
+        CellCase{"CourseNotRacing", "Form1", "StringGrid2", May17, 1, "", "５月１７日", "●阪神"},
+        CellCase{"CourseNotRacingFirst", "Form1", "StringGrid2", 16, 0, "３月　１日", "３月　１日",
+                 "★京都"},
+        CellCase{"LastCourseLastDay", "Form1", "StringGrid2", 109, 9, "", "１２月２８日", "◎函館"},
+        CellCase{"ListDayWithoutRaces", "Form2", "StringGrid1", 1, 0, "１月１１日", "１月１１日",
+                 ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ScreenReader, GridTablesHaveTheBodyCellsAndTodaySelected) {
     struct {
@@ -238,6 +282,45 @@ TEST_F(ScreenReader, GridTablesHaveTheBodyCellsAndTodaySelected) {
         EXPECT_EQ(selected[0]->tableCellInterface()->rowIndex(), g.todayRow);
         EXPECT_EQ(selected[0]->tableCellInterface()->columnIndex(), 0);
     }
+}
+
+// What a screen reader hears of focus changes: the role and name of each
+// control or cell said to have the focus, in order.
+QStringList focusHeard;
+
+void HearFocus(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        if (QAccessibleInterface* focus = event->accessibleInterface()) {
+            focusHeard
+                << QStringLiteral("%1 %2").arg(focus->role()).arg(focus->text(QAccessible::Name));
+        }
+    }
+}
+
+// Entering a grid with the keyboard ends on its current cell, today's first,
+// read with its date, after the grid itself, so the cell is what is heard.
+TEST_F(ScreenReader, EnteringAGridAnnouncesItsCurrentCell) {
+    TForm1 form(ctx_->context);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_EQ(QApplication::focusWidget()->objectName(), "StringGrid2");
+    const QString table = QString::number(QAccessible::Table);
+    const QString cell = QString::number(QAccessible::Cell);
+    const struct {
+        Qt::KeyboardModifiers modifiers;
+        QStringList heard;
+    } steps[] = {
+        {Qt::NoModifier, {table + " 開催日程", cell + " ５月１７日 ◆東京 ２回 ８日目"}},
+        {Qt::ShiftModifier, {table + " 競馬場別開催日程", cell + " ５月１７日 ★京都 ３回 ８日目"}}};
+    const auto previous = QAccessible::installUpdateHandler(HearFocus);
+    for (const auto& step : steps) {
+        focusHeard.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, step.modifiers);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(focusHeard.join(" | ").toStdString(), step.heard.join(" | ").toStdString());
+    }
+    QAccessible::installUpdateHandler(previous);
 }
 
 } // namespace

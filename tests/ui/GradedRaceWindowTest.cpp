@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -276,6 +277,10 @@ void Press(const char* window, int key, Qt::KeyboardModifiers modifiers,
         ASSERT_NE(focus, nullptr);
         QTest::keyClick(focus, Qt::Key(key), modifiers);
         EXPECT_EQ(FocusName(), std::string(window) + "." + focusAfterEach[i]);
+        // The panel's edits only show a text: entering one selects none of it.
+        if (const auto* edit = qobject_cast<const QLineEdit*>(QApplication::focusWidget())) {
+            EXPECT_FALSE(edit->hasSelectedText());
+        }
     }
 }
 

@@ -422,4 +422,61 @@ INSTANTIATE_TEST_SUITE_P(
                     ColourCase{"RaceGridBlack", "Form2", "StringGrid1", Area::BodyCell, 15}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The pixels of the ring of the given width along a control's edges, as the
+// window paints them, that have the given colour; and how many there are.
+std::pair<int, int> RingPixels(QWidget* window, QWidget* control, int width, QRgb colour) {
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QRect edge = control->rect().translated(control->mapTo(window, QPoint()));
+    const QRect inside = edge.adjusted(width, width, -width, -width);
+    int matching = 0;
+    int all = 0;
+    for (int y = edge.top(); y <= edge.bottom(); ++y) {
+        for (int x = edge.left(); x <= edge.right(); ++x) {
+            if (!inside.contains(x, y)) {
+                ++all;
+                matching += image.pixel(QPointF(x * scale, y * scale).toPoint()) == colour;
+            }
+        }
+    }
+    return {matching, all};
+}
+
+// The grid with the keyboard focus is framed all round, two pixels wide, in
+// the design's highlight colour, on a dark desktop as well; the other grid
+// keeps its plain frame (its selected cell may touch it), and the frame moves
+// no cell.
+TEST(FocusFrame, MarksTheGridWithTheFocusInTheDesignHighlight) {
+    const QRgb highlight =
+        QApplication::style()->standardPalette().color(QPalette::Active, QPalette::Highlight).rgb();
+    for (const QPalette& desktop : {QApplication::style()->standardPalette(), DarkerScheme()}) {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(desktop);
+        MemoryDataDir dir;
+        dir.CopySampleYear();
+        TestContext ctx(dir.source(), {2003, 5, 17});
+        TForm1 form(ctx.context);
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        auto* courses = form.findChild<StringGrid*>("StringGrid2");
+        auto* meetings = form.findChild<StringGrid*>("StringGrid1");
+        const QRect courseCells = courses->viewport()->geometry();
+        const QRect meetingCells = meetings->viewport()->geometry();
+        const auto expectFramed = [&](StringGrid* focused, StringGrid* other) {
+            SCOPED_TRACE(focused->objectName().toStdString());
+            ASSERT_TRUE(focused->hasFocus());
+            const auto [framed, ring] = RingPixels(&form, focused, 2, highlight);
+            EXPECT_EQ(framed, ring);
+            EXPECT_EQ(RingPixels(&form, other, 1, highlight).first, 0);
+        };
+        expectFramed(courses, meetings); // from the start
+        QTest::keyClick(courses, Qt::Key_Tab);
+        expectFramed(meetings, courses);
+        EXPECT_EQ(courses->viewport()->geometry(), courseCells);
+        EXPECT_EQ(meetings->viewport()->geometry(), meetingCells);
+        QApplication::setPalette(saved);
+    }
+}
+
 } // namespace
