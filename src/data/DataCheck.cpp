@@ -21,7 +21,6 @@
 // Marks a message for the translation tools, which read it from this source;
 // the command line translates it when it prints the finding.
 #define QT_TRANSLATE_NOOP(scope, x) x
-#define TR(x) QT_TRANSLATE_NOOP("DataCheck", x)
 
 namespace turvane {
 
@@ -49,35 +48,41 @@ struct Layout {
 };
 
 std::vector<Piece> NumberedWordPieces(std::size_t at) {
-    return {{at + NumberedWordsNumerals[0], TR("first numeral")},
-            {at + NumberedWordsWords[0], TR("first word")},
-            {at + NumberedWordsNumerals[1], TR("second numeral")},
-            {at + NumberedWordsWords[1], TR("second word")}};
+    return {{at + NumberedWordsNumerals[0], QT_TRANSLATE_NOOP("DataCheck", "first numeral")},
+            {at + NumberedWordsWords[0], QT_TRANSLATE_NOOP("DataCheck", "first word")},
+            {at + NumberedWordsNumerals[1], QT_TRANSLATE_NOOP("DataCheck", "second numeral")},
+            {at + NumberedWordsWords[1], QT_TRANSLATE_NOOP("DataCheck", "second word")}};
 }
 
 Layout MeetingLayout() {
     Layout layout{Layout::Kind::Meetings,
-                  TR("meeting slot %1"),
+                  QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1"),
                   MeetingSlots,
                   MeetingSlotStart,
                   MeetingSlotSize,
-                  {{0, TR("racecourse label")},
-                   {MeetingNameOffset, TR("racecourse name")},
-                   {MeetingNameOffset + CourseNameSize, TR("blank after the racecourse name")}}};
+                  {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse label")},
+                   {MeetingNameOffset, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
+                   {MeetingNameOffset + CourseNameSize,
+                    QT_TRANSLATE_NOOP("DataCheck", "blank after the racecourse name")}}};
     const std::vector<Piece> words = NumberedWordPieces(MeetingLabelSize);
     layout.pieces.insert(layout.pieces.end(), words.begin(), words.end());
     return layout;
 }
 
 Layout CourseLayout() {
-    return {Layout::Kind::Courses, TR("course slot %1"), CourseCount,
-            CourseSlotStart,       NumberedWordsSize,    NumberedWordPieces(0)};
+    return {Layout::Kind::Courses, QT_TRANSLATE_NOOP("DataCheck", "course slot %1"),
+            CourseCount,           CourseSlotStart,
+            NumberedWordsSize,     NumberedWordPieces(0)};
 }
 
 Layout RaceLayout() {
-    return {Layout::Kind::Races, TR("race slot %1"),
-            RaceSlots,           RaceSlotStart,
-            RaceSlotSize,        {{0, TR("racecourse name")}, {CourseNameSize, TR("race text")}}};
+    return {Layout::Kind::Races,
+            QT_TRANSLATE_NOOP("DataCheck", "race slot %1"),
+            RaceSlots,
+            RaceSlotStart,
+            RaceSlotSize,
+            {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
+             {CourseNameSize, QT_TRANSLATE_NOOP("DataCheck", "race text")}}};
 }
 
 bool IsBlank(std::string_view text) {
@@ -124,7 +129,7 @@ public:
     Checker(const CheckedFile& file, const Layout& layout, std::vector<Finding>& findings)
         : file_(file), layout_(layout), findings_(findings) {
         if (!file.bytes) {
-            Report(0, 0, Severity::Error, TR("cannot open the file"));
+            Report(0, 0, Severity::Error, QT_TRANSLATE_NOOP("DataCheck", "cannot open the file"));
             return;
         }
         CheckNul(*file.bytes);
@@ -133,7 +138,8 @@ public:
         for (std::size_t i = 0; i < lines_.size(); ++i) {
             const std::size_t line = i + 1;
             if (lines_[i].empty()) {
-                Report(line, 1, Severity::Error, TR("the line is empty"));
+                Report(line, 1, Severity::Error,
+                       QT_TRANSLATE_NOOP("DataCheck", "the line is empty"));
                 continue;
             }
             dates_[i] = CheckDate(lines_[i], line);
@@ -185,10 +191,14 @@ private:
         const std::size_t rest = bytes.size() - nul - 1;
         Report(line, column, Severity::Warning,
                Message(Plural(rest,
-                              TR("a NUL byte ends the text here; what follows it (%1 byte) is "
-                                 "never read"),
-                              TR("a NUL byte ends the text here; what follows it (%1 bytes) is "
-                                 "never read")),
+                              QT_TRANSLATE_NOOP(
+                                  "DataCheck",
+                                  "a NUL byte ends the text here; what follows it (%1 byte) is "
+                                  "never read"),
+                              QT_TRANSLATE_NOOP(
+                                  "DataCheck",
+                                  "a NUL byte ends the text here; what follows it (%1 bytes) is "
+                                  "never read")),
                        {Number(rest)}));
     }
 
@@ -199,7 +209,9 @@ private:
         if (mmdd.size() < 4 ||
             !std::all_of(mmdd.begin(), mmdd.end(), [](char c) { return c >= '0' && c <= '9'; })) {
             Report(line, 1, Severity::Error,
-                   Message(TR("the date %1 is not four digits (month and day)"), {Quoted(mmdd)}));
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the date %1 is not four digits (month and day)"),
+                           {Quoted(mmdd)}));
             return std::nullopt;
         }
         const int month = std::stoi(mmdd.substr(0, 2));
@@ -209,7 +221,7 @@ private:
                                               std::chrono::day{static_cast<unsigned>(dayOfMonth)}};
         if (!day.ok()) {
             Report(line, 1, Severity::Error,
-                   Message(TR("the date %1 is not a day of %2"),
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
                            {Quoted(mmdd), std::string(ScheduleYear)}));
             return std::nullopt;
         }
@@ -220,12 +232,14 @@ private:
         const std::string mmdd = Quoted(Slice(lines_[i], 1, 4));
         if (*dates_[i] == *dates_[previous]) {
             Report(i + 1, 1, Severity::Error,
-                   Message(TR("the date %1 repeats the one on line %2"),
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 repeats the one on line %2"),
                            {mmdd, Number(previous + 1)}));
         } else if (*dates_[i] < *dates_[previous]) {
             Report(i + 1, 1, Severity::Error,
-                   Message(TR("the date %1 comes after %2 on line %3; the lines must be in date "
-                              "order"),
+                   Message(QT_TRANSLATE_NOOP(
+                               "DataCheck",
+                               "the date %1 comes after %2 on line %3; the lines must be in date "
+                               "order"),
                            {mmdd, Quoted(Slice(lines_[previous], 1, 4)), Number(previous + 1)}));
         }
     }
@@ -233,12 +247,14 @@ private:
     // Where the piece starting at 1-based byte position, if any, lies.
     std::optional<Message> PieceAt(std::size_t position) const {
         if (position == layout_.End()) {
-            return Message(TR("the bytes after %1"), {layout_.Slot(layout_.slots)});
+            return Message(QT_TRANSLATE_NOOP("DataCheck", "the bytes after %1"),
+                           {layout_.Slot(layout_.slots)});
         }
         for (int k = 1; k <= layout_.slots; ++k) {
             for (const Piece& piece : layout_.pieces) {
                 if (layout_.slotStart(k) + piece.offset == position) {
-                    return Message(TR("the %1 of %2"), {Message(piece.name), layout_.Slot(k)});
+                    return Message(QT_TRANSLATE_NOOP("DataCheck", "the %1 of %2"),
+                                   {Message(piece.name), layout_.Slot(k)});
                 }
             }
         }
@@ -258,26 +274,34 @@ private:
             const auto b = static_cast<unsigned char>(text[i]);
             if (!IsLeadByte(b)) {
                 if (!IsDefinedSingle(b)) {
-                    report(i + 1, Message(TR("the byte %1 is not a character of code page 932"),
+                    report(i + 1, Message(QT_TRANSLATE_NOOP(
+                                              "DataCheck",
+                                              "the byte %1 is not a character of code page 932"),
                                           {Hex(text.substr(i, 1))}));
                 }
                 ++i;
                 continue;
             }
             if (i + 1 == text.size()) {
-                report(i + 1, TR("a double-byte character is cut by the end of the line"));
+                report(i + 1,
+                       QT_TRANSLATE_NOOP("DataCheck",
+                                         "a double-byte character is cut by the end of the line"));
                 break;
             }
             if (std::optional<Message> piece = PieceAt(i + 2)) {
-                report(i + 1, Message(TR("a double-byte character is cut: its second byte (byte "
-                                         "%1) starts %2"),
+                report(i + 1, Message(QT_TRANSLATE_NOOP(
+                                          "DataCheck",
+                                          "a double-byte character is cut: its second byte (byte "
+                                          "%1) starts %2"),
                                       {Number(i + 2), std::move(*piece)}));
                 i += 2;
                 continue;
             }
             const auto trail = static_cast<unsigned char>(text[i + 1]);
             if (!IsDefinedPair(b, trail)) {
-                report(i + 1, Message(TR("the bytes %1 are not a character of code page 932"),
+                report(i + 1, Message(QT_TRANSLATE_NOOP(
+                                          "DataCheck",
+                                          "the bytes %1 are not a character of code page 932"),
                                       {Hex(text.substr(i, 2))}));
                 // As the decoder does: an ASCII byte after a lead byte still shows.
                 i += trail >= 0x80 ? 2 : 1;
@@ -305,9 +329,13 @@ private:
             if (slot.size() < layout_.slotSize) {
                 Report(
                     line, start, Severity::Error,
-                    Message(Plural(slot.size(), TR("%1 ends with the line after %2 byte of its %3"),
-                                   TR("%1 ends with the line after %2 bytes of its %3")),
-                            {layout_.Slot(k), Number(slot.size()), Number(layout_.slotSize)}));
+                    Message(
+                        Plural(slot.size(),
+                               QT_TRANSLATE_NOOP("DataCheck",
+                                                 "%1 ends with the line after %2 byte of its %3"),
+                               QT_TRANSLATE_NOOP("DataCheck",
+                                                 "%1 ends with the line after %2 bytes of its %3")),
+                        {layout_.Slot(k), Number(slot.size()), Number(layout_.slotSize)}));
                 continue;
             }
             std::size_t words = 0;
@@ -322,25 +350,31 @@ private:
             for (const std::size_t at : NumberedWordsNumerals) {
                 const std::size_t offset = words + at;
                 if (!IsDigitOrBlank(slot[offset])) {
-                    Report(line, start + offset, Severity::Error,
-                           Message(TR("%1: %2 stands where a digit or a blank belongs"),
-                                   {layout_.Slot(k), Quoted(slot.substr(offset, 1))}));
+                    Report(
+                        line, start + offset, Severity::Error,
+                        Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                  "%1: %2 stands where a digit or a blank belongs"),
+                                {layout_.Slot(k), Quoted(slot.substr(offset, 1))}));
                 }
             }
         }
         const std::size_t end = layout_.End();
         if (text.size() >= end && !IsBlank(text.substr(end - 1))) {
             const std::size_t after = text.size() - end + 1;
-            Report(line, end, Severity::Warning,
-                   Message(Plural(after, TR("%1 byte after %2 is never shown"),
-                                  TR("%1 bytes after %2 are never shown")),
-                           {Number(after), layout_.Slot(layout_.slots)}));
+            Report(
+                line, end, Severity::Warning,
+                Message(Plural(after,
+                               QT_TRANSLATE_NOOP("DataCheck", "%1 byte after %2 is never shown"),
+                               QT_TRANSLATE_NOOP("DataCheck", "%1 bytes after %2 are never shown")),
+                        {Number(after), layout_.Slot(layout_.slots)}));
         }
     }
 
     Message NotACourseName(int k, std::string_view name) const {
-        return Message(TR("%1: the racecourse name %2 is not two double-byte characters"),
-                       {layout_.Slot(k), Quoted(name)});
+        return Message(
+            QT_TRANSLATE_NOOP("DataCheck",
+                              "%1: the racecourse name %2 is not two double-byte characters"),
+            {layout_.Slot(k), Quoted(name)});
     }
 
     // Only the name: a race text may end with the line, as editors trim
@@ -514,9 +548,10 @@ private:
     void WrongDate(std::size_t f, std::size_t a, std::size_t b) {
         const std::size_t line = Line(f, head_[f]);
         if (DateAt(f) != Invalid) {
-            files_[f]->Report(line + 1, 1, Severity::Error,
-                              Message(TR("the date %1 should be %2, as in %3 and %4"),
-                                      {Mmdd(f), Mmdd(a), files_[a]->name(), files_[b]->name()}));
+            files_[f]->Report(
+                line + 1, 1, Severity::Error,
+                Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 should be %2, as in %3 and %4"),
+                        {Mmdd(f), Mmdd(a), files_[a]->name(), files_[b]->name()}));
         }
         blamed_[f][line] = true;
         Advance({0, 1, 2});
@@ -529,7 +564,8 @@ private:
                 const std::size_t line = Line(f, head_[f]);
                 files_[f]->Report(
                     line + 1, 1, Severity::Error,
-                    Message(TR("the date %1 differs from %2 on line %3 of %4"),
+                    Message(QT_TRANSLATE_NOOP("DataCheck",
+                                              "the date %1 differs from %2 on line %3 of %4"),
                             {Mmdd(f), Mmdd(0), Number(meetingLine + 1), files_[0]->name()}));
                 blamed_[f][line] = true;
             }
@@ -573,22 +609,31 @@ private:
             files_[f]->Report(
                 run.place + 1, 1, Severity::Error,
                 run.count == 1
-                    ? Message(TR("a line for %1 is missing here; %2 has it on line %3"),
-                              {run.first, files_[run.other]->name(), Number(run.otherLine + 1)})
-                    : Message(TR("%1 lines are missing here, for %2 to %3; %4 has them from line "
-                                 "%5 on"),
+                    ? Message(
+                          QT_TRANSLATE_NOOP("DataCheck",
+                                            "a line for %1 is missing here; %2 has it on line %3"),
+                          {run.first, files_[run.other]->name(), Number(run.otherLine + 1)})
+                    : Message(QT_TRANSLATE_NOOP(
+                                  "DataCheck",
+                                  "%1 lines are missing here, for %2 to %3; %4 has them from line "
+                                  "%5 on"),
                               {Number(run.count), run.first, run.last, files_[run.other]->name(),
                                Number(run.otherLine + 1)}));
         } else if (run.kind == Run::Kind::Extra) {
             files_[f]->Report(
                 run.place + 1, 1, Severity::Error,
                 run.count == 1
-                    ? Message(TR("this line (%1) is in neither %2 nor %3"),
-                              {run.first.empty() ? std::string("''") : run.first,
-                               files_[others[0]]->name(), files_[others[1]]->name()})
+                    ? Message(
+                          QT_TRANSLATE_NOOP("DataCheck", "this line (%1) is in neither %2 nor %3"),
+                          {run.first.empty() ? std::string("''") : run.first,
+                           files_[others[0]]->name(), files_[others[1]]->name()})
                     : Message(Plural(run.count - 1,
-                                     TR("this line and the one after it are in neither %2 nor %3"),
-                                     TR("this line and the %1 after it are in neither %2 nor %3")),
+                                     QT_TRANSLATE_NOOP(
+                                         "DataCheck",
+                                         "this line and the one after it are in neither %2 nor %3"),
+                                     QT_TRANSLATE_NOOP(
+                                         "DataCheck",
+                                         "this line and the %1 after it are in neither %2 nor %3")),
                               {Number(run.count - 1), files_[others[0]]->name(),
                                files_[others[1]]->name()}));
         }
@@ -652,20 +697,29 @@ void CheckRacePlaces(const Checker& meetings, Checker& races,
             const std::string slot = std::to_string(k);
             Message message =
                 meeting == 0
-                    ? (column == 0 ? Message(TR("race slot %1: the racecourse %2 has no meeting on "
-                                                "line %3 of %4, and the list does not show the "
-                                                "race"),
-                                             {slot, course, Number(m + 1), meetings.name()})
-                                   : Message(TR("race slot %1: the racecourse %2 has no meeting on "
-                                                "line %3 of %4, and the list shows the race in "
-                                                "column %5"),
-                                             {slot, course, Number(m + 1), meetings.name(),
-                                              Number(column)}))
-                    : (column == 0 ? Message(TR("race slot %1: the racecourse %2 is meeting slot "
-                                                "%3, and the list does not show the race"),
+                    ? (column == 0
+                           ? Message(QT_TRANSLATE_NOOP(
+                                         "DataCheck",
+                                         "race slot %1: the racecourse %2 has no meeting on "
+                                         "line %3 of %4, and the list does not show the "
+                                         "race"),
+                                     {slot, course, Number(m + 1), meetings.name()})
+                           : Message(
+                                 QT_TRANSLATE_NOOP(
+                                     "DataCheck",
+                                     "race slot %1: the racecourse %2 has no meeting on "
+                                     "line %3 of %4, and the list shows the race in "
+                                     "column %5"),
+                                 {slot, course, Number(m + 1), meetings.name(), Number(column)}))
+                    : (column == 0 ? Message(QT_TRANSLATE_NOOP(
+                                                 "DataCheck",
+                                                 "race slot %1: the racecourse %2 is meeting slot "
+                                                 "%3, and the list does not show the race"),
                                              {slot, course, Number(meeting)})
-                                   : Message(TR("race slot %1: the racecourse %2 is meeting slot "
-                                                "%3, and the list shows the race in column %4"),
+                                   : Message(QT_TRANSLATE_NOOP(
+                                                 "DataCheck",
+                                                 "race slot %1: the racecourse %2 is meeting slot "
+                                                 "%3, and the list shows the race in column %4"),
                                              {slot, course, Number(meeting), Number(column)}));
             races.Report(i + 1, RaceSlotStart(k), Severity::Error, std::move(message));
         }
@@ -739,7 +793,9 @@ std::string FormatFinding(const Finding& finding, const Translate& translate) {
     if (finding.line > 0) {
         out += ":" + std::to_string(finding.line) + ":" + std::to_string(finding.column);
     }
-    const Message severity(finding.severity == Severity::Error ? TR("error") : TR("warning"));
+    const Message severity(finding.severity == Severity::Error
+                               ? QT_TRANSLATE_NOOP("DataCheck", "error")
+                               : QT_TRANSLATE_NOOP("DataCheck", "warning"));
     out += ": " + Render(severity, translate) + ": " + Render(finding.message, translate);
     return out;
 }
