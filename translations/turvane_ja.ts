@@ -312,7 +312,7 @@ This is free software under the MIT licence.
     </message>
     <message>
         <source>Usage: %1</source>
-        <translation>使い方: %1</translation>
+        <translation>使用法: %1</translation>
     </message>
     <message>
         <source>[options]</source>

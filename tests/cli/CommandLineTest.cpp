@@ -106,11 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                   Usage + "--date: '17.05.2003' is not a date of the form YYYY-MM-DD" + SeeHelp},
         // The same in Japanese: Qt's parser texts, the program's own, and
         // the usage errors the parser finds.
-        ParseCase{"JapaneseHelp", {"--help"}, Action::Help, "使い方: turvane [オプション]\n", Ja},
+        ParseCase{"JapaneseHelp", {"--help"}, Action::Help, "使用法: turvane [オプション]\n", Ja},
         ParseCase{"JapaneseHelpOptions",
                   {"-h"},
                   Action::Help,
-                  "使い方: turvane [オプション]\n2003 年の競馬の開催日程を表示します。",
+                  "使用法: turvane [オプション]\n2003 年の競馬の開催日程を表示します。",
                   Ja},
         ParseCase{"JapaneseVersion",
                   {"-v"},
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
         RunCase{"JapaneseHelp",
                 {"--help"},
                 0,
-                "使い方: turvane [オプション]\n",
+                "使用法: turvane [オプション]\n",
                 {},
                 {"LANG=ja_JP.UTF-8"}},
         RunCase{"JapaneseCheck",
