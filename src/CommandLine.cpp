@@ -329,7 +329,8 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
             std::fputs((turvane::FormatFinding(finding, translate) + '\n').c_str(), stdout);
         }
         // Standard output stays findings only, for tools; the summary is for
-        // the person who ran it.
+        // the person who ran it, after the findings when both go to one place.
+        std::fflush(stdout);
         const QString summary =
             CheckSummary(report, QString::fromStdString(files->PathOf(turvane::MeetingFile)));
         std::fputs((summary + QLatin1Char('\n')).toUtf8().constData(), stderr);
