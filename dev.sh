@@ -21,6 +21,9 @@ PACKAGES=(
   appstream desktop-file-utils
   # the Debian package, its manual page and lintian's check of it
   dpkg-dev file help2man man-db lintian
+  # the command line's Japanese: Qt's translation tools, Qt's own Japanese
+  # texts, and a Japanese locale for the manual page and the tests
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
 )
 
 install_missing() {

@@ -95,8 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           std::array<std::string, 3>{bytes.substr(0, third), bytes.substr(third, third),
                                      bytes.substr(2 * third)}}) {
         for (const Finding& finding : CheckDataFiles({"Cal1.dat", files[0]}, {"Cal2.dat", files[1]},
-                                                     {"jyuusyou.dat", files[2]})) {
-            if (!IsValidUtf8(finding.message)) {
+                                                     {"jyuusyou.dat", files[2]})
+                                          .findings) {
+            if (!IsValidUtf8(FormatFinding(finding))) {
                 std::abort();
             }
         }

@@ -2,6 +2,7 @@
 
 #include "Accessibility.h"
 #include "Fonts.h"
+#include "Language.h"
 
 #include <QApplication>
 
@@ -9,4 +10,7 @@ void PrepareApplication() {
     QApplication::setStyle(QStringLiteral("Fusion"));
     InstallFontSubstitutions();
     InstallAccessibleInterfaces();
+    // The windows are Japanese whatever the locale, and so are the dialogs
+    // Qt opens for them.
+    InstallQtJapanese();
 }

@@ -1,16 +1,23 @@
 #include "CommandLine.h"
 
+#include "DisplayCheck.h"
 #include "data/DataCheck.h"
 #include "data/DataDir.h"
+#include "data/DataFiles.h"
+#include "data/FileSource.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <variant>
 
 namespace {
 
@@ -52,61 +59,171 @@ constexpr QtOption QtOptions[] = {
 CommandLine UsageError(const QString& message) {
     CommandLine command;
     command.action = CommandLine::Action::UsageError;
-    command.text = QString::fromLatin1(ProgramName) + QStringLiteral(": ") + message +
-                   QStringLiteral(" (see 'turvane --help')");
+    command.text = QCoreApplication::translate("CommandLine", "turvane: %1 (see 'turvane --help')")
+                       .arg(message);
     return command;
 }
 
-// YYYY-MM-DD and a real day; QDate alone would also take other shapes.
-std::optional<turvane::CivilDate> ParseDate(const QString& text) {
+// The option as the user typed it, dashes and all, without a value after
+// '='; the parser keeps only its name.
+QString AsTyped(const QStringList& arguments, const QString& name) {
+    for (qsizetype i = 1; i < arguments.size() && arguments[i] != QLatin1String("--"); ++i) {
+        QString typed = arguments[i];
+        typed.truncate(typed.indexOf(QLatin1Char('=')) < 0 ? typed.size()
+                                                           : typed.indexOf(QLatin1Char('=')));
+        qsizetype dashes = 0;
+        while (dashes < typed.size() && typed[dashes] == QLatin1Char('-')) {
+            ++dashes;
+        }
+        if (dashes > 0 && typed.mid(dashes) == name) {
+            return typed;
+        }
+    }
+    return QStringLiteral("--") + name;
+}
+
+// The parser's own error, said in the program's words where it is one the
+// program knows. Its messages are Qt's translations; asking for the same
+// texts gives the same translation to compare with.
+QString ParseError(const QCommandLineParser& parser, const QStringList& arguments) {
+    if (!parser.unknownOptionNames().isEmpty()) {
+        return QCoreApplication::translate("CommandLine", "unknown option '%1'")
+            .arg(AsTyped(arguments, parser.unknownOptionNames().constFirst()));
+    }
+    const QString error = parser.errorText();
+    const qsizetype open = error.indexOf(QLatin1Char('\''));
+    const qsizetype close = error.lastIndexOf(QLatin1Char('\''));
+    if (open >= 0 && close > open) {
+        const QString option = error.mid(open + 1, close - open - 1);
+        if (error == QCoreApplication::translate("QCommandLineParser", "Missing value after '%1'.")
+                         .arg(option)) {
+            return QCoreApplication::translate("CommandLine", "missing value after '%1'")
+                .arg(option);
+        }
+        if (error ==
+            QCoreApplication::translate("QCommandLineParser", "Unexpected value after '%1'.")
+                .arg(option)) {
+            return QCoreApplication::translate("CommandLine", "'%1' takes no value")
+                .arg(option.left(option.indexOf(QLatin1Char('='))));
+        }
+    }
+    return error;
+}
+
+// YYYY-MM-DD and a real day; QDate alone would also take other shapes. Says
+// what is wrong when it is not.
+std::variant<turvane::CivilDate, QString> ParseDate(const QString& text) {
     static const QRegularExpression shape(QStringLiteral("^[0-9]{4}-[0-9]{2}-[0-9]{2}$"));
     if (!shape.match(text).hasMatch()) {
-        return std::nullopt;
+        return QCoreApplication::translate("CommandLine",
+                                           "--date: '%1' is not a date of the form YYYY-MM-DD")
+            .arg(text);
     }
     const QDate date = QDate::fromString(text, Qt::ISODate);
     if (!date.isValid()) {
-        return std::nullopt;
+        return QCoreApplication::translate("CommandLine", "--date: '%1' is no day of the calendar")
+            .arg(text);
     }
     return turvane::CivilDate{date.year(), date.month(), date.day()};
 }
 
+// Qt's own texts in the help, so that the program's translation words them
+// even where Qt's translations are not installed.
+[[maybe_unused]] constexpr const char* ParserTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+};
+
 QString HelpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
-    // The parser has no application object to take the program's name from.
-    text.replace(QStringLiteral("<executable_name>"), QString::fromLatin1(ProgramName));
-    return text;
+    // The usage line names the program as it was started (a path, or a
+    // placeholder with no application object); the help names the command.
+    const QString started = QCoreApplication::instance() != nullptr
+                                ? QCoreApplication::arguments().value(0)
+                                : QStringLiteral("<executable_name>");
+    const qsizetype end = text.indexOf(QLatin1Char('\n'));
+    QString usage = text.left(end);
+    if (!started.isEmpty()) {
+        usage.replace(started, QString::fromLatin1(ProgramName));
+    }
+    return usage + text.mid(end);
 }
 
 } // namespace
+
+QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile) {
+    int errors = 0;
+    int warnings = 0;
+    for (const turvane::Finding& finding : report.findings) {
+        ++(finding.severity == turvane::Severity::Error ? errors : warnings);
+    }
+    QString found;
+    if (errors + warnings == 0) {
+        found = QCoreApplication::translate("CommandLine", "no problems found");
+    } else {
+        QStringList counts;
+        if (errors > 0) {
+            counts.append(
+                errors == 1 ? QCoreApplication::translate("CommandLine", "1 error")
+                            : QCoreApplication::translate("CommandLine", "%1 errors").arg(errors));
+        }
+        if (warnings > 0) {
+            counts.append(
+                warnings == 1
+                    ? QCoreApplication::translate("CommandLine", "1 warning")
+                    : QCoreApplication::translate("CommandLine", "%1 warnings").arg(warnings));
+        }
+        found = counts.join(QCoreApplication::translate("CommandLine", ", "));
+    }
+    QString directory = meetingFile;
+    directory.truncate(std::max<qsizetype>(directory.lastIndexOf(QLatin1Char('/')), 0));
+    if (directory.isEmpty()) {
+        directory = QStringLiteral(".");
+    }
+    return QCoreApplication::translate("CommandLine",
+                                       "turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in "
+                                       "'%1', %2 lines: %3")
+        .arg(directory)
+        .arg(report.lines)
+        .arg(found);
+}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
     // Qt's own options are single-dash words (-platform), so ours are read
     // the same way: -data works like --data, and -h and -v stay short options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Shows the horse-racing meeting schedule of the 2003 racing year: the meeting\n"
         "calendar, the same days by racecourse, today's meetings and the next meeting\n"
         "day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat\n"
         "from the directory of its executable, or from the one given with --data.\n"
         "Qt's own options, such as -platform and -style, work as well."));
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        QCoreApplication::translate("CommandLine", "Show this help and exit."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        QCoreApplication::translate("CommandLine", "Show the version and exit."));
     const QCommandLineOption data(
         QStringLiteral("data"),
-        QStringLiteral("Read the three data files from <dir> instead of the program's directory."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Read the three data files from <dir> instead of the program's directory."),
         QStringLiteral("dir"));
     const QCommandLineOption date(
         QStringLiteral("date"),
-        QStringLiteral("Show the schedule as if today were <date>, given as YYYY-MM-DD."),
+        QCoreApplication::translate(
+            "CommandLine", "Show the schedule as if today were <date>, given as YYYY-MM-DD."),
         QStringLiteral("date"));
     const QCommandLineOption check(
         QStringLiteral("check"),
-        QStringLiteral("Check the layout of the three data files, print every problem as "
-                       "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
-                       "is none, 1 when there is any."));
+        QCoreApplication::translate(
+            "CommandLine", "Check the layout of the three data files, print every problem as "
+                           "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
+                           "is none, 1 when there is any."));
     parser.addOptions({help, version, data, date, check});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
@@ -117,15 +234,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     }
 
     if (!parser.parse(arguments)) {
-        QString message = parser.errorText();
-        message[0] = message[0].toLower();
-        if (message.endsWith(QLatin1Char('.'))) {
-            message.chop(1);
-        }
-        return UsageError(message);
+        return UsageError(ParseError(parser, arguments));
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return UsageError(QStringLiteral("unexpected argument '%1'")
+        return UsageError(QCoreApplication::translate("CommandLine", "unexpected argument '%1'")
                               .arg(parser.positionalArguments().constFirst()));
     }
 
@@ -136,27 +248,30 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const std::filesystem::path dir(QFile::encodeName(command.dataDir).toStdString());
         if (command.dataDir.isEmpty() || !std::filesystem::is_directory(dir, error)) {
             return UsageError(
-                QStringLiteral("--data: '%1' is not a directory").arg(command.dataDir));
+                QCoreApplication::translate("CommandLine", "--data: '%1' is not a directory")
+                    .arg(command.dataDir));
         }
     }
     if (parser.isSet(date)) {
-        command.date = ParseDate(parser.value(date));
-        if (!command.date) {
-            return UsageError(QStringLiteral("--date: '%1' is not a date of the form YYYY-MM-DD")
-                                  .arg(parser.value(date)));
+        const std::variant<turvane::CivilDate, QString> day = ParseDate(parser.value(date));
+        if (const QString* error = std::get_if<QString>(&day)) {
+            return UsageError(*error);
         }
+        command.date = std::get<turvane::CivilDate>(day);
     }
     if (parser.isSet(QStringLiteral("style"))) {
         command.style = parser.value(QStringLiteral("style"));
     }
+    command.platformGiven = parser.isSet(QStringLiteral("platform"));
     if (parser.isSet(help)) {
         command.action = CommandLine::Action::Help;
         command.text = HelpText(parser);
     } else if (parser.isSet(version)) {
         command.action = CommandLine::Action::Version;
-        command.text = QStringLiteral("turvane " TURVANE_VERSION "\n"
-                                      "Copyright (C) 2026 Turvane developers\n"
-                                      "This is free software under the MIT licence.\n");
+        command.text = QStringLiteral("turvane " TURVANE_VERSION "\n") +
+                       QCoreApplication::translate(
+                           "CommandLine", "Copyright (C) 2026 Turvane developers\n"
+                                          "This is free software under the MIT licence.\n");
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
     }
@@ -191,6 +306,11 @@ turvane::TodaySource TodayFor(const CommandLine& command) {
 std::optional<int> RunWithoutWindow(const CommandLine& command) {
     switch (command.action) {
     case CommandLine::Action::ShowWindow:
+        if (const std::optional<QString> missing =
+                MissingDisplay(QProcessEnvironment::systemEnvironment(), command.platformGiven)) {
+            std::fputs((*missing + QLatin1Char('\n')).toUtf8().constData(), stderr);
+            return 1;
+        }
         return std::nullopt;
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
@@ -200,11 +320,21 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 2;
     case CommandLine::Action::Check: {
-        const std::vector<turvane::Finding> findings = turvane::CheckDataFiles(*FilesFor(command));
-        for (const turvane::Finding& finding : findings) {
-            std::fputs((turvane::FormatFinding(finding) + '\n').c_str(), stdout);
+        const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
+        const turvane::CheckReport report = turvane::CheckDataFiles(*files);
+        const turvane::Translate translate = [](const char* source) {
+            return QCoreApplication::translate("DataCheck", source).toStdString();
+        };
+        for (const turvane::Finding& finding : report.findings) {
+            std::fputs((turvane::FormatFinding(finding, translate) + '\n').c_str(), stdout);
         }
-        return findings.empty() ? 0 : 1;
+        // Standard output stays findings only, for tools; the summary is for
+        // the person who ran it, after the findings when both go to one place.
+        std::fflush(stdout);
+        const QString summary =
+            CheckSummary(report, QString::fromStdString(files->PathOf(turvane::MeetingFile)));
+        std::fputs((summary + QLatin1Char('\n')).toUtf8().constData(), stderr);
+        return report.findings.empty() ? 0 : 1;
     }
     }
     return 2;

@@ -10,7 +10,8 @@
 
 namespace turvane {
 class FileSource;
-}
+struct CheckReport;
+} // namespace turvane
 
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
@@ -24,6 +25,8 @@ struct CommandLine {
     std::optional<turvane::CivilDate> date;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
+    // Whether Qt's -platform names where the window goes.
+    bool platformGiven = false;
     // The help or version text, or the usage error in one line.
     QString text;
 };
@@ -41,6 +44,12 @@ QStringList ArgumentList(int argc, char* argv[]);
 std::shared_ptr<const turvane::FileSource> FilesFor(const CommandLine& command);
 turvane::TodaySource TodayFor(const CommandLine& command);
 
+// The check's last line: which files, how many lines, how many errors and
+// warnings, or that it found nothing.
+QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile);
+
 // Does what needs no window (help, version, usage error, check) and returns
-// the exit status; nothing when the window is to be shown.
+// the exit status; nothing when the window is to be shown. Without a display
+// for it, says so and returns 1. Its texts are in the language of the
+// translations installed, if any.
 std::optional<int> RunWithoutWindow(const CommandLine& command);

@@ -2,16 +2,26 @@
 #include "Application.h"
 #include "CommandLine.h"
 #include "ErrorBox.h"
+#include "Language.h"
 #include "mainUnit.h"
 
 #include <QApplication>
+#include <QProcessEnvironment>
 
 int main(int argc, char* argv[]) {
-    // Help, version, usage errors and the check need no display, so they run
-    // before the application object, which would need one.
-    const CommandLine command = ParseCommandLine(ArgumentList(argc, argv));
-    if (const std::optional<int> status = RunWithoutWindow(command)) {
-        return *status;
+    CommandLine command;
+    {
+        // Help, version, usage errors and the check need no display, so they
+        // run before the application object, which would need one. They speak
+        // the user's language through Qt's translations, which want an
+        // application object of some kind: this one needs no display.
+        const QCoreApplication core(argc, argv);
+        const CommandLineTranslations translations(
+            MessageLanguage(QProcessEnvironment::systemEnvironment()));
+        command = ParseCommandLine(ArgumentList(argc, argv));
+        if (const std::optional<int> status = RunWithoutWindow(command)) {
+            return *status;
+        }
     }
 
     QApplication app(argc, argv);

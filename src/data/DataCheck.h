@@ -5,9 +5,11 @@
 // characters or misplaced races.
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace turvane {
@@ -16,6 +18,28 @@ class FileSource;
 
 enum class Severity { Error, Warning };
 
+// A message in English with %1, %2, ... standing for its arguments. An
+// argument is plain text (a number, a quoted date, a file name) or a message
+// of its own (a slot's name), so that a translation can word every part. The
+// English texts are marked for the translation tools in the source; the data
+// layer itself knows no translator.
+struct Message {
+    Message(const char* source, std::vector<Message> arguments = {})
+        : source(source), arguments(std::move(arguments)) {}
+    Message(std::string plain) : plain(std::move(plain)) {}
+
+    const char* source = nullptr; // null for plain text
+    std::string plain;
+    std::vector<Message> arguments;
+};
+
+// Turns an English source text into the text to show (UTF-8); the command
+// line passes one that asks Qt's translation system.
+using Translate = std::function<std::string(const char* source)>;
+
+// The message with its arguments put in; in English without translate.
+std::string Render(const Message& message, const Translate& translate = {});
+
 // One problem, at a 1-based line and byte column of a file; line 0 is the
 // file as a whole.
 struct Finding {
@@ -23,7 +47,7 @@ struct Finding {
     std::size_t line = 0;
     std::size_t column = 0;
     Severity severity = Severity::Error;
-    std::string message; // UTF-8
+    Message message;
 };
 
 // A data file as the check sees it: the path messages name, and all its
@@ -33,16 +57,26 @@ struct CheckedFile {
     std::optional<std::string> bytes;
 };
 
-// Every problem of the meeting, course and race files, each file's findings
-// together in that order, by line and column.
-std::vector<Finding> CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                                    const CheckedFile& races);
+// What the check found, and how much it read.
+struct CheckReport {
+    // Each file's findings together, in the order meeting, course and race
+    // file, by line and column.
+    std::vector<Finding> findings;
+    std::size_t lines = 0; // of the three files together
+};
+
+// Every problem of the meeting, course and race files. The three are read
+// side by side, day by day: a date, a line missing or a line too many that
+// only one file has is blamed on that file alone.
+CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
+                           const CheckedFile& races);
 
 // Reads the three files from files and checks them.
-std::vector<Finding> CheckDataFiles(const FileSource& files);
+CheckReport CheckDataFiles(const FileSource& files);
 
 // "PATH:LINE:COLUMN: error: message", the form editors and build logs
-// understand; "PATH: error: message" for a file as a whole.
-std::string FormatFinding(const Finding& finding);
+// understand; "PATH: error: message" for a file as a whole. Translated, only
+// the words change ("error", "warning" and the message), as compilers do.
+std::string FormatFinding(const Finding& finding, const Translate& translate = {});
 
 } // namespace turvane

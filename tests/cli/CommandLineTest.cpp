@@ -1,6 +1,9 @@
 #include "CommandLine.h"
+#include "Language.h"
+#include "data/DataCheck.h"
 #include "data/FileSource.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -18,6 +21,7 @@ struct ParseCase {
     QStringList arguments;
     CommandLine::Action action;
     QString text; // the start of the help or version text, or the whole error
+    Language language = Language::English;
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) {
@@ -27,6 +31,7 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
 class ParseTest : public testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseTest, TellsWhatToDo) {
+    const CommandLineTranslations translations(GetParam().language);
     const CommandLine command =
         ParseCommandLine(QStringList{QStringLiteral("turvane")} + GetParam().arguments);
     EXPECT_EQ(command.action, GetParam().action);
@@ -36,6 +41,8 @@ TEST_P(ParseTest, TellsWhatToDo) {
 using Action = CommandLine::Action;
 const QString Usage = QStringLiteral("turvane: ");
 const QString SeeHelp = QStringLiteral(" (see 'turvane --help')");
+const QString SeeHelpJa = QStringLiteral("（'turvane --help' を参照してください）");
+const Language Ja = Language::Japanese;
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ParseTest,
@@ -56,7 +63,19 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"UnknownOption",
                   {"--bogus"},
                   Action::UsageError,
-                  Usage + "unknown option 'bogus'" + SeeHelp},
+                  Usage + "unknown option '--bogus'" + SeeHelp},
+        ParseCase{"UnknownShortOption",
+                  {"-x"},
+                  Action::UsageError,
+                  Usage + "unknown option '-x'" + SeeHelp},
+        ParseCase{"UnknownOptionWithAValue",
+                  {"--data", Sample, "--bogus=1"},
+                  Action::UsageError,
+                  Usage + "unknown option '--bogus'" + SeeHelp},
+        ParseCase{"FlagGivenAValue",
+                  {"--check=yes"},
+                  Action::UsageError,
+                  Usage + "'--check' takes no value" + SeeHelp},
         ParseCase{"StrayArgument",
                   {"Cal1.dat"},
                   Action::UsageError,
@@ -76,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"NoSuchDay",
                   {"--date", "2003-02-29"},
                   Action::UsageError,
-                  Usage + "--date: '2003-02-29' is not a date of the form YYYY-MM-DD" + SeeHelp},
+                  Usage + "--date: '2003-02-29' is no day of the calendar" + SeeHelp},
         ParseCase{"DateOfAnotherShape",
                   {"--date", "2003-5-17"},
                   Action::UsageError,
@@ -84,7 +103,46 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ErrorWinsOverHelp",
                   {"--help", "--date", "17.05.2003"},
                   Action::UsageError,
-                  Usage + "--date: '17.05.2003' is not a date of the form YYYY-MM-DD" + SeeHelp}),
+                  Usage + "--date: '17.05.2003' is not a date of the form YYYY-MM-DD" + SeeHelp},
+        // The same in Japanese: Qt's parser texts, the program's own, and
+        // the usage errors the parser finds.
+        ParseCase{"JapaneseHelp", {"--help"}, Action::Help, "使用法: turvane [オプション]\n", Ja},
+        ParseCase{"JapaneseHelpOptions",
+                  {"-h"},
+                  Action::Help,
+                  "使用法: turvane [オプション]\n2003 年の競馬の開催日程を表示します。",
+                  Ja},
+        ParseCase{"JapaneseVersion",
+                  {"-v"},
+                  Action::Version,
+                  "turvane " TURVANE_VERSION "\nCopyright (C) 2026 Turvane developers\n"
+                  "このプログラムは MIT ライセンスのフリーソフトウェアです。\n",
+                  Ja},
+        ParseCase{"JapaneseUnknownOption",
+                  {"--bogus"},
+                  Action::UsageError,
+                  Usage + "'--bogus' というオプションはありません" + SeeHelpJa,
+                  Ja},
+        ParseCase{"JapaneseMissingValue",
+                  {"--data"},
+                  Action::UsageError,
+                  Usage + "'--data' の後に値がありません" + SeeHelpJa,
+                  Ja},
+        ParseCase{"JapaneseFlagGivenAValue",
+                  {"--check=yes"},
+                  Action::UsageError,
+                  Usage + "'--check' は値を取りません" + SeeHelpJa,
+                  Ja},
+        ParseCase{"JapaneseNoSuchDay",
+                  {"--date", "2003-02-30"},
+                  Action::UsageError,
+                  Usage + "--date: '2003-02-30' という日は暦にありません" + SeeHelpJa,
+                  Ja},
+        ParseCase{"JapaneseDateOfAnotherShape",
+                  {"--date", "2003-5-17"},
+                  Action::UsageError,
+                  Usage + "--date: '2003-5-17' は YYYY-MM-DD 形式の日付ではありません" + SeeHelpJa,
+                  Ja}),
     [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
 
 TEST(CommandLineTest, DataAndDateReachTheWindow) {
@@ -99,13 +157,93 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_EQ(ParseCommandLine({"turvane", "--style", "Windows"}).style, "Windows");
 }
 
+// The language of the command line, from the environment.
+struct LanguageCase {
+    const char* name;
+    QStringList environment; // NAME=value
+    Language language;
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class LanguageTest : public testing::TestWithParam<LanguageCase> {};
+
+TEST_P(LanguageTest, ChosenAsGnuToolsDo) {
+    QProcessEnvironment environment;
+    for (const QString& variable : GetParam().environment) {
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    }
+    EXPECT_EQ(MessageLanguage(environment), GetParam().language);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environment, LanguageTest,
+    testing::Values(
+        LanguageCase{"Nothing", {}, Language::English},
+        LanguageCase{"Lang", {"LANG=ja_JP.UTF-8"}, Ja},
+        LanguageCase{"LangWithoutCodeset", {"LANG=ja_JP"}, Ja},
+        LanguageCase{"LangOtherCodeset", {"LANG=ja_JP.eucJP"}, Ja},
+        LanguageCase{"PlainC", {"LANG=C.UTF-8"}, Language::English},
+        LanguageCase{"LcAllWins", {"LC_ALL=C", "LANG=ja_JP.UTF-8"}, Language::English},
+        LanguageCase{"LcMessagesOverLang", {"LC_MESSAGES=ja_JP.UTF-8", "LANG=en_US.UTF-8"}, Ja},
+        LanguageCase{"LcAllOverLcMessages",
+                     {"LC_ALL=en_US.UTF-8", "LC_MESSAGES=ja_JP.UTF-8"},
+                     Language::English},
+        LanguageCase{"LanguageFirst", {"LANGUAGE=ja", "LANG=en_GB.UTF-8"}, Ja},
+        LanguageCase{"LanguageListSkipsUntranslated", {"LANGUAGE=fr:ja", "LANG=de_DE.UTF-8"}, Ja},
+        LanguageCase{"LanguageListEnglishFirst",
+                     {"LANGUAGE=en_GB:ja", "LANG=ja_JP.UTF-8"},
+                     Language::English},
+        LanguageCase{"LanguageIgnoredUnderC", {"LANGUAGE=ja", "LC_ALL=POSIX"}, Language::English},
+        LanguageCase{"OtherLanguage", {"LANG=de_DE.UTF-8"}, Language::English}),
+    [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
+
+// The check's last line, counted from its findings.
+struct SummaryCase {
+    const char* name;
+    std::vector<turvane::Severity> findings;
+    QString text;
+};
+
+void PrintTo(const SummaryCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SummaryTest : public testing::TestWithParam<SummaryCase> {};
+
+TEST_P(SummaryTest, CountsWhatTheCheckFound) {
+    turvane::CheckReport report;
+    report.lines = 12;
+    for (const turvane::Severity severity : GetParam().findings) {
+        report.findings.push_back({"x", 1, 1, severity, std::string("m")});
+    }
+    EXPECT_EQ(CheckSummary(report, "/d/Cal1.dat"),
+              "turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in '/d', 12 lines: " +
+                  GetParam().text);
+}
+
+using turvane::Severity;
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SummaryTest,
+    testing::Values(SummaryCase{"Clean", {}, "no problems found"},
+                    SummaryCase{"OneError", {Severity::Error}, "1 error"},
+                    SummaryCase{"OneWarning", {Severity::Warning}, "1 warning"},
+                    SummaryCase{"Both",
+                                {Severity::Warning, Severity::Error, Severity::Error},
+                                "2 errors, 1 warning"},
+                    SummaryCase{"Warnings", {Severity::Warning, Severity::Warning}, "2 warnings"}),
+    [](const testing::TestParamInfo<SummaryCase>& info) { return std::string(info.param.name); });
+
 // The real program, with no display of any kind.
 struct RunCase {
     const char* name;
     QStringList arguments;
     int status;
-    QString out; // what standard output starts with
-    QString err; // all of standard error
+    QString out;                  // what standard output starts with
+    QString err;                  // all of standard error
+    QStringList environment = {}; // NAME=value, over plain C.UTF-8
 };
 
 void PrintTo(const RunCase& c, std::ostream* os) {
@@ -124,8 +262,13 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
 
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    for (const char* name :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
         environment.remove(QString::fromLatin1(name));
+    }
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    for (const QString& variable : GetParam().environment) {
+        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
     }
     program.setProcessEnvironment(environment);
     program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
@@ -134,19 +277,36 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
     const QString err = QString::fromUtf8(program.readAllStandardError());
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program.exitCode(), GetParam().status);
-    QString expectedOut = GetParam().out;
-    expectedOut.replace(QStringLiteral("BROKEN"), broken.path());
-    EXPECT_TRUE(out.startsWith(expectedOut)) << out.toStdString();
-    EXPECT_EQ(err, GetParam().err);
+    const auto expected = [&](QString text) {
+        text.replace(QStringLiteral("BROKEN"), broken.path());
+        text.replace(QStringLiteral("PROGRAM_DIR"),
+                     QFileInfo(QStringLiteral(TURVANE_EXECUTABLE)).path());
+        return text;
+    };
+    EXPECT_TRUE(out.startsWith(expected(GetParam().out))) << out.toStdString();
+    EXPECT_EQ(err.toStdString(), expected(GetParam().err).toStdString());
 }
+
+const QString Checked = QStringLiteral("turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in ");
+const QString NoDisplay = QStringLiteral(
+    "turvane: a window needs a graphical display, and none is set (neither DISPLAY nor "
+    "WAYLAND_DISPLAY); --check, --pdf and --ics work without one\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ProgramTest,
     testing::Values(
         RunCase{"Help", {"--help"}, 0, "Usage: turvane [options]\n", {}},
         RunCase{"Version", {"-v"}, 0, "turvane " TURVANE_VERSION "\n", {}},
-        RunCase{"CheckOfTheSampleYear", {"--check", "--data", Sample}, 0, {}, {}},
-        RunCase{"CheckBesideTheProgram", {"--check", "-platform", "offscreen"}, 0, {}, {}},
+        RunCase{"CheckOfTheSampleYear",
+                {"--check", "--data", Sample},
+                0,
+                {},
+                Checked + "'" + Sample + "', 330 lines: no problems found\n"},
+        RunCase{"CheckBesideTheProgram",
+                {"--check", "-platform", "offscreen"},
+                0,
+                {},
+                Checked + "'PROGRAM_DIR', 330 lines: no problems found\n"},
         RunCase{"CheckOfBrokenFiles",
                 {"--check", "--data", "BROKEN"},
                 1,
@@ -154,18 +314,64 @@ INSTANTIATE_TEST_SUITE_P(
                 "lines must be in date order\n"
                 "BROKEN/Cal2.dat: error: cannot open the file\n"
                 "BROKEN/jyuusyou.dat: error: cannot open the file\n",
-                {}},
+                Checked + "'BROKEN', 2 lines: 3 errors\n"},
         RunCase{"UnknownOption",
                 {"--bogus"},
                 2,
                 {},
-                "turvane: unknown option 'bogus' (see 'turvane --help')\n"},
+                "turvane: unknown option '--bogus' (see 'turvane --help')\n"},
         RunCase{"NoSuchDay",
                 {"--date", "2003-13-01"},
                 2,
                 {},
-                "turvane: --date: '2003-13-01' is not a date of the form YYYY-MM-DD (see "
-                "'turvane --help')\n"}),
+                "turvane: --date: '2003-13-01' is no day of the calendar (see 'turvane --help')\n"},
+        // A window with nowhere to go says so instead of ending in Qt's abort.
+        RunCase{"NoDisplay", {"--date", "2003-05-17"}, 1, {}, NoDisplay},
+        RunCase{"DisplayThatDoesNotAnswer",
+                {},
+                1,
+                {},
+                "turvane: a window needs a graphical display, and the display ':5973' does not "
+                "answer; --check, --pdf and --ics work without one\n",
+                {"DISPLAY=:5973"}},
+        // Japanese wherever the environment asks for it, in the GNU order.
+        RunCase{"JapaneseHelp",
+                {"--help"},
+                0,
+                "使用法: turvane [オプション]\n",
+                {},
+                {"LANG=ja_JP.UTF-8"}},
+        RunCase{"JapaneseCheck",
+                {"--check", "--data", "BROKEN"},
+                1,
+                "BROKEN/Cal1.dat:2:1: エラー: 日付 '0104' が 1 行目の '0105' より後にあります。"
+                "行は日付順に並べてください\n"
+                "BROKEN/Cal2.dat: エラー: ファイルを開けません\n",
+                "turvane: 'BROKEN' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 2 行）を検査しました: "
+                "エラー 3 件\n",
+                {"LANGUAGE=ja", "LANG=en_US.UTF-8"}},
+        RunCase{
+            "JapaneseUsageError",
+            {"-x"},
+            2,
+            {},
+            "turvane: '-x' というオプションはありません（'turvane --help' を参照してください）\n",
+            {"LC_MESSAGES=ja_JP.UTF-8"}},
+        RunCase{
+            "JapaneseNoDisplay",
+            {},
+            1,
+            {},
+            "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていま"
+            "せん（DISPLAY も WAYLAND_DISPLAY もありません）。--check、--pdf、--ics はディスプ"
+            "レイがなくても使えます\n",
+            {"LC_ALL=ja_JP.UTF-8"}},
+        RunCase{"EnglishOverJapanese",
+                {"--bogus"},
+                2,
+                {},
+                "turvane: unknown option '--bogus' (see 'turvane --help')\n",
+                {"LC_ALL=C", "LANG=ja_JP.UTF-8"}}),
     [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
 
 } // namespace

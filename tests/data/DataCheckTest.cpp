@@ -88,7 +88,7 @@ TEST_P(DataCheckTest, ReportsEachProblemWhereItIs) {
         files.Remove(CourseFile);
     }
     std::vector<std::string> findings;
-    for (const Finding& finding : CheckDataFiles(files)) {
+    for (const Finding& finding : CheckDataFiles(files).findings) {
         findings.push_back(FormatFinding(finding));
     }
     EXPECT_EQ(findings, GetParam().findings);
@@ -115,35 +115,80 @@ INSTANTIATE_TEST_SUITE_P(
                    Jy + "2:1: error: the date '01 1' is not four digits (month and day)"}},
         CheckCase{"LineTooShortForADate",
                   [](Year& y) { y.races[1] = "01"; },
-                  {Jy + "2:1: error: the date '01' is not four digits (month and day)",
-                   Jy + "2:1: error: the date '01' differs from '0111' on line 2 of Cal1.dat"}},
+                  {Jy + "2:1: error: the date '01' is not four digits (month and day)"}},
         CheckCase{"DateNotADayOfTheYear",
                   [](Year& y) { y.SetDate(2, "0229"); },
                   {C1 + "3:1: error: the date '0229' is not a day of 2003",
                    C2 + "3:1: error: the date '0229' is not a day of 2003",
                    Jy + "3:1: error: the date '0229' is not a day of 2003"}},
-        CheckCase{"DatesOutOfOrder",
-                  [](Year& y) { y.meetings[2].replace(0, 4, "0106"); },
+        CheckCase{"DatesOutOfOrderInAllThree",
+                  [](Year& y) { y.SetDate(2, "0106"); },
                   {C1 + "3:1: error: the date '0106' comes after '0111' on line 2; the lines "
                         "must be in date order",
-                   C2 + "3:1: error: the date '0112' differs from '0106' on line 3 of Cal1.dat",
-                   Jy + "3:1: error: the date '0112' differs from '0106' on line 3 of Cal1.dat"}},
+                   C2 + "3:1: error: the date '0106' comes after '0111' on line 2; the lines "
+                        "must be in date order",
+                   Jy + "3:1: error: the date '0106' comes after '0111' on line 2; the lines "
+                        "must be in date order"}},
         CheckCase{"DateRepeated",
                   [](Year& y) { y.SetDate(2, "0111"); },
                   {C1 + "3:1: error: the date '0111' repeats the one on line 2",
                    C2 + "3:1: error: the date '0111' repeats the one on line 2",
                    Jy + "3:1: error: the date '0111' repeats the one on line 2"}},
-        CheckCase{"LineLeftOutShiftsTheDays",
+        // The three files read side by side: what only one file gets wrong is
+        // blamed on that file, once.
+        CheckCase{"WrongDateInOneFileOutOfOrder",
+                  [](Year& y) { y.meetings[2].replace(0, 4, "0106"); },
+                  {C1 + "3:1: error: the date '0106' should be '0112', as in Cal2.dat and "
+                        "jyuusyou.dat"}},
+        CheckCase{"WrongDateInOneFileInOrder",
+                  [](Year& y) { y.races[1].replace(0, 4, "0108"); },
+                  {Jy + "2:1: error: the date '0108' should be '0111', as in Cal1.dat and "
+                        "Cal2.dat"}},
+        CheckCase{"WrongDateLaterThanTheNextLine",
+                  [](Year& y) { y.courses[1].replace(0, 4, "0120"); },
+                  {C2 + "2:1: error: the date '0120' should be '0111', as in Cal1.dat and "
+                        "jyuusyou.dat"}},
+        CheckCase{"LineMissingFromOneFile",
+                  [](Year& y) { y.courses.erase(y.courses.begin() + 1); },
+                  {C2 + "2:1: error: a line for '0111' is missing here; Cal1.dat has it on line "
+                        "2"}},
+        CheckCase{"FirstLineMissing",
+                  [](Year& y) { y.meetings.erase(y.meetings.begin()); },
+                  {C1 + "1:1: error: a line for '0105' is missing here; Cal2.dat has it on line "
+                        "1"}},
+        CheckCase{"LinesMissingAtTheEnd",
+                  [](Year& y) { y.races.resize(1); },
+                  {Jy + "2:1: error: 2 lines are missing here, for '0111' to '0112'; Cal1.dat "
+                        "has them from line 2 on"}},
+        CheckCase{"LineAddedToOneFile",
+                  [](Year& y) { y.meetings.insert(y.meetings.begin() + 1, "0108"); },
+                  {C1 + "2:1: error: this line ('0108') is in neither Cal2.dat nor "
+                        "jyuusyou.dat"}},
+        CheckCase{"LinesAddedAtTheEnd",
+                  [](Year& y) {
+                      y.courses.push_back("0113");
+                      y.courses.push_back("0118");
+                  },
+                  {C2 + "4:1: error: this line and the one after it are in neither Cal1.dat nor "
+                        "jyuusyou.dat"}},
+        CheckCase{"LineMissingAndAnotherAdded",
                   [](Year& y) {
                       y.courses.erase(y.courses.begin());
                       y.races.push_back("0113");
                   },
-                  {C1 + "3:1: error: Cal2.dat ends after 2 lines; this line has no counterpart "
-                        "there",
-                   C2 + "1:1: error: the date '0111' differs from '0105' on line 1 of Cal1.dat, "
-                        "and so do the dates of the 1 line after it",
-                   Jy + "4:1: error: Cal1.dat ends after 3 lines; this line has no counterpart "
-                        "there"}},
+                  {C2 + "1:1: error: a line for '0105' is missing here; Cal1.dat has it on line "
+                        "1",
+                   Jy + "4:1: error: this line ('0113') is in neither Cal1.dat nor Cal2.dat"}},
+        CheckCase{"TrailingEmptyLine",
+                  [](Year& y) { y.races.push_back(""); },
+                  {Jy + "4:1: error: the line is empty"}},
+        CheckCase{"AllThreeDiffer",
+                  [](Year& y) {
+                      y.courses[1].replace(0, 4, "0109");
+                      y.races[1].replace(0, 4, "0110");
+                  },
+                  {C2 + "2:1: error: the date '0109' differs from '0111' on line 2 of Cal1.dat",
+                   Jy + "2:1: error: the date '0110' differs from '0111' on line 2 of Cal1.dat"}},
         CheckCase{"FullWidthDigitCutByTheNextField",
                   [](Year& y) { y.courses[0].replace(4, 1, "\x82\x50"); },
                   {C2 + "1:5: error: a double-byte character is cut: its second byte (byte 6) "
@@ -195,6 +240,10 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Year& y) { y.races[0] = "0105" + Race(Kyoto, "B") + Race(Tokyo, "A"); },
                   {Jy + "1:43: error: race slot 2: the racecourse '東京' is meeting slot 1, and "
                         "the list shows the race in column 3"}},
+        CheckCase{"NulInTheMiddleOfALine",
+                  [](Year& y) { y.courses[2].replace(9, 1, std::string(1, '\0')); },
+                  {C2 + "3:10: warning: a NUL byte ends the text here; what follows it (41 "
+                        "bytes) is never read"}},
         CheckCase{"TextAfterANul",
                   [](Year& y) { y.courseTail = std::string("\0", 1) + "0113\r\n"; },
                   {C2 + "4:1: warning: a NUL byte ends the text here; what follows it (6 bytes) "
@@ -205,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(DataCheckSampleTest, TheSampleYearIsClean) {
-    const std::vector<Finding> findings = CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR));
+    const std::vector<Finding> findings = CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR)).findings;
     for (const Finding& finding : findings) {
         ADD_FAILURE() << FormatFinding(finding);
     }

@@ -43,6 +43,23 @@ endforeach()
 if(MANPAGE AND NOT EXISTS ${PREFIX}/share/man/man1/turvane.1.gz)
   message(FATAL_ERROR "not installed: share/man/man1/turvane.1.gz")
 endif()
+# man shows the Japanese page under a Japanese locale, the English one
+# otherwise. (man -M would look in the English pages only.)
+find_program(MAN man)
+if(MANPAGE AND MAN)
+  foreach(case "ja_JP.UTF-8=share/man/ja/man1/turvane.1.gz" "C.UTF-8=share/man/man1/turvane.1.gz")
+    string(REPLACE "=" ";" case "${case}")
+    list(GET case 0 locale)
+    list(GET case 1 page)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env --unset=LANGUAGE --unset=LC_ALL --unset=LC_MESSAGES
+              LANG=${locale} MANPATH=${PREFIX}/share/man ${MAN} -w turvane
+      OUTPUT_VARIABLE found OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT found STREQUAL "${PREFIX}/${page}")
+      message(FATAL_ERROR "under ${locale}, man finds '${found}', not ${page}")
+    endif()
+  endforeach()
+endif()
 # The sample year is read-only data under share/; the program's directory
 # links to it, relative, so the program still finds it beside itself.
 foreach(file Cal1.dat Cal2.dat jyuusyou.dat)

@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -117,6 +119,16 @@ TEST_F(MainWindowTest, HasTheDesignLayout) {
         EXPECT_EQ(grid->property("defaultRowHeight").toInt(), 18);
         EXPECT_EQ(grid->fixedColor(), QColor(255, 255, 187));
     }
+}
+
+// The windows are Japanese whatever the locale, and so are the dialogs Qt
+// opens for them, where Qt's Japanese is installed.
+TEST(QtDialogsTest, SpeakJapanese) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm")) {
+        GTEST_SKIP() << "Qt's Japanese translation is not installed";
+    }
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("開く(&O)"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("印刷"));
 }
 
 TEST_F(MainWindowTest, OpensCentred) {

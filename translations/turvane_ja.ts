@@ -1,0 +1,326 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>turvane: %1 (see &apos;turvane --help&apos;)</source>
+        <translation>turvane: %1（&apos;turvane --help&apos; を参照してください）</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; というオプションはありません</translation>
+    </message>
+    <message>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; の後に値がありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; は値を取りません</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is not a date of the form YYYY-MM-DD</source>
+        <translation>--date: &apos;%1&apos; は YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>--date: &apos;%1&apos; is no day of the calendar</source>
+        <translation>--date: &apos;%1&apos; という日は暦にありません</translation>
+    </message>
+    <message>
+        <source>no problems found</source>
+        <translation>問題は見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>1 error</source>
+        <translation>エラー 1 件</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>エラー %1 件</translation>
+    </message>
+    <message>
+        <source>1 warning</source>
+        <translation>警告 1 件</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>警告 %1 件</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in &apos;%1&apos;, %2 lines: %3</source>
+        <translation>turvane: &apos;%1&apos; の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
+    </message>
+    <message>
+        <source>Shows the horse-racing meeting schedule of the 2003 racing year: the meeting
+calendar, the same days by racecourse, today&apos;s meetings and the next meeting
+day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
+from the directory of its executable, or from the one given with --data.
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
+        <translation>2003 年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
+次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
+Cal2.dat、jyuusyou.dat は、実行ファイルのあるディレクトリか、--data で
+指定したディレクトリから読み込みます。-platform や -style など、Qt 自身の
+オプションも使えます。</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Read the three data files from &lt;dir&gt; instead of the program&apos;s directory.</source>
+        <translation>3 つのデータファイルを、プログラムのディレクトリではなく
+&lt;dir&gt; から読み込みます。</translation>
+    </message>
+    <message>
+        <source>Show the schedule as if today were &lt;date&gt;, given as YYYY-MM-DD.</source>
+        <translation>今日が &lt;date&gt;（YYYY-MM-DD 形式）であるものとして日程を
+表示します。</translation>
+    </message>
+    <message>
+        <source>Check the layout of the three data files, print every problem as FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there is none, 1 when there is any.</source>
+        <translation>3 つのデータファイルのレイアウトを検査し、見つけた問題を
+1 件ずつ FILE:LINE:COLUMN: エラー|警告: メッセージ の形で
+出力して終了します。終了ステータスは、問題がなければ 0、
+あれば 1 です。</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>余計な引数 &apos;%1&apos; があります</translation>
+    </message>
+    <message>
+        <source>--data: &apos;%1&apos; is not a directory</source>
+        <translation>--data: &apos;%1&apos; はディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>Copyright (C) 2026 Turvane developers
+This is free software under the MIT licence.
+</source>
+        <translation>Copyright (C) 2026 Turvane developers
+このプログラムは MIT ライセンスのフリーソフトウェアです。
+</translation>
+    </message>
+    <message>
+        <source>--check, --pdf and --ics work without one</source>
+        <translation>--check、--pdf、--ics はディスプレイがなくても使えます</translation>
+    </message>
+    <message>
+        <source>turvane: a window needs a graphical display, and none is set (neither DISPLAY nor WAYLAND_DISPLAY); %1</source>
+        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません（DISPLAY も WAYLAND_DISPLAY もありません）。%1</translation>
+    </message>
+    <message>
+        <source>turvane: a window needs a graphical display, and the display &apos;%1&apos; does not answer; %2</source>
+        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ &apos;%1&apos; に接続できません。%2</translation>
+    </message>
+</context>
+<context>
+    <name>DataCheck</name>
+    <message>
+        <source>first numeral</source>
+        <translation>開催回の数字</translation>
+    </message>
+    <message>
+        <source>first word</source>
+        <translation>「回」の文字</translation>
+    </message>
+    <message>
+        <source>second numeral</source>
+        <translation>日目の数字</translation>
+    </message>
+    <message>
+        <source>second word</source>
+        <translation>「日目」の文字</translation>
+    </message>
+    <message>
+        <source>meeting slot %1</source>
+        <translation>開催枠 %1</translation>
+    </message>
+    <message>
+        <source>racecourse label</source>
+        <translation>競馬場ラベル</translation>
+    </message>
+    <message>
+        <source>racecourse name</source>
+        <translation>競馬場名</translation>
+    </message>
+    <message>
+        <source>blank after the racecourse name</source>
+        <translation>競馬場名の後の空白</translation>
+    </message>
+    <message>
+        <source>course slot %1</source>
+        <translation>競馬場枠 %1</translation>
+    </message>
+    <message>
+        <source>race slot %1</source>
+        <translation>重賞枠 %1</translation>
+    </message>
+    <message>
+        <source>race text</source>
+        <translation>レース名</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>the line is empty</source>
+        <translation>空行です</translation>
+    </message>
+    <message>
+        <source>a NUL byte ends the text here; what follows it (%1 byte) is never read</source>
+        <translation>ここにある NUL バイトでテキストが終わります。後ろの %1 バイトは読み込まれません</translation>
+    </message>
+    <message>
+        <source>a NUL byte ends the text here; what follows it (%1 bytes) is never read</source>
+        <translation>ここにある NUL バイトでテキストが終わります。後ろの %1 バイトは読み込まれません</translation>
+    </message>
+    <message>
+        <source>the date %1 is not four digits (month and day)</source>
+        <translation>日付 %1 が 4 桁の数字（月と日）ではありません</translation>
+    </message>
+    <message>
+        <source>the date %1 is not a day of %2</source>
+        <translation>日付 %1 は %2 年にない日です</translation>
+    </message>
+    <message>
+        <source>the date %1 repeats the one on line %2</source>
+        <translation>日付 %1 が %2 行目と重複しています</translation>
+    </message>
+    <message>
+        <source>the date %1 comes after %2 on line %3; the lines must be in date order</source>
+        <translation>日付 %1 が %3 行目の %2 より後にあります。行は日付順に並べてください</translation>
+    </message>
+    <message>
+        <source>the bytes after %1</source>
+        <translation>%1 の後ろ</translation>
+    </message>
+    <message>
+        <source>the %1 of %2</source>
+        <translation>%2 の%1</translation>
+    </message>
+    <message>
+        <source>the byte %1 is not a character of code page 932</source>
+        <translation>バイト %1 はコードページ 932 の文字ではありません</translation>
+    </message>
+    <message>
+        <source>a double-byte character is cut by the end of the line</source>
+        <translation>2 バイト文字が行末で切れています</translation>
+    </message>
+    <message>
+        <source>a double-byte character is cut: its second byte (byte %1) starts %2</source>
+        <translation>2 バイト文字が区切りをまたいでいます。2 バイト目（%1 バイト目）が %2 の先頭にあたります</translation>
+    </message>
+    <message>
+        <source>the bytes %1 are not a character of code page 932</source>
+        <translation>バイト列 %1 はコードページ 932 の文字ではありません</translation>
+    </message>
+    <message>
+        <source>%1 ends with the line after %2 byte of its %3</source>
+        <translation>%1 が %3 バイト中 %2 バイトのところで行末になっています</translation>
+    </message>
+    <message>
+        <source>%1 ends with the line after %2 bytes of its %3</source>
+        <translation>%1 が %3 バイト中 %2 バイトのところで行末になっています</translation>
+    </message>
+    <message>
+        <source>%1: %2 stands where a digit or a blank belongs</source>
+        <translation>%1: 数字か空白のはずの位置に %2 があります</translation>
+    </message>
+    <message>
+        <source>%1 byte after %2 is never shown</source>
+        <translation>%2 の後ろの %1 バイトは表示されません</translation>
+    </message>
+    <message>
+        <source>%1 bytes after %2 are never shown</source>
+        <translation>%2 の後ろの %1 バイトは表示されません</translation>
+    </message>
+    <message>
+        <source>%1: the racecourse name %2 is not two double-byte characters</source>
+        <translation>%1: 競馬場名 %2 が全角 2 文字ではありません</translation>
+    </message>
+    <message>
+        <source>the date %1 should be %2, as in %3 and %4</source>
+        <translation>日付 %1 は、%3 と %4 に合わせて %2 のはずです</translation>
+    </message>
+    <message>
+        <source>the date %1 differs from %2 on line %3 of %4</source>
+        <translation>日付 %1 が %4 の %3 行目の %2 と異なります</translation>
+    </message>
+    <message>
+        <source>a line for %1 is missing here; %2 has it on line %3</source>
+        <translation>ここにあるべき %1 の行がありません（%2 では %3 行目）</translation>
+    </message>
+    <message>
+        <source>%1 lines are missing here, for %2 to %3; %4 has them from line %5 on</source>
+        <translation>ここにあるべき %2 から %3 までの %1 行がありません（%4 では %5 行目から）</translation>
+    </message>
+    <message>
+        <source>this line (%1) is in neither %2 nor %3</source>
+        <translation>この行（%1）は %2 にも %3 にもありません</translation>
+    </message>
+    <message>
+        <source>this line and the one after it are in neither %2 nor %3</source>
+        <translation>この行と次の行は %2 にも %3 にもありません</translation>
+    </message>
+    <message>
+        <source>this line and the %1 after it are in neither %2 nor %3</source>
+        <translation>この行と続く %1 行は %2 にも %3 にもありません</translation>
+    </message>
+    <message>
+        <source>race slot %1: the racecourse %2 has no meeting on line %3 of %4, and the list does not show the race</source>
+        <translation>重賞枠 %1: 競馬場 %2 は %4 の %3 行目に開催がないため、重賞日程に表示されません</translation>
+    </message>
+    <message>
+        <source>race slot %1: the racecourse %2 has no meeting on line %3 of %4, and the list shows the race in column %5</source>
+        <translation>重賞枠 %1: 競馬場 %2 は %4 の %3 行目に開催がなく、重賞日程では %5 列目に表示されます</translation>
+    </message>
+    <message>
+        <source>race slot %1: the racecourse %2 is meeting slot %3, and the list does not show the race</source>
+        <translation>重賞枠 %1: 競馬場 %2 の開催は開催枠 %3 ですが、重賞日程に表示されません</translation>
+    </message>
+    <message>
+        <source>race slot %1: the racecourse %2 is meeting slot %3, and the list shows the race in column %4</source>
+        <translation>重賞枠 %1: 競馬場 %2 の開催は開催枠 %3 ですが、重賞日程では %4 列目に表示されます</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; の後に値がありません。</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; の後に余計な値があります。</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>使用法: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[オプション]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+</context>
+</TS>
