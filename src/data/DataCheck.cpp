@@ -13,7 +13,6 @@
 #include "MeetingCalendar.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <iterator>
 
@@ -108,8 +107,9 @@ std::string Count(std::size_t n, const char* what) {
 
 class Checker {
 public:
-    Checker(const CheckedFile& file, const Layout& layout, std::vector<Finding>& findings)
-        : file_(file), layout_(layout), findings_(findings) {
+    Checker(const CheckedFile& file, const Layout& layout, ScheduleYear year,
+            std::vector<Finding>& findings)
+        : file_(file), layout_(layout), year_(year), findings_(findings) {
         if (!file.bytes) {
             Report(0, 0, Severity::Error, "cannot open the file");
             return;
@@ -131,6 +131,7 @@ public:
     }
 
     bool readable() const { return file_.bytes.has_value(); }
+    ScheduleYear year() const { return year_; }
     const LineList& lines() const { return lines_; }
     std::string_view name() const {
         const std::string_view path = file_.path;
@@ -160,28 +161,24 @@ private:
 
     // Four digits making a day of the schedule's year; false when they do not.
     bool CheckDate(std::string_view text, std::size_t line) {
-        const std::string mmdd = DateKey(text).substr(ScheduleYear.size());
+        const std::string mmdd(Slice(text, 1, 4));
         if (mmdd.size() < 4 ||
             !std::all_of(mmdd.begin(), mmdd.end(), [](char c) { return c >= '0' && c <= '9'; })) {
             Report(line, 1, Severity::Error,
                    "the date " + Quoted(mmdd) + " is not four digits (month and day)");
             return false;
         }
-        const std::chrono::year_month_day day{
-            std::chrono::year{KeyValue(ScheduleYear)},
-            std::chrono::month{static_cast<unsigned>(std::stoi(mmdd.substr(0, 2)))},
-            std::chrono::day{static_cast<unsigned>(std::stoi(mmdd.substr(2, 2)))}};
-        if (!day.ok()) {
+        if (!year_.HasDay(std::stoi(mmdd.substr(0, 2)), std::stoi(mmdd.substr(2, 2)))) {
             Report(line, 1, Severity::Error,
-                   "the date " + Quoted(mmdd) + " is not a day of " + std::string(ScheduleYear));
+                   "the date " + Quoted(mmdd) + " is not a day of " + std::string(year_.text()));
             return false;
         }
         return true;
     }
 
     void CheckOrder(std::size_t previous, std::size_t i) {
-        const std::int32_t before = KeyValue(DateKey(lines_[previous]));
-        const std::int32_t now = KeyValue(DateKey(lines_[i]));
+        const std::int32_t before = KeyValue(DateKey(lines_[previous], year_));
+        const std::int32_t now = KeyValue(DateKey(lines_[i], year_));
         const std::string mmdd = Quoted(Slice(lines_[i], 1, 4));
         const std::string on = " on line " + std::to_string(previous + 1);
         if (now == before) {
@@ -318,6 +315,7 @@ private:
 
     const CheckedFile& file_;
     const Layout& layout_;
+    ScheduleYear year_;
     std::vector<Finding>& findings_;
     LineList lines_;
 };
@@ -333,12 +331,13 @@ void CheckSameDays(Checker& meetings, Checker& other) {
     // A line added to or left out of one file shifts every day after it:
     // one report per run of differing lines says so without a flood.
     for (std::size_t i = 0; i < common;) {
-        if (DateKey(lines[i]) == DateKey(master[i])) {
+        if (DateKey(lines[i], meetings.year()) == DateKey(master[i], meetings.year())) {
             ++i;
             continue;
         }
         std::size_t end = i + 1;
-        while (end < common && DateKey(lines[end]) != DateKey(master[end])) {
+        while (end < common &&
+               DateKey(lines[end], meetings.year()) != DateKey(master[end], meetings.year())) {
             ++end;
         }
         std::string message = "the date " + Quoted(Slice(lines[i], 1, 4)) + " differs from " +
@@ -406,16 +405,16 @@ void CheckRacePlaces(const Checker& meetings, Checker& races) {
 } // namespace
 
 std::vector<Finding> CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                                    const CheckedFile& races) {
+                                    const CheckedFile& races, ScheduleYear year) {
     const Layout meetingLayout = MeetingLayout();
     const Layout courseLayout = CourseLayout();
     const Layout raceLayout = RaceLayout();
     std::vector<Finding> meetingFindings;
     std::vector<Finding> courseFindings;
     std::vector<Finding> raceFindings;
-    Checker meetingCheck(meetings, meetingLayout, meetingFindings);
-    Checker courseCheck(courses, courseLayout, courseFindings);
-    Checker raceCheck(races, raceLayout, raceFindings);
+    Checker meetingCheck(meetings, meetingLayout, year, meetingFindings);
+    Checker courseCheck(courses, courseLayout, year, courseFindings);
+    Checker raceCheck(races, raceLayout, year, raceFindings);
     CheckSameDays(meetingCheck, courseCheck);
     CheckSameDays(meetingCheck, raceCheck);
     CheckRacePlaces(meetingCheck, raceCheck);
@@ -431,7 +430,7 @@ std::vector<Finding> CheckDataFiles(const CheckedFile& meetings, const CheckedFi
     return all;
 }
 
-std::vector<Finding> CheckDataFiles(const FileSource& files) {
+std::vector<Finding> CheckDataFiles(const FileSource& files, ScheduleYear year) {
     const auto read = [&](std::string_view name) {
         CheckedFile file{files.PathOf(name), std::nullopt};
         try {
@@ -440,7 +439,7 @@ std::vector<Finding> CheckDataFiles(const FileSource& files) {
         }
         return file;
     };
-    return CheckDataFiles(read(MeetingFile), read(CourseFile), read(RaceFile));
+    return CheckDataFiles(read(MeetingFile), read(CourseFile), read(RaceFile), year);
 }
 
 std::string FormatFinding(const Finding& finding) {

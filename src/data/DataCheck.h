@@ -4,6 +4,8 @@
 // that a file laid out a byte off is found before its windows show cut
 // characters or misplaced races.
 
+#include "DateKeys.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -34,12 +36,12 @@ struct CheckedFile {
 };
 
 // Every problem of the meeting, course and race files, each file's findings
-// together in that order, by line and column.
+// together in that order, by line and column. Dates must be days of year.
 std::vector<Finding> CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                                    const CheckedFile& races);
+                                    const CheckedFile& races, ScheduleYear year);
 
 // Reads the three files from files and checks them.
-std::vector<Finding> CheckDataFiles(const FileSource& files);
+std::vector<Finding> CheckDataFiles(const FileSource& files, ScheduleYear year);
 
 // "PATH:LINE:COLUMN: error: message", the form editors and build logs
 // understand; "PATH: error: message" for a file as a whole.
