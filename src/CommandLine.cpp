@@ -2,9 +2,11 @@
 
 #include "data/DataCheck.h"
 #include "data/DataDir.h"
+#include "export/IcsExport.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
@@ -70,6 +72,19 @@ std::optional<turvane::CivilDate> ParseDate(const QString& text) {
     return turvane::CivilDate{date.year(), date.month(), date.day()};
 }
 
+// Four digits, First to Last.
+std::optional<turvane::ScheduleYear> ParseYear(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{4}$"));
+    if (!shape.match(text).hasMatch() || text.toInt() < turvane::ScheduleYear::First) {
+        return std::nullopt;
+    }
+    return turvane::ScheduleYear(text.toInt());
+}
+
+QString Translate(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
 QString HelpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     // The parser has no application object to take the program's name from.
@@ -107,7 +122,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Check the layout of the three data files, print every problem as "
                        "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
                        "is none, 1 when there is any."));
-    parser.addOptions({help, version, data, date, check});
+    const QCommandLineOption year(
+        QStringLiteral("year"),
+        Translate("The year the data files describe, four digits (default 2003)."),
+        QStringLiteral("year"));
+    const QCommandLineOption ics(
+        QStringLiteral("ics"),
+        Translate("Write the meetings and graded races as an iCalendar file <file> ('-' for "
+                  "standard output) and exit: 0 when written, 1 when not."),
+        QStringLiteral("file"));
+    const QCommandLineOption onlyGraded(QStringLiteral("only-graded"),
+                                        Translate("With --ics: the graded races alone."));
+    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -146,6 +172,27 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(parser.value(date)));
         }
     }
+    if (parser.isSet(year)) {
+        const std::optional<turvane::ScheduleYear> parsed = ParseYear(parser.value(year));
+        if (!parsed) {
+            return UsageError(
+                Translate("--year: '%1' is not a year from 1000 to 9999").arg(parser.value(year)));
+        }
+        command.year = *parsed;
+    }
+    if (parser.isSet(ics)) {
+        command.calendarFile = parser.value(ics);
+        if (command.calendarFile.isEmpty()) {
+            return UsageError(Translate("--ics: the file name is empty"));
+        }
+        if (parser.isSet(check)) {
+            return UsageError(Translate("--check and --ics cannot be used together"));
+        }
+    }
+    command.gradedOnly = parser.isSet(onlyGraded);
+    if (command.gradedOnly && !parser.isSet(ics)) {
+        return UsageError(Translate("--only-graded works only with --ics"));
+    }
     if (parser.isSet(QStringLiteral("style"))) {
         command.style = parser.value(QStringLiteral("style"));
     }
@@ -159,6 +206,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                       "This is free software under the MIT licence.\n");
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
+    } else if (parser.isSet(ics)) {
+        command.action = CommandLine::Action::ExportCalendar;
     }
     return command;
 }
@@ -200,12 +249,26 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 2;
     case CommandLine::Action::Check: {
-        const std::vector<turvane::Finding> findings = turvane::CheckDataFiles(*FilesFor(command));
+        const std::vector<turvane::Finding> findings =
+            turvane::CheckDataFiles(*FilesFor(command), command.year);
         for (const turvane::Finding& finding : findings) {
             std::fputs((turvane::FormatFinding(finding) + '\n').c_str(), stdout);
         }
         return findings.empty() ? 0 : 1;
     }
+    case CommandLine::Action::ExportCalendar:
+        try {
+            ExportCalendar(*FilesFor(command), CalendarExport{command.year, command.gradedOnly},
+                           command.calendarFile);
+            return 0;
+        } catch (const std::exception& error) {
+            std::fputs((QString::fromLatin1(ProgramName) + QStringLiteral(": ") +
+                        QString::fromUtf8(error.what()) + QLatin1Char('\n'))
+                           .toUtf8()
+                           .constData(),
+                       stderr);
+            return 1;
+        }
     }
     return 2;
 }

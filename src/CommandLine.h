@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DateKeys.h"
 #include "data/Today.h"
 
 #include <QString>
@@ -15,13 +16,19 @@ class FileSource;
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, UsageError };
+    enum class Action { ShowWindow, Help, Version, Check, ExportCalendar, UsageError };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
     QString dataDir;
     // The day shown as today; none for the system's date.
     std::optional<turvane::CivilDate> date;
+    // The year the data files describe.
+    turvane::ScheduleYear year;
+    // Where --ics writes the calendar ("-" for standard output), and whether
+    // it holds the graded races alone.
+    QString calendarFile;
+    bool gradedOnly = false;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
     // The help or version text, or the usage error in one line.
@@ -41,6 +48,7 @@ QStringList ArgumentList(int argc, char* argv[]);
 std::shared_ptr<const turvane::FileSource> FilesFor(const CommandLine& command);
 turvane::TodaySource TodayFor(const CommandLine& command);
 
-// Does what needs no window (help, version, usage error, check) and returns
+// Does what needs no window (help, version, usage error, check, calendar
+// export) and returns
 // the exit status; nothing when the window is to be shown.
 std::optional<int> RunWithoutWindow(const CommandLine& command);
