@@ -9,8 +9,8 @@
 #include "data/MeetingCalendar.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <map>
 #include <tuple>
 
 namespace turvane {
@@ -81,18 +81,23 @@ std::string Where(const std::string& path, std::size_t line) {
     return path + ":" + std::to_string(line);
 }
 
-// Events of one file must not share a day and slot: their names would clash.
-void RejectRepeatedDays(const std::vector<CalendarEvent>& events,
-                        const std::vector<std::size_t>& lines, const std::string& path) {
-    std::map<std::tuple<int, int, int>, std::size_t> seen;
-    for (std::size_t i = 0; i < events.size(); ++i) {
-        const CalendarEvent& e = events[i];
-        const auto [it, added] = seen.emplace(std::tuple{e.month, e.day, e.slot}, lines[i]);
-        if (!added && it->second != lines[i]) {
-            char mmdd[8];
-            std::snprintf(mmdd, sizeof mmdd, "%02d%02d", e.month, e.day);
-            throw RepeatedDayError(path, lines[i] + 1, it->second + 1, mmdd);
-        }
+// Counts the lines of one file that hold events, per day.
+class Occurrences {
+public:
+    int Next(int month, int day) { return ++count_[static_cast<std::size_t>(month * 32 + day)]; }
+
+private:
+    std::array<int, 13 * 32> count_{};
+};
+
+// Numbers the events of one line with the line's occurrence of its day.
+void Number(std::vector<CalendarEvent>& events, std::size_t firstOfLine, Occurrences& seen) {
+    if (firstOfLine == events.size()) {
+        return;
+    }
+    const int occurrence = seen.Next(events[firstOfLine].month, events[firstOfLine].day);
+    for (std::size_t i = firstOfLine; i < events.size(); ++i) {
+        events[i].occurrence = occurrence;
     }
 }
 
@@ -104,37 +109,32 @@ CalendarDateError::CalendarDateError(std::string path_, std::size_t line_, std::
                     std::string(year_.text())),
       path(std::move(path_)), line(line_), mmdd(std::move(mmdd_)), year(year_) {}
 
-RepeatedDayError::RepeatedDayError(std::string path_, std::size_t line_, std::size_t earlierLine_,
-                                   std::string mmdd_)
-    : ScheduleError(Where(path_, line_) + ": the date '" + mmdd_ + "' repeats the one on line " +
-                    std::to_string(earlierLine_)),
-      path(std::move(path_)), line(line_), earlierLine(earlierLine_), mmdd(std::move(mmdd_)) {}
-
 std::vector<CalendarEvent> MeetingEvents(const LineList& calendar, const std::string& path,
                                          ScheduleYear year) {
     std::vector<CalendarEvent> events;
-    std::vector<std::size_t> lines;
+    Occurrences seen;
     for (std::size_t i = 0; i < calendar.size(); ++i) {
+        const std::size_t firstOfLine = events.size();
         for (int k = 1; k <= MeetingSlots; ++k) {
             std::string summary = Trimmed(Cp932ToUtf8(MeetingText(calendar[i], k)));
             if (summary.empty()) {
                 continue;
             }
             const auto [month, day] = DayOf(calendar[i], path, i, year);
-            events.push_back({CalendarEvent::Kind::Meeting, month, day, k, std::move(summary),
+            events.push_back({CalendarEvent::Kind::Meeting, month, day, k, 1, std::move(summary),
                               Location(MeetingCourseName(calendar[i], k))});
-            lines.push_back(i);
         }
+        Number(events, firstOfLine, seen);
     }
-    RejectRepeatedDays(events, lines, path);
     return events;
 }
 
 std::vector<CalendarEvent> GradedRaceEvents(const LineList& races, const LineList& calendar,
                                             const std::string& path, ScheduleYear year) {
     std::vector<CalendarEvent> events;
-    std::vector<std::size_t> lines;
+    Occurrences seen;
     for (std::size_t r = 0; r < races.size(); ++r) {
+        const std::size_t firstOfLine = events.size();
         const RaceRow placed = PlaceRaces(races[r], calendar, r);
         for (int column = 1; column <= RaceSlots; ++column) {
             const auto& text = placed[static_cast<std::size_t>(column)];
@@ -146,12 +146,11 @@ std::vector<CalendarEvent> GradedRaceEvents(const LineList& races, const LineLis
                 continue;
             }
             const auto [month, day] = DayOf(races[r], path, r, year);
-            events.push_back({CalendarEvent::Kind::GradedRace, month, day, column,
+            events.push_back({CalendarEvent::Kind::GradedRace, month, day, column, 1,
                               std::move(summary), Location(Slice(*text, 1, CourseNameSize))});
-            lines.push_back(r);
         }
+        Number(events, firstOfLine, seen);
     }
-    RejectRepeatedDays(events, lines, path);
     return events;
 }
 
@@ -168,16 +167,23 @@ std::vector<CalendarEvent> ScheduleEvents(const FileSource& files, ScheduleYear 
     events.insert(events.end(), std::make_move_iterator(raceEvents.begin()),
                   std::make_move_iterator(raceEvents.end()));
     std::stable_sort(events.begin(), events.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.month, a.day, a.kind, a.slot) < std::tie(b.month, b.day, b.kind, b.slot);
+        return std::tie(a.month, a.day, a.occurrence, a.kind, a.slot) <
+               std::tie(b.month, b.day, b.occurrence, b.kind, b.slot);
     });
     return events;
 }
 
 std::string EventUid(const CalendarEvent& event, ScheduleYear year) {
-    char uid[80];
-    std::snprintf(uid, sizeof uid, "%.4s%02d%02d-%s-%d@turvane.oakhollow.org", year.text().data(),
-                  event.month, event.day,
-                  event.kind == CalendarEvent::Kind::Meeting ? "meeting" : "race", event.slot);
+    char uid[96];
+    const char* kind = event.kind == CalendarEvent::Kind::Meeting ? "meeting" : "race";
+    if (event.occurrence == 1) {
+        std::snprintf(uid, sizeof uid, "%.4s%02d%02d-%s-%d@turvane.oakhollow.org",
+                      year.text().data(), event.month, event.day, kind, event.slot);
+    } else {
+        std::snprintf(uid, sizeof uid, "%.4s%02d%02d-%d-%s-%d@turvane.oakhollow.org",
+                      year.text().data(), event.month, event.day, event.occurrence, kind,
+                      event.slot);
+    }
     return uid;
 }
 

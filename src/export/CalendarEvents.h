@@ -25,6 +25,9 @@ struct CalendarEvent {
     // The meeting slot, or the list's column, 1-3: with the date and the kind
     // it names the event for good, whatever its text says.
     int slot = 0;
+    // 1 for the first line of its file on this date, 2 for a second one...:
+    // a file that repeats a day still gives every event a name of its own.
+    int occurrence = 1;
     std::string summary;  // UTF-8, blanks trimmed
     std::string location; // UTF-8, e.g. "東京競馬場"; empty when the name is blank
 };
@@ -37,16 +40,6 @@ public:
     std::size_t line; // 1-based
     std::string mmdd; // UTF-8
     ScheduleYear year;
-};
-
-// Two lines of one file on the same day: their events would share a name.
-class RepeatedDayError : public ScheduleError {
-public:
-    RepeatedDayError(std::string path, std::size_t line, std::size_t earlierLine, std::string mmdd);
-    std::string path;
-    std::size_t line;        // 1-based
-    std::size_t earlierLine; // 1-based
-    std::string mmdd;        // UTF-8
 };
 
 // One event per non-blank meeting slot of the meeting file, in line order.
@@ -64,7 +57,8 @@ std::vector<CalendarEvent> ScheduleEvents(const FileSource& files, ScheduleYear 
                                           bool gradedOnly);
 
 // The event's lasting name, made of the year, the date, the kind and the
-// slot, so that a corrected file exported again updates the same events.
+// slot (and the occurrence of a repeated day), so that a corrected file
+// exported again updates the same events.
 std::string EventUid(const CalendarEvent& event, ScheduleYear year);
 
 // "Turvane 2003 開催日程", or "Turvane 2003 重賞日程" for the races alone.

@@ -38,13 +38,6 @@ std::vector<CalendarEvent> EventsOf(const FileSource& files, const CalendarExpor
                  .arg(e.line)
                  .arg(QString::fromStdString(e.mmdd))
                  .arg(e.year.value()));
-    } catch (const RepeatedDayError& e) {
-        Fail(Translate("%1:%2: the date '%3' repeats the one on line %4; 'turvane --check' lists "
-                       "every problem of the files")
-                 .arg(QString::fromStdString(e.path))
-                 .arg(e.line)
-                 .arg(QString::fromStdString(e.mmdd))
-                 .arg(e.earlierLine));
     } catch (const ScheduleError& e) {
         // The windows' own failures, in the words their error box uses.
         throw CalendarExportError(e.what());

@@ -191,6 +191,16 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   {"20030105-race-1 20030105/20030106 東京 a,b;c\\d \xef\xbf\xbd@ e @東京競馬場 "
                    "#重賞"}},
+        // A repeated day: the second line's events are named apart.
+        EventCase{"RepeatedDay",
+                  {"0105" + Meeting(Tokyo, '1', '1'), "0105" + Meeting(Tokyo, '1', '2')},
+                  {"0105" + Race(Tokyo, " R1"), "0105" + Race(Tokyo, " R2")},
+                  2003,
+                  false,
+                  {"20030105-meeting-1 20030105/20030106 ◆東京 １回 １日目 @東京競馬場",
+                   "20030105-race-1 20030105/20030106 東京 R1 @東京競馬場 #重賞",
+                   "20030105-2-meeting-1 20030105/20030106 ◆東京 １回 ２日目 @東京競馬場",
+                   "20030105-2-race-1 20030105/20030106 東京 R2 @東京競馬場 #重賞"}},
         EventCase{"NoDays", {}, {}, 2003, false, {}}),
     [](const testing::TestParamInfo<EventCase>& info) { return std::string(info.param.name); });
 
@@ -346,11 +356,6 @@ INSTANTIATE_TEST_SUITE_P(
                     {"01x5" + Race(Tokyo, " Race")},
                     nullptr,
                     "/memory/jyuusyou.dat:1: the date '01x5' is not a day of 2003" + SeeCheck},
-        FailureCase{"RepeatedDay",
-                    {"0105" + Meeting(Tokyo, '1', '1'), "0105" + Meeting(Tokyo, '1', '2')},
-                    {"0105", "0105"},
-                    nullptr,
-                    "/memory/Cal1.dat:2: the date '0105' repeats the one on line 1" + SeeCheck},
         FailureCase{"NoRaceFile",
                     {"0105" + Meeting(Tokyo, '1', '1')},
                     {},
