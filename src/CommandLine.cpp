@@ -100,10 +100,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     // the same way: -data works like --data, and -h and -v stay short options.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral(
-        "Shows the horse-racing meeting schedule of the 2003 racing year: the meeting\n"
-        "calendar, the same days by racecourse, today's meetings and the next meeting\n"
-        "day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat\n"
-        "from the directory of its executable, or from the one given with --data.\n"
+        "Shows the horse-racing meeting schedule of one racing year, 2003 unless --year\n"
+        "names another: the meeting calendar, the same days by racecourse, today's\n"
+        "meetings and the next meeting day, and the year's graded races. It reads\n"
+        "Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or\n"
+        "from the one given with --data.\n"
         "Qt's own options, such as -platform and -style, work as well."));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Show this help and exit."));
