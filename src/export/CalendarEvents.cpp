@@ -21,36 +21,26 @@ constexpr std::string_view IdeographicSpace = "\u3000";
 constexpr std::string_view Racecourse = "競馬場";
 
 // Without the half-width and full-width blanks at either end.
-std::string Trimmed(std::string text) {
-    const auto blankAt = [&](std::size_t i, std::size_t* size) {
-        if (text.compare(i, 1, " ") == 0) {
-            *size = 1;
-            return true;
-        }
-        if (text.compare(i, IdeographicSpace.size(), IdeographicSpace) == 0) {
-            *size = IdeographicSpace.size();
-            return true;
-        }
-        return false;
-    };
-    std::size_t begin = 0;
-    std::size_t size = 0;
-    while (begin < text.size() && blankAt(begin, &size)) {
-        begin += size;
-    }
-    std::size_t end = text.size();
-    while (end > begin) {
-        if (text[end - 1] == ' ') {
-            --end;
-        } else if (end - begin >= IdeographicSpace.size() &&
-                   text.compare(end - IdeographicSpace.size(), IdeographicSpace.size(),
-                                IdeographicSpace) == 0) {
-            end -= IdeographicSpace.size();
+std::string Trimmed(std::string_view text) {
+    while (true) {
+        if (text.starts_with(' ')) {
+            text.remove_prefix(1);
+        } else if (text.starts_with(IdeographicSpace)) {
+            text.remove_prefix(IdeographicSpace.size());
         } else {
             break;
         }
     }
-    return text.substr(begin, end - begin);
+    while (true) {
+        if (text.ends_with(' ')) {
+            text.remove_suffix(1);
+        } else if (text.ends_with(IdeographicSpace)) {
+            text.remove_suffix(IdeographicSpace.size());
+        } else {
+            break;
+        }
+    }
+    return std::string(text);
 }
 
 std::string Location(std::string_view courseName) {
