@@ -14,6 +14,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-dev-tools
+  # the calendar export
+  libical-dev
   libgtest-dev libgmock-dev
   # the window tests switch accessibility on through Qt's platform layer
   qt6-base-private-dev

@@ -112,6 +112,29 @@ def graded(build, env):
     print("  " + output.strip().splitlines()[-1])
 
 
+def calendar(build, runs):
+    """The calendar export as users run it: whole processes, no display."""
+    program = build / "src" / "turvane"
+    print(f"== Calendar export, whole process (medians of {runs})")
+    with tempfile.TemporaryDirectory() as tmp:
+        for days in (110, 10_000, 100_000):
+            directory = pathlib.Path(tmp) / str(days)
+            scaled_data(days, directory)
+            out = pathlib.Path(tmp) / "turvane.ics"
+            env = dict(os.environ, SOURCE_DATE_EPOCH="0")
+            seconds, mib = median_runs(
+                [[str(program), "--ics", str(out), "--data", str(directory)]], env, runs)[0]
+            print(f"  {days:>9,} days {seconds * 1000:9.1f} ms {mib:8.1f} MiB   "
+                  f"{seconds * 1e6 / days:7.2f} us/day   {out.stat().st_size / 1e6:7.1f} MB")
+            shutil.rmtree(directory)
+    out = subprocess.run([build / "bench" / "calendar_export_bench"], check=True,
+                         capture_output=True, text=True).stdout
+    print("  in memory (events and their text, no file):")
+    for line in out.splitlines():
+        if line.startswith("CalendarExport"):
+            print("  " + line)
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build", type=pathlib.Path)
@@ -131,6 +154,7 @@ def main():
         xvfb.terminate()
     scale(build, offscreen, max(3, args.runs // 4))
     graded(build, offscreen)
+    calendar(build, max(3, args.runs // 4))
 
 
 if __name__ == "__main__":

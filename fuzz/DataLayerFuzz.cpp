@@ -54,7 +54,9 @@ void Show(const std::string& cp932) {
 class Ignore : public TodayAndNextSink {
 public:
     void ShowTodaysMeetings(std::string_view line) override { Show(MeetingText(line, 1)); }
-    void ShowNextMeetingDay(std::string_view line) override { Show(MeetingDateText(line)); }
+    void ShowNextMeetingDay(std::string_view line) override {
+        Show(MeetingDateText(line, ScheduleYear()));
+    }
     void ShowNoMeetingToday() override {}
     void ShowNoMoreMeetingsThisYear() override {}
     void ScrollGridsTo(std::size_t) override {}
@@ -76,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             Show(CourseDayText(line, c));
         }
         try {
-            (void)KeyValue(DateKey(line));
+            (void)KeyValue(DateKey(line, ScheduleYear()));
             const RaceRow placed = PlaceRaces(line, lines, i + (line.size() & 1));
             for (const auto& text : placed) {
                 if (text) {
@@ -95,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           std::array<std::string, 3>{bytes.substr(0, third), bytes.substr(third, third),
                                      bytes.substr(2 * third)}}) {
         for (const Finding& finding : CheckDataFiles({"Cal1.dat", files[0]}, {"Cal2.dat", files[1]},
-                                                     {"jyuusyou.dat", files[2]})
+                                                     {"jyuusyou.dat", files[2]}, ScheduleYear())
                                           .findings) {
             if (!IsValidUtf8(FormatFinding(finding))) {
                 std::abort();
@@ -105,8 +107,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* today : {"20030105", "20030517", "20031231", "2003x"}) {
         try {
             Ignore sink;
-            SearchTodayAndNext(lines, today, sink);
-            (void)FirstDayOnOrAfter(lines, today);
+            SearchTodayAndNext(lines, today, ScheduleYear(), sink);
+            (void)FirstDayOnOrAfter(lines, today, ScheduleYear());
         } catch (const ScheduleError&) {
         }
     }

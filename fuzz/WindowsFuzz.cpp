@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                               : input.substr(cut + Separator.size());
     }
     const AppContext context{files, [today] { return today; },
-                             [](const QString&, const QString&) {}};
+                             [](const QString&, const QString&) {}, turvane::ScheduleYear()};
     TForm1 main(context);
     TForm2 list(context, &main);
     return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DateKeys.h"
 #include "data/FileSource.h"
 #include "data/Today.h"
 
@@ -12,9 +13,11 @@
 using ErrorPresenter = std::function<void(const QString& caption, const QString& text)>;
 
 // What the windows need from outside: where the data files come from, what
-// day it is, and how to show an error. The program passes the real ones.
+// day it is, how to show an error, and which year the files describe. The
+// program passes the real ones.
 struct AppContext {
     std::shared_ptr<const turvane::FileSource> files;
     turvane::TodaySource today = turvane::SystemToday;
     ErrorPresenter showError;
+    turvane::ScheduleYear year;
 };

@@ -5,6 +5,7 @@
 #include "data/DataDir.h"
 #include "data/DataFiles.h"
 #include "data/FileSource.h"
+#include "export/IcsExport.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -135,6 +136,16 @@ std::variant<turvane::CivilDate, QString> ParseDate(const QString& text) {
     QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
 };
 
+// Four digits, First to Last.
+std::optional<turvane::ScheduleYear> ParseYear(const QString& text) {
+    static const QRegularExpression shape(QStringLiteral("^[0-9]{4}$"));
+    if (!shape.match(text).hasMatch() || text.toInt() < turvane::ScheduleYear::First) {
+        return std::nullopt;
+    }
+    return turvane::ScheduleYear(text.toInt());
+}
+
+
 QString HelpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     // The usage line names the program as it was started (a path, or a
@@ -196,10 +207,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
-        "Shows the horse-racing meeting schedule of the 2003 racing year: the meeting\n"
-        "calendar, the same days by racecourse, today's meetings and the next meeting\n"
-        "day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat\n"
-        "from the directory of its executable, or from the one given with --data.\n"
+        "Shows the horse-racing meeting schedule of one racing year, 2003 unless --year\n"
+        "names another: the meeting calendar, the same days by racecourse, today's\n"
+        "meetings and the next meeting day, and the year's graded races. It reads\n"
+        "Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or\n"
+        "from the one given with --data.\n"
         "Qt's own options, such as -platform and -style, work as well."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
@@ -224,7 +236,18 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             "CommandLine", "Check the layout of the three data files, print every problem as "
                            "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
                            "is none, 1 when there is any."));
-    parser.addOptions({help, version, data, date, check});
+    const QCommandLineOption year(
+        QStringLiteral("year"),
+        QCoreApplication::translate("CommandLine", "The year the data files describe, four digits (default 2003)."),
+        QStringLiteral("year"));
+    const QCommandLineOption ics(
+        QStringLiteral("ics"),
+        QCoreApplication::translate("CommandLine", "Write the meetings and graded races as an iCalendar file <file> ('-' for "
+                  "standard output) and exit: 0 when written, 1 when not."),
+        QStringLiteral("file"));
+    const QCommandLineOption onlyGraded(QStringLiteral("only-graded"),
+                                        QCoreApplication::translate("CommandLine", "With --ics: the graded races alone."));
+    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -259,6 +282,27 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
         command.date = std::get<turvane::CivilDate>(day);
     }
+    if (parser.isSet(year)) {
+        const std::optional<turvane::ScheduleYear> parsed = ParseYear(parser.value(year));
+        if (!parsed) {
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "--year: '%1' is not a year from 1000 to 9999").arg(parser.value(year)));
+        }
+        command.year = *parsed;
+    }
+    if (parser.isSet(ics)) {
+        command.calendarFile = parser.value(ics);
+        if (command.calendarFile.isEmpty()) {
+            return UsageError(QCoreApplication::translate("CommandLine", "--ics: the file name is empty"));
+        }
+        if (parser.isSet(check)) {
+            return UsageError(QCoreApplication::translate("CommandLine", "--check and --ics cannot be used together"));
+        }
+    }
+    command.gradedOnly = parser.isSet(onlyGraded);
+    if (command.gradedOnly && !parser.isSet(ics)) {
+        return UsageError(QCoreApplication::translate("CommandLine", "--only-graded works only with --ics"));
+    }
     if (parser.isSet(QStringLiteral("style"))) {
         command.style = parser.value(QStringLiteral("style"));
     }
@@ -274,6 +318,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                           "This is free software under the MIT licence.\n");
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
+    } else if (parser.isSet(ics)) {
+        command.action = CommandLine::Action::ExportCalendar;
     }
     return command;
 }
@@ -321,7 +367,7 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         return 2;
     case CommandLine::Action::Check: {
         const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
-        const turvane::CheckReport report = turvane::CheckDataFiles(*files);
+        const turvane::CheckReport report = turvane::CheckDataFiles(*files, command.year);
         const turvane::Translate translate = [](const char* source) {
             return QCoreApplication::translate("DataCheck", source).toStdString();
         };
@@ -336,6 +382,19 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         std::fputs((summary + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return report.findings.empty() ? 0 : 1;
     }
+    case CommandLine::Action::ExportCalendar:
+        try {
+            ExportCalendar(*FilesFor(command), CalendarExport{command.year, command.gradedOnly},
+                           command.calendarFile);
+            return 0;
+        } catch (const std::exception& error) {
+            std::fputs((QString::fromLatin1(ProgramName) + QStringLiteral(": ") +
+                        QString::fromUtf8(error.what()) + QLatin1Char('\n'))
+                           .toUtf8()
+                           .constData(),
+                       stderr);
+            return 1;
+        }
     }
     return 2;
 }

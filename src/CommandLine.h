@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/DateKeys.h"
 #include "data/Today.h"
 
 #include <QString>
@@ -16,13 +17,19 @@ struct CheckReport;
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, UsageError };
+    enum class Action { ShowWindow, Help, Version, Check, ExportCalendar, UsageError };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
     QString dataDir;
     // The day shown as today; none for the system's date.
     std::optional<turvane::CivilDate> date;
+    // The year the data files describe.
+    turvane::ScheduleYear year;
+    // Where --ics writes the calendar ("-" for standard output), and whether
+    // it holds the graded races alone.
+    QString calendarFile;
+    bool gradedOnly = false;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
     // Whether Qt's -platform names where the window goes.
@@ -48,8 +55,8 @@ turvane::TodaySource TodayFor(const CommandLine& command);
 // warnings, or that it found nothing.
 QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile);
 
-// Does what needs no window (help, version, usage error, check) and returns
-// the exit status; nothing when the window is to be shown. Without a display
-// for it, says so and returns 1. Its texts are in the language of the
-// translations installed, if any.
+// Does what needs no window (help, version, usage error, check, calendar
+// export) and returns the exit status; nothing when the window is to be
+// shown. Without a display for it, says so and returns 1. Its texts are in
+// the language of the translations installed, if any.
 std::optional<int> RunWithoutWindow(const CommandLine& command);

@@ -88,7 +88,7 @@ void TForm2::FormCreate() {
             }
         }
     }
-    const int selected = static_cast<int>(FirstDayOnOrAfter(races, todayKey));
+    const int selected = static_cast<int>(FirstDayOnOrAfter(races, todayKey, context_.year));
     StringGrid1->setRow(selected);
     StringGrid1->setTopRow(selected);
 }

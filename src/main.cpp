@@ -33,7 +33,7 @@ int main(int argc, char* argv[]) {
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
-    TForm1 form(AppContext{FilesFor(command), TodayFor(command), ShowErrorBox});
+    TForm1 form(AppContext{FilesFor(command), TodayFor(command), ShowErrorBox, command.year});
     form.show();
     return QApplication::exec();
 }

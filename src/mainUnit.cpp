@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "GUnit.h"
 #include "WidgetFactory.h"
+#include "data/ByteText.h"
 #include "data/CourseCalendar.h"
 #include "data/DataFiles.h"
 #include "data/DateKeys.h"
@@ -123,7 +124,7 @@ void TForm1::BuildLayout() {
 }
 
 void TForm1::FormCreate() {
-    Label1->setText(QStringLiteral("開催日程\n　２００３"));
+    Label1->setText(QStringLiteral("開催日程\n　") + ToDisplay(ToFullWidth(context_.year.text())));
     Label1->adjustSize();
     WriteCourseHeader();
     FillMeetingGrid();
@@ -181,7 +182,7 @@ void TForm1::ShowTodayAndNext() {
                         QLatin1Char(']'));
     const std::string todayKey = TodayKey(today);
     const LineList lines = LoadLines(*context_.files, MeetingFile);
-    SearchTodayAndNext(lines, todayKey, *this);
+    SearchTodayAndNext(lines, todayKey, context_.year, *this);
 }
 
 void TForm1::ScrollGridsTo(std::size_t lineIndex) {
@@ -199,8 +200,8 @@ void TForm1::ShowTodaysMeetings(std::string_view line) {
 }
 
 void TForm1::ShowNextMeetingDay(std::string_view line) {
-    GroupBox5->setTitle(QStringLiteral("次の開催 [") + ToDisplay(MeetingDateText(line)) +
-                        QLatin1Char(']'));
+    GroupBox5->setTitle(QStringLiteral("次の開催 [") +
+                        ToDisplay(MeetingDateText(line, context_.year)) + QLatin1Char(']'));
     Edit4->setText(ToDisplay(MeetingText(line, 1)));
     Edit5->setText(ToDisplay(MeetingText(line, 2)));
     Edit6->setText(ToDisplay(MeetingText(line, 3)));

@@ -14,7 +14,6 @@
 
 #include <algorithm>
 #include <array>
-#include <chrono>
 #include <cstdio>
 #include <iterator>
 
@@ -126,8 +125,9 @@ const char* Plural(std::size_t n, const char* one, const char* many) {
 
 class Checker {
 public:
-    Checker(const CheckedFile& file, const Layout& layout, std::vector<Finding>& findings)
-        : file_(file), layout_(layout), findings_(findings) {
+    Checker(const CheckedFile& file, const Layout& layout, ScheduleYear year,
+            std::vector<Finding>& findings)
+        : file_(file), layout_(layout), year_(year), findings_(findings) {
         if (!file.bytes) {
             Report(0, 0, Severity::Error, QT_TRANSLATE_NOOP("DataCheck", "cannot open the file"));
             return;
@@ -149,6 +149,7 @@ public:
     }
 
     bool readable() const { return file_.bytes.has_value(); }
+    ScheduleYear year() const { return year_; }
     const LineList& lines() const { return lines_; }
     // The line's date as a number (MMDD), or none when it has no valid one.
     std::optional<int> date(std::size_t i) const { return dates_[i]; }
@@ -205,7 +206,7 @@ private:
     // Four digits making a day of the schedule's year, as MMDD; none when
     // they do not.
     std::optional<int> CheckDate(std::string_view text, std::size_t line) {
-        const std::string mmdd = DateKey(text).substr(ScheduleYear.size());
+        const std::string mmdd(Slice(text, 1, 4));
         if (mmdd.size() < 4 ||
             !std::all_of(mmdd.begin(), mmdd.end(), [](char c) { return c >= '0' && c <= '9'; })) {
             Report(line, 1, Severity::Error,
@@ -216,13 +217,10 @@ private:
         }
         const int month = std::stoi(mmdd.substr(0, 2));
         const int dayOfMonth = std::stoi(mmdd.substr(2, 2));
-        const std::chrono::year_month_day day{std::chrono::year{KeyValue(ScheduleYear)},
-                                              std::chrono::month{static_cast<unsigned>(month)},
-                                              std::chrono::day{static_cast<unsigned>(dayOfMonth)}};
-        if (!day.ok()) {
+        if (!year_.HasDay(month, dayOfMonth)) {
             Report(line, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
-                           {Quoted(mmdd), std::string(ScheduleYear)}));
+                           {Quoted(mmdd), std::string(year_.text())}));
             return std::nullopt;
         }
         return month * 100 + dayOfMonth;
@@ -391,6 +389,7 @@ private:
 
     const CheckedFile& file_;
     const Layout& layout_;
+    ScheduleYear year_;
     std::vector<Finding>& findings_;
     LineList lines_;
     std::vector<std::optional<int>> dates_;
@@ -749,14 +748,14 @@ std::string Render(const Message& message, const Translate& translate) {
 }
 
 CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                           const CheckedFile& races) {
+                           const CheckedFile& races, ScheduleYear year) {
     const Layout meetingLayout = MeetingLayout();
     const Layout courseLayout = CourseLayout();
     const Layout raceLayout = RaceLayout();
     std::array<std::vector<Finding>, 3> findings;
-    Checker meetingCheck(meetings, meetingLayout, findings[0]);
-    Checker courseCheck(courses, courseLayout, findings[1]);
-    Checker raceCheck(races, raceLayout, findings[2]);
+    Checker meetingCheck(meetings, meetingLayout, year, findings[0]);
+    Checker courseCheck(courses, courseLayout, year, findings[1]);
+    Checker raceCheck(races, raceLayout, year, findings[2]);
     const std::array<Checker*, 3> checks{&meetingCheck, &courseCheck, &raceCheck};
     const Alignment alignment(checks);
     for (std::size_t f = 0; f < 3; ++f) {
@@ -776,7 +775,7 @@ CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& cours
     return report;
 }
 
-CheckReport CheckDataFiles(const FileSource& files) {
+CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year) {
     const auto read = [&](std::string_view name) {
         CheckedFile file{files.PathOf(name), std::nullopt};
         try {
@@ -785,7 +784,7 @@ CheckReport CheckDataFiles(const FileSource& files) {
         }
         return file;
     };
-    return CheckDataFiles(read(MeetingFile), read(CourseFile), read(RaceFile));
+    return CheckDataFiles(read(MeetingFile), read(CourseFile), read(RaceFile), year);
 }
 
 std::string FormatFinding(const Finding& finding, const Translate& translate) {

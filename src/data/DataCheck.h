@@ -4,6 +4,8 @@
 // that a file laid out a byte off is found before its windows show cut
 // characters or misplaced races.
 
+#include "DateKeys.h"
+
 #include <cstddef>
 #include <functional>
 #include <optional>
@@ -66,13 +68,13 @@ struct CheckReport {
 };
 
 // Every problem of the meeting, course and race files. The three are read
-// side by side, day by day: a date, a line missing or a line too many that
+// side by side, day by day, dates being days of year: a date, a line missing or a line too many that
 // only one file has is blamed on that file alone.
 CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                           const CheckedFile& races);
+                           const CheckedFile& races, ScheduleYear year);
 
 // Reads the three files from files and checks them.
-CheckReport CheckDataFiles(const FileSource& files);
+CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year);
 
 // "PATH:LINE:COLUMN: error: message", the form editors and build logs
 // understand; "PATH: error: message" for a file as a whole. Translated, only

@@ -4,12 +4,33 @@
 #include "Cp932.h"
 #include "Errors.h"
 
+#include <chrono>
 #include <limits>
+#include <stdexcept>
 
 namespace turvane {
 
-std::string DateKey(std::string_view line) {
-    std::string key(ScheduleYear);
+ScheduleYear::ScheduleYear(int year) : value_(year) {
+    if (year < First || year > Last) {
+        throw std::out_of_range("schedule year " + std::to_string(year));
+    }
+    for (int i = 3; i >= 0; --i, year /= 10) {
+        text_[static_cast<std::size_t>(i)] = static_cast<char>('0' + year % 10);
+    }
+}
+
+bool ScheduleYear::HasDay(int month, int day) const {
+    if (month < 1 || month > 12 || day < 1 || day > 31) {
+        return false;
+    }
+    return std::chrono::year_month_day{std::chrono::year{value_},
+                                       std::chrono::month{static_cast<unsigned>(month)},
+                                       std::chrono::day{static_cast<unsigned>(day)}}
+        .ok();
+}
+
+std::string DateKey(std::string_view line, ScheduleYear year) {
+    std::string key(year.text());
     key += Slice(line, 1, 4);
     return key;
 }
@@ -53,21 +74,21 @@ std::string TodayKey(const CivilDate& today) {
     return key;
 }
 
-std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey) {
+std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey, ScheduleYear year) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (KeyValue(DateKey(lines[i])) >= KeyValue(todayKey)) {
+        if (KeyValue(DateKey(lines[i], year)) >= KeyValue(todayKey)) {
             return i;
         }
     }
     return 0;
 }
 
-void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey,
+void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, ScheduleYear year,
                         TodayAndNextSink& sink) {
     bool found = false;
     for (std::size_t i = 0; i < calendar.size(); ++i) {
         const std::string_view line = calendar[i];
-        const std::string key = DateKey(line);
+        const std::string key = DateKey(line, year);
         if (key == todayKey) {
             sink.ShowTodaysMeetings(line);
             sink.ScrollGridsTo(i);

@@ -7,6 +7,7 @@
 #include "LineList.h"
 #include "Today.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,11 +15,32 @@
 
 namespace turvane {
 
-// The only year the data files describe; records carry month and day only.
-inline constexpr std::string_view ScheduleYear = "2003";
+// The year the data files describe. Records carry month and day only, so the
+// year comes from outside: 2003 unless the user names another.
+class ScheduleYear {
+public:
+    static constexpr int Default = 2003;
+    static constexpr int First = 1000;
+    static constexpr int Last = 9999;
+
+    constexpr ScheduleYear() = default;
+    // Throws std::out_of_range for a year outside First..Last.
+    explicit ScheduleYear(int year);
+
+    int value() const { return value_; }
+    // Four digits, as date keys and captions spell the year.
+    std::string_view text() const { return {text_.data(), text_.size()}; }
+    // Whether month and day name a day of this year (29 February only in a
+    // leap year).
+    bool HasDay(int month, int day) const;
+
+private:
+    int value_ = Default;
+    std::array<char, 4> text_ = {'2', '0', '0', '3'};
+};
 
 // The eight-digit date key of a record: the year followed by bytes 1-4.
-std::string DateKey(std::string_view line);
+std::string DateKey(std::string_view line, ScheduleYear year);
 
 // The decimal value of a key: leading blanks and one sign allowed, nothing
 // else. Throws NotAnIntegerError for any other text or a value outside 32 bits.
@@ -28,7 +50,7 @@ std::int32_t KeyValue(std::string_view key);
 std::string TodayKey(const CivilDate& today);
 
 // The index of the first line dated on or after today, or 0 when none is.
-std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey);
+std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey, ScheduleYear year);
 
 // Receives what the search of the meeting calendar finds, in the order it
 // finds it, so that a failure part-way leaves exactly what was shown so far.
@@ -45,7 +67,7 @@ public:
 // Walks the meeting calendar: the line dated today (if any) gives today's
 // meetings, the first line strictly after today gives the next meeting day,
 // and the calendar scrolls to today, or else to the next day.
-void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey,
+void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, ScheduleYear year,
                         TodayAndNextSink& sink);
 
 } // namespace turvane

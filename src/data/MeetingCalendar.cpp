@@ -17,8 +17,8 @@ std::string_view MeetingCourseName(std::string_view line, int k) {
     return Slice(line, MeetingSlotStart(k) + MeetingNameOffset, CourseNameSize);
 }
 
-std::string MeetingDateText(std::string_view line) {
-    std::string out(ScheduleYear);
+std::string MeetingDateText(std::string_view line, ScheduleYear year) {
+    std::string out(year.text());
     out += '/';
     out += Slice(line, 1, 2);
     out += '/';

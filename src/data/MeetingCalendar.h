@@ -5,6 +5,8 @@
 // 7-byte racecourse label (mark, two-kanji name, blank), a numeral, a 3-byte
 // word, a numeral and a 4-byte word.
 
+#include "DateKeys.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -30,7 +32,7 @@ std::string MeetingText(std::string_view line, int k);
 // The four bytes of the racecourse name in meeting slot k.
 std::string_view MeetingCourseName(std::string_view line, int k);
 
-// The line's date as shown in captions: 2003/MM/DD, zeros kept.
-std::string MeetingDateText(std::string_view line);
+// The line's date as shown in captions: YYYY/MM/DD, zeros kept.
+std::string MeetingDateText(std::string_view line, ScheduleYear year);
 
 } // namespace turvane

@@ -100,6 +100,26 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--date", "2003-5-17"},
                   Action::UsageError,
                   Usage + "--date: '2003-5-17' is not a date of the form YYYY-MM-DD" + SeeHelp},
+        ParseCase{"Calendar",
+                  {"--ics", "-", "--only-graded", "--year", "2004"},
+                  Action::ExportCalendar,
+                  {}},
+        ParseCase{"YearOfTwoDigits",
+                  {"--year", "03"},
+                  Action::UsageError,
+                  Usage + "--year: '03' is not a year from 1000 to 9999" + SeeHelp},
+        ParseCase{"YearBeforeOneThousand",
+                  {"--year", "0999"},
+                  Action::UsageError,
+                  Usage + "--year: '0999' is not a year from 1000 to 9999" + SeeHelp},
+        ParseCase{"OnlyGradedWithoutCalendar",
+                  {"--only-graded"},
+                  Action::UsageError,
+                  Usage + "--only-graded works only with --ics" + SeeHelp},
+        ParseCase{"CalendarAndCheck",
+                  {"--ics", "x.ics", "--check"},
+                  Action::UsageError,
+                  Usage + "--check and --ics cannot be used together" + SeeHelp},
         ParseCase{"ErrorWinsOverHelp",
                   {"--help", "--date", "17.05.2003"},
                   Action::UsageError,
@@ -155,6 +175,11 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_TRUE(command.style.isEmpty());
     EXPECT_EQ(ParseCommandLine({"turvane", "-style=Windows"}).style, "Windows");
     EXPECT_EQ(ParseCommandLine({"turvane", "--style", "Windows"}).style, "Windows");
+    EXPECT_EQ(command.year.value(), 2003);
+    const CommandLine calendar = ParseCommandLine({"turvane", "--year", "2004", "--ics", "a.ics"});
+    EXPECT_EQ(calendar.year.value(), 2004);
+    EXPECT_EQ(calendar.calendarFile, "a.ics");
+    EXPECT_FALSE(calendar.gradedOnly);
 }
 
 // The language of the command line, from the environment.
@@ -315,6 +340,23 @@ INSTANTIATE_TEST_SUITE_P(
                 "BROKEN/Cal2.dat: error: cannot open the file\n"
                 "BROKEN/jyuusyou.dat: error: cannot open the file\n",
                 Checked + "'BROKEN', 2 lines: 3 errors\n"},
+        RunCase{"CalendarToStandardOutput",
+                {"--ics", "-", "--data", Sample, "--year", "2003"},
+                0,
+                "BEGIN:VCALENDAR\r\nPRODID:-//Turvane developers//Turvane " TURVANE_VERSION
+                "//JA\r\nVERSION:2.0\r\nCALSCALE:GREGORIAN\r\nNAME:Turvane 2003 開催日程\r\n",
+                {}},
+        RunCase{"CalendarOfBrokenFiles",
+                {"--ics", "BROKEN/turvane.ics", "--data", "BROKEN"},
+                1,
+                {},
+                "turvane: ファイル BROKEN/jyuusyou.dat は開けません\n"},
+        RunCase{
+            "YearOutOfRange",
+            {"--year", "10000"},
+            2,
+            {},
+            "turvane: --year: '10000' is not a year from 1000 to 9999 (see 'turvane --help')\n"},
         RunCase{"UnknownOption",
                 {"--bogus"},
                 2,

@@ -69,6 +69,7 @@ struct CheckCase {
     const char* name;
     std::function<void(Year&)> change;
     std::vector<std::string> findings;
+    int year = ScheduleYear::Default;
 };
 
 void PrintTo(const CheckCase& c, std::ostream* os) {
@@ -88,7 +89,7 @@ TEST_P(DataCheckTest, ReportsEachProblemWhereItIs) {
         files.Remove(CourseFile);
     }
     std::vector<std::string> findings;
-    for (const Finding& finding : CheckDataFiles(files).findings) {
+    for (const Finding& finding : CheckDataFiles(files, ScheduleYear(GetParam().year)).findings) {
         findings.push_back(FormatFinding(finding));
     }
     EXPECT_EQ(findings, GetParam().findings);
@@ -121,6 +122,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {C1 + "3:1: error: the date '0229' is not a day of 2003",
                    C2 + "3:1: error: the date '0229' is not a day of 2003",
                    Jy + "3:1: error: the date '0229' is not a day of 2003"}},
+        CheckCase{"LeapDayOfALeapYear", [](Year& y) { y.SetDate(2, "0229"); }, {}, 2004},
         CheckCase{"DatesOutOfOrderInAllThree",
                   [](Year& y) { y.SetDate(2, "0106"); },
                   {C1 + "3:1: error: the date '0106' comes after '0111' on line 2; the lines "
@@ -254,7 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
 
 TEST(DataCheckSampleTest, TheSampleYearIsClean) {
-    const std::vector<Finding> findings = CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR)).findings;
+    const std::vector<Finding> findings = CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR), ScheduleYear()).findings;
     for (const Finding& finding : findings) {
         ADD_FAILURE() << FormatFinding(finding);
     }

@@ -38,7 +38,8 @@ class SearchTest : public testing::TestWithParam<SearchCase> {};
 
 TEST_P(SearchTest, ShowsTodayAndTheNextMeetingDay) {
     Recorder recorder;
-    SearchTodayAndNext(LineList::Split(GetParam().calendar), GetParam().today, recorder);
+    SearchTodayAndNext(LineList::Split(GetParam().calendar), GetParam().today, ScheduleYear(),
+                       recorder);
     EXPECT_EQ(recorder.events, GetParam().events);
 }
 
@@ -67,7 +68,7 @@ TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
     Recorder recorder;
     const LineList calendar = LineList::Split("0105\r\n0111\r\n01x2\r\n0118\r\n");
     try {
-        SearchTodayAndNext(calendar, "20030111", recorder);
+        SearchTodayAndNext(calendar, "20030111", ScheduleYear(), recorder);
         FAIL() << "no exception";
     } catch (const NotAnIntegerError& e) {
         EXPECT_STREQ(e.what(), "'200301x2' は整数ではありません");
@@ -82,9 +83,10 @@ TEST(TodayTextTest, IsYearMonthDayWithSlashes) {
 }
 
 TEST(DateKeyTest, IsTheYearAndTheFirstFourBytes) {
-    EXPECT_EQ(DateKey("0512 anything"), "20030512");
-    EXPECT_EQ(DateKey("05"), "200305");
-    EXPECT_EQ(DateKey(""), "2003");
+    EXPECT_EQ(DateKey("0512 anything", ScheduleYear()), "20030512");
+    EXPECT_EQ(DateKey("05", ScheduleYear()), "200305");
+    EXPECT_EQ(DateKey("", ScheduleYear()), "2003");
+    EXPECT_EQ(DateKey("0229", ScheduleYear(1000)), "10000229");
 }
 
 struct KeyCase {
@@ -132,7 +134,7 @@ class FirstDayOnOrAfterTest : public testing::TestWithParam<ScrollCase> {};
 
 TEST_P(FirstDayOnOrAfterTest, FindsTheFirstDayNotBeforeToday) {
     const LineList lines = LineList::Split("0105\r\n0111\r\n0112\r\n1228\r\n");
-    EXPECT_EQ(FirstDayOnOrAfter(lines, GetParam().today), GetParam().row);
+    EXPECT_EQ(FirstDayOnOrAfter(lines, GetParam().today, ScheduleYear()), GetParam().row);
 }
 
 INSTANTIATE_TEST_SUITE_P(Days, FirstDayOnOrAfterTest,
@@ -145,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(Days, FirstDayOnOrAfterTest,
 
 TEST(FirstDayOnOrAfterFailure, DateThatIsNoNumber) {
     const LineList lines = LineList::Split("0105\r\n01x1\r\n");
-    EXPECT_THROW(FirstDayOnOrAfter(lines, "20030110"), NotAnIntegerError);
+    EXPECT_THROW(FirstDayOnOrAfter(lines, "20030110", ScheduleYear()), NotAnIntegerError);
 }
 
 } // namespace

@@ -64,7 +64,8 @@ TEST(MeetingTextTest, HalfWidthInTheLabelStaysHalfWidth) {
 }
 
 TEST(MeetingDateTextTest, KeepsTheLinesOwnZeros) {
-    EXPECT_EQ(MeetingDateText("0503xyz"), "2003/05/03");
+    EXPECT_EQ(MeetingDateText("0503xyz", ScheduleYear()), "2003/05/03");
+    EXPECT_EQ(MeetingDateText("0503xyz", ScheduleYear(1999)), "1999/05/03");
 }
 
 TEST(CourseDayTextTest, ReadsEachOfTheTenSlots) {

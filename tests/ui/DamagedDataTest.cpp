@@ -73,7 +73,7 @@ TEST_F(DamagedData, PureNoiseShowsWhatItCanAndNamesTheBadDate) {
     EXPECT_EQ(Grid("StringGrid2")->rowCount(), static_cast<int>(lines.size()) + 1);
     // The panel stops at the first line whose date is not a number.
     ASSERT_EQ(errors().size(), 1);
-    const std::string key = turvane::DateKey(lines[0]);
+    const std::string key = turvane::DateKey(lines[0], turvane::ScheduleYear());
     EXPECT_EQ(errors()[0],
               QString::fromStdString("'" + turvane::Cp932ToUtf8(key) + "' は整数ではありません."));
 

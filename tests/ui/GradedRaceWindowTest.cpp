@@ -37,10 +37,12 @@ QString Shown(const std::string& course, const char* text) {
 class GradedRaceWindow : public testing::Test {
 protected:
     std::unique_ptr<TForm2> Open(const std::string& races, turvane::CivilDate today = {2003, 1, 5},
-                                 const std::string& calendar = Calendar()) {
+                                 const std::string& calendar = Calendar(),
+                                 turvane::ScheduleYear year = {}) {
         dir_.Write("Cal1.dat", calendar);
         dir_.Write("jyuusyou.dat", races);
         ctx_ = std::make_unique<TestContext>(dir_.source(), today);
+        ctx_->context.year = year;
         auto form = std::make_unique<TForm2>(ctx_->context);
         grid_ = form->findChild<StringGrid*>("StringGrid1");
         return form;
@@ -122,12 +124,14 @@ struct ScrollCase {
     const char* name;
     turvane::CivilDate today;
     int row;
+    int year = turvane::ScheduleYear::Default;
 };
 
 class GradedRaceScroll : public GradedRaceWindow, public testing::WithParamInterface<ScrollCase> {};
 
 TEST_P(GradedRaceScroll, OpensAtTheFirstDayOnOrAfterToday) {
-    auto form = Open("0105\r\n0111\r\n0112\r\n", GetParam().today);
+    auto form = Open("0105\r\n0111\r\n0112\r\n", GetParam().today, Calendar(),
+                     turvane::ScheduleYear(GetParam().year));
     EXPECT_EQ(grid_->row(), GetParam().row);
     EXPECT_EQ(grid_->topRow(), GetParam().row);
 }
@@ -136,7 +140,9 @@ INSTANTIATE_TEST_SUITE_P(Days, GradedRaceScroll,
                          testing::Values(ScrollCase{"OnAMeetingDay", {2003, 1, 11}, 1},
                                          ScrollCase{"BetweenDays", {2003, 1, 6}, 1},
                                          ScrollCase{"AfterTheLastDay", {2003, 2, 1}, 0},
-                                         ScrollCase{"NextYear", {2004, 1, 11}, 0}),
+                                         ScrollCase{"NextYear", {2004, 1, 11}, 0},
+                                         ScrollCase{
+                                             "OtherYearOnAMeetingDay", {2004, 1, 11}, 1, 2004}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(GradedRaceWindow, MissingFileKeepsTheEmptyRows) {

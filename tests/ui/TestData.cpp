@@ -62,7 +62,8 @@ TestContext::TestContext(std::shared_ptr<const turvane::FileSource> files, turva
                                                                     const QString& text) {
                                *caption = c;
                                errors->append(text);
-                           }} {}
+                           },
+                           turvane::ScheduleYear()} {}
 
 namespace cp932text {
 

@@ -3,6 +3,7 @@
 #include "mainUnit.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -47,6 +48,8 @@ struct PanelCase {
     QStringList edits; // Edit1 .. Edit6
     QString nextCaption;
     int meetingRow; // selected (and first visible) row of the meeting grid
+    int year = turvane::ScheduleYear::Default;
+    QString yearLabel = QStringLiteral("開催日程\n　２００３"); // Label1
 };
 
 class TodayPanel : public testing::TestWithParam<PanelCase> {};
@@ -56,7 +59,9 @@ TEST_P(TodayPanel, ShowsTodayAndTheNextMeetingDay) {
     dir.Write("Cal1.dat", Calendar());
     dir.Write("Cal2.dat", CourseCalendar(5));
     TestContext ctx(dir.source(), GetParam().today);
+    ctx.context.year = turvane::ScheduleYear(GetParam().year);
     TForm1 form(ctx.context);
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->text(), GetParam().yearLabel);
     EXPECT_TRUE(ctx.errors->isEmpty()) << ctx.errors->join('\n').toStdString();
     for (int i = 0; i < 6; ++i) {
         const QString name = QStringLiteral("Edit%1").arg(i + 1);
@@ -116,7 +121,31 @@ INSTANTIATE_TEST_SUITE_P(
                   Design,
                   0},
         PanelCase{
-            "NextYear", {2004, 5, 10}, {"", "", "", "本年の開催はありません", "", ""}, Design, 0}),
+            "NextYear", {2004, 5, 10}, {"", "", "", "本年の開催はありません", "", ""}, Design, 0},
+        // The same files describing another year.
+        PanelCase{"OtherYearMeetingDay",
+                  {2004, 5, 10},
+                  {Shown(Tokyo, '2', '2'), Shown(Kyoto, '3', '2'), Shown(Hanshin, '1', '1'),
+                   Shown(Tokyo, '2', '3'), Shown(Kyoto, '3', '3'), Shown(Hanshin, '1', '2')},
+                  "次の開催 [2004/05/17]",
+                  2,
+                  2004,
+                  "開催日程\n　２００４"},
+        PanelCase{"OtherYearBetweenMeetingDays",
+                  {2004, 5, 12},
+                  {"本日の開催はありません", "", "", Shown(Tokyo, '2', '3'), Shown(Kyoto, '3', '3'),
+                   Shown(Hanshin, '1', '2')},
+                  "次の開催 [2004/05/17]",
+                  3,
+                  2004,
+                  "開催日程\n　２００４"},
+        PanelCase{"OtherYearAfterTheLastDay",
+                  {2004, 12, 29},
+                  {"", "", "", "本年の開催はありません", "", ""},
+                  Design,
+                  0,
+                  1999,
+                  "開催日程\n　１９９９"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class TodayPanelFailure : public testing::Test {
