@@ -56,18 +56,6 @@
         <translation>turvane: &apos;%1&apos; の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
     </message>
     <message>
-        <source>Shows the horse-racing meeting schedule of the 2003 racing year: the meeting
-calendar, the same days by racecourse, today&apos;s meetings and the next meeting
-day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
-from the directory of its executable, or from the one given with --data.
-Qt&apos;s own options, such as -platform and -style, work as well.</source>
-        <translation>2003 年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
-次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
-Cal2.dat、jyuusyou.dat は、実行ファイルのあるディレクトリか、--data で
-指定したディレクトリから読み込みます。-platform や -style など、Qt 自身の
-オプションも使えます。</translation>
-    </message>
-    <message>
         <source>Show this help and exit.</source>
         <translation>このヘルプを表示して終了します。</translation>
     </message>
@@ -119,6 +107,65 @@ This is free software under the MIT licence.
     <message>
         <source>turvane: a window needs a graphical display, and the display &apos;%1&apos; does not answer; %2</source>
         <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ &apos;%1&apos; に接続できません。%2</translation>
+    </message>
+    <message>
+        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
+names another: the meeting calendar, the same days by racecourse, today&apos;s
+meetings and the next meeting day, and the year&apos;s graded races. It reads
+Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or
+from the one given with --data.
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
+        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。開催日程、
+競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることができます。
+データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのあるディレクトリか、
+--data で指定したディレクトリから読み込みます。
+-platform や -style など、Qt 自身のオプションも使えます。</translation>
+    </message>
+    <message>
+        <source>The year the data files describe, four digits (default 2003).</source>
+        <translation>データファイルが表す年を 4 桁で指定します（既定は 2003）。</translation>
+    </message>
+    <message>
+        <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; (&apos;-&apos; for standard output) and exit: 0 when written, 1 when not.</source>
+        <translation>開催と重賞を iCalendar ファイル &lt;file&gt; に書き出して
+終了します（&apos;-&apos; なら標準出力）。終了ステータスは、
+書き出せたときは 0、書き出せなかったときは 1 です。</translation>
+    </message>
+    <message>
+        <source>With --ics: the graded races alone.</source>
+        <translation>--ics と一緒に使い、重賞だけを書き出します。</translation>
+    </message>
+    <message>
+        <source>--year: &apos;%1&apos; is not a year from 1000 to 9999</source>
+        <translation>--year: &apos;%1&apos; は 1000 から 9999 までの年ではありません</translation>
+    </message>
+    <message>
+        <source>--ics: the file name is empty</source>
+        <translation>--ics: ファイル名が空です</translation>
+    </message>
+    <message>
+        <source>--check and --ics cannot be used together</source>
+        <translation>--check と --ics は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--only-graded works only with --ics</source>
+        <translation>--only-graded は --ics と一緒にしか使えません</translation>
+    </message>
+    <message>
+        <source>%1:%2: the date &apos;%3&apos; is not a day of %4; &apos;turvane --check&apos; lists every problem of the files</source>
+        <translation>%1:%2: 日付 &apos;%3&apos; は %4 年にない日です。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
+    </message>
+    <message>
+        <source>cannot write the calendar to standard output: %1</source>
+        <translation>カレンダーを標準出力に書き出せません: %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a count of seconds since 1970</source>
+        <translation>SOURCE_DATE_EPOCH: &apos;%1&apos; は 1970 年からの秒数ではありません</translation>
     </message>
 </context>
 <context>

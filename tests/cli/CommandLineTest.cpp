@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"JapaneseHelpOptions",
                   {"-h"},
                   Action::Help,
-                  "使用法: turvane [オプション]\n2003 年の競馬の開催日程を表示します。",
+                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。",
                   Ja},
         ParseCase{"JapaneseVersion",
                   {"-v"},
