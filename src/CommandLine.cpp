@@ -5,6 +5,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
@@ -107,7 +108,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Check the layout of the three data files, print every problem as "
                        "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
                        "is none, 1 when there is any."));
-    parser.addOptions({help, version, data, date, check});
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the schedule as a PDF document to <file> ('-' for "
+                                    "standard output) and exit, with no window."),
+        QStringLiteral("file"));
+    parser.addOptions({help, version, data, date, check, pdf});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -157,8 +164,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         command.text = QStringLiteral("turvane " TURVANE_VERSION "\n"
                                       "Copyright (C) 2026 Turvane developers\n"
                                       "This is free software under the MIT licence.\n");
+    } else if (parser.isSet(check) && parser.isSet(pdf)) {
+        return UsageError(
+            QCoreApplication::translate("CommandLine", "--check and --pdf cannot be combined"));
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
+    } else if (parser.isSet(pdf)) {
+        command.action = CommandLine::Action::Pdf;
+        command.pdfFile = parser.value(pdf);
+        if (command.pdfFile.isEmpty()) {
+            return UsageError(QCoreApplication::translate("CommandLine", "--pdf: no file given"));
+        }
     }
     return command;
 }
@@ -191,6 +207,7 @@ turvane::TodaySource TodayFor(const CommandLine& command) {
 std::optional<int> RunWithoutWindow(const CommandLine& command) {
     switch (command.action) {
     case CommandLine::Action::ShowWindow:
+    case CommandLine::Action::Pdf:
         return std::nullopt;
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:

@@ -15,13 +15,15 @@ class FileSource;
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, UsageError };
+    enum class Action { ShowWindow, Help, Version, Check, Pdf, UsageError };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
     QString dataDir;
     // The day shown as today; none for the system's date.
     std::optional<turvane::CivilDate> date;
+    // Where --pdf writes the document; "-" for standard output.
+    QString pdfFile;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
     // The help or version text, or the usage error in one line.
@@ -42,5 +44,6 @@ std::shared_ptr<const turvane::FileSource> FilesFor(const CommandLine& command);
 turvane::TodaySource TodayFor(const CommandLine& command);
 
 // Does what needs no window (help, version, usage error, check) and returns
-// the exit status; nothing when the window is to be shown.
+// the exit status; nothing when the window is to be shown or the document
+// written, which need an application object.
 std::optional<int> RunWithoutWindow(const CommandLine& command);

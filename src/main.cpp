@@ -3,6 +3,7 @@
 #include "CommandLine.h"
 #include "ErrorBox.h"
 #include "mainUnit.h"
+#include "print/PdfCommand.h"
 
 #include <QApplication>
 
@@ -12,6 +13,9 @@ int main(int argc, char* argv[]) {
     const CommandLine command = ParseCommandLine(ArgumentList(argc, argv));
     if (const std::optional<int> status = RunWithoutWindow(command)) {
         return *status;
+    }
+    if (command.action == CommandLine::Action::Pdf) {
+        return WritePdfCommand(argc, argv, command);
     }
 
     QApplication app(argc, argv);
