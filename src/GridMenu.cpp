@@ -31,7 +31,8 @@ protected:
         }
         if (event->type() == QEvent::KeyPress && watched == grid_) {
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+            if (menuKey || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
                 open(atCurrentCell());
                 return true;
             }

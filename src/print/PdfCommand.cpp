@@ -24,11 +24,24 @@ int Fail(const QString& message) {
     return 1;
 }
 
+// Qt notes on standard error that it made up a runtime directory (no
+// XDG_RUNTIME_DIR, as under su or in a container); that is no concern of a
+// command whose standard error says in one line why it failed.
+QtMessageHandler QtHandler = nullptr;
+void DropRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
+    }
+    QtHandler(type, context, message);
+}
+
 } // namespace
 
 int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
     // Fonts and painting need a platform; this one needs no display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QtHandler = qInstallMessageHandler(DropRuntimeDirNotes);
     QGuiApplication app(argc, argv);
     InstallFontSubstitutions();
 
