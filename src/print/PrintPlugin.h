@@ -26,5 +26,6 @@ public:
 // to parent, and returns once it is closed (printed or not).
 using PrintPreviewFunction = void (*)(QWidget* parent, const PagedDocument& document);
 inline constexpr char PrintPreviewSymbol[] = "turvane_print_preview";
-// The plugin's file name, beside the executable, without its suffix.
-inline constexpr char PrintPluginName[] = "turvaneprint";
+// The plugin's file, relative to the executable's directory, without the
+// "lib" and ".so" that QLibrary adds.
+inline constexpr char PrintPluginName[] = "plugins/turvaneprint";
