@@ -19,6 +19,8 @@ PACKAGES=(
   appstream desktop-file-utils
   # the Debian package, its manual page and lintian's check of it
   dpkg-dev file help2man man-db lintian
+  # the printed document's text and fonts, read back by the tests
+  poppler-utils
 )
 
 install_missing() {
