@@ -33,7 +33,9 @@ void DropRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context,
     if (message.startsWith(QLatin1String("QStandardPaths: "))) {
         return;
     }
-    QtHandler(type, context, message);
+    if (QtHandler) {
+        QtHandler(type, context, message);
+    }
 }
 
 } // namespace

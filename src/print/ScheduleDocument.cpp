@@ -229,10 +229,12 @@ ScheduleDocument ScheduleDocument::Read(const FileSource& files) {
     SectionCells meetingCells(meetings);
     FillMeetingRows(calendar, meetingCells);
 
+    std::vector<QString> header = CourseHeader();
+    const auto courseCols = static_cast<int>(header.size());
     Section byCourse{QStringLiteral("競馬場別開催日程"),
                      QFont(ProportionalGothic),
-                     static_cast<int>(CourseHeader().size()),
-                     CourseHeader(),
+                     courseCols,
+                     std::move(header),
                      {}};
     SectionCells courseCells(byCourse);
     FillCourseRows(courses, courseCells);

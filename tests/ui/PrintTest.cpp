@@ -61,7 +61,7 @@ QString Flattened(QStringList cells) {
     return cells.join(QLatin1Char(' ')).simplified();
 }
 
-QStringList GridRows(const StringGrid& grid, int firstRow) {
+QStringList ShownRows(const StringGrid& grid, int firstRow) {
     QStringList rows;
     for (int r = firstRow; r < grid.rowCount(); ++r) {
         QStringList cells;
@@ -98,11 +98,11 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
         return w.findChild<StringGrid*>(QString::fromLatin1(name));
     };
     const std::vector<Section> sections = {
-        {"開催日程", GridRows(*grid(main, "StringGrid1"), 0), {}},
-        {"競馬場別開催日程", GridRows(*grid(main, "StringGrid2"), 1),
+        {"開催日程", ShownRows(*grid(main, "StringGrid1"), 0), {}},
+        {"競馬場別開催日程", ShownRows(*grid(main, "StringGrid2"), 1),
          Flattened(QStringList{"★京都", "●阪神", "☆中京", "○小倉", "◆東京", "■中山", "◇福島",
                                "□新潟", "△札幌", "◎函館"})},
-        {"重賞日程一覧", GridRows(*grid(list, "StringGrid1"), 0), {}},
+        {"重賞日程一覧", ShownRows(*grid(list, "StringGrid1"), 0), {}},
     };
 
     const QStringList pages = PdfPages(PdfOf(dir.files()));
