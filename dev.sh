@@ -26,6 +26,8 @@ PACKAGES=(
   # the command line's Japanese: Qt's translation tools, Qt's own Japanese
   # texts, and a Japanese locale for the manual page and the tests
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
+  # the printed document's text and fonts, read back by the tests
+  poppler-utils
 )
 
 install_missing() {

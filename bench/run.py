@@ -135,6 +135,28 @@ def calendar(build, runs):
             print("  " + line)
 
 
+def pdf(build, env, runs):
+    """turvane --pdf: the whole document, written by the program itself."""
+    program = build / "src" / "turvane"
+    linked = subprocess.run(["ldd", str(program)], capture_output=True, text=True).stdout
+    printing = [line.split()[0] for line in linked.splitlines()
+                if "print" in line.lower() or "cups" in line.lower()]
+    print(f"== PDF (offscreen, medians of {runs}); print support linked at start-up: "
+          f"{', '.join(printing) if printing else 'none'}")
+    with tempfile.TemporaryDirectory() as tmp:
+        out = pathlib.Path(tmp) / "schedule.pdf"
+        for days in (None, 1_000, 10_000):
+            directory = SAMPLE if days is None else pathlib.Path(tmp) / str(days)
+            if days is not None:
+                scaled_data(days, directory)
+            command = [str(program), "--pdf", str(out), "--data", str(directory)]
+            seconds, mib = median_runs([command], env, runs)[0]
+            pages = out.read_bytes().count(b"/Type /Page\n")
+            label = "sample year" if days is None else f"{days:,} days"
+            print(f"  {label:>14} {seconds * 1000:9.1f} ms {mib:8.1f} MiB  {pages:6} pages  "
+                  f"{out.stat().st_size / 1024:8.0f} KiB")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build", type=pathlib.Path)
@@ -155,6 +177,7 @@ def main():
     scale(build, offscreen, max(3, args.runs // 4))
     graded(build, offscreen)
     calendar(build, max(3, args.runs // 4))
+    pdf(build, offscreen, max(3, args.runs // 4))
 
 
 if __name__ == "__main__":

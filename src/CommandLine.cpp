@@ -247,7 +247,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("file"));
     const QCommandLineOption onlyGraded(QStringLiteral("only-graded"),
                                         QCoreApplication::translate("CommandLine", "With --ics: the graded races alone."));
-    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded});
+    const QCommandLineOption pdf(
+        QStringLiteral("pdf"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the schedule as a PDF document to <file> ('-' for "
+                                    "standard output) and exit, with no window."),
+        QStringLiteral("file"));
+    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded, pdf});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -316,10 +322,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                        QCoreApplication::translate(
                            "CommandLine", "Copyright (C) 2026 Turvane developers\n"
                                           "This is free software under the MIT licence.\n");
+    } else if (parser.isSet(check) && parser.isSet(pdf)) {
+        return UsageError(
+            QCoreApplication::translate("CommandLine", "--check and --pdf cannot be combined"));
+    } else if (parser.isSet(ics) && parser.isSet(pdf)) {
+        return UsageError(
+            QCoreApplication::translate("CommandLine", "--ics and --pdf cannot be combined"));
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
     } else if (parser.isSet(ics)) {
         command.action = CommandLine::Action::ExportCalendar;
+    } else if (parser.isSet(pdf)) {
+        command.action = CommandLine::Action::Pdf;
+        command.pdfFile = parser.value(pdf);
+        if (command.pdfFile.isEmpty()) {
+            return UsageError(QCoreApplication::translate("CommandLine", "--pdf: no file given"));
+        }
     }
     return command;
 }
@@ -357,6 +375,8 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
             std::fputs((*missing + QLatin1Char('\n')).toUtf8().constData(), stderr);
             return 1;
         }
+        return std::nullopt;
+    case CommandLine::Action::Pdf:
         return std::nullopt;
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:

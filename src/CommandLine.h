@@ -17,7 +17,7 @@ struct CheckReport;
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, ExportCalendar, UsageError };
+    enum class Action { ShowWindow, Help, Version, Check, ExportCalendar, Pdf, UsageError };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
@@ -30,6 +30,8 @@ struct CommandLine {
     // it holds the graded races alone.
     QString calendarFile;
     bool gradedOnly = false;
+    // Where --pdf writes the document; "-" for standard output.
+    QString pdfFile;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
     // Whether Qt's -platform names where the window goes.
@@ -57,6 +59,7 @@ QString CheckSummary(const turvane::CheckReport& report, const QString& meetingF
 
 // Does what needs no window (help, version, usage error, check, calendar
 // export) and returns the exit status; nothing when the window is to be
-// shown. Without a display for it, says so and returns 1. Its texts are in
-// the language of the translations installed, if any.
+// shown or the document written, which need an application object. Without
+// a display for a window, says so and returns 1. Its texts are in the
+// language of the translations installed, if any.
 std::optional<int> RunWithoutWindow(const CommandLine& command);

@@ -1,14 +1,14 @@
 #include "GUnit.h"
 
-#include "Display.h"
 #include "ErrorBox.h"
 #include "Fonts.h"
+#include "GridMenu.h"
+#include "ScheduleTables.h"
 #include "WidgetFactory.h"
 #include "data/DataFiles.h"
 #include "data/DateKeys.h"
-#include "data/GradedRaces.h"
-#include "data/Labels.h"
 #include "grid/StringGrid.h"
+#include "print/PrintFromWindow.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -56,6 +56,8 @@ void TForm2::BuildLayout() {
     // The untitled box only frames the button.
     GroupBox2->setAccessibleName(Button1->accessibleName());
     SetFocusOrder({StringGrid1, Button1});
+    InstallGridMenu(StringGrid1, context_);
+    InstallPrintShortcut(this, context_);
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });
 }
@@ -77,17 +79,8 @@ void TForm2::FormCreate() {
     const LineList calendar = LoadLines(*context_.files, MeetingFile);
     StringGrid1->setRowCount(static_cast<int>(races.size()));
     const std::string todayKey = TodayKey(context_.today());
-    DisplayTexts display;
-    for (std::size_t r = 0; r < races.size(); ++r) {
-        const int row = static_cast<int>(r);
-        StringGrid1->setCell(0, row, display(MonthDayLabel(races[r])));
-        const RaceRow placed = PlaceRaces(races[r], calendar, r);
-        for (int column = 1; column <= RaceSlots; ++column) {
-            if (const auto& text = placed[static_cast<std::size_t>(column)]) {
-                StringGrid1->setCell(column, row, display(*text));
-            }
-        }
-    }
+    GridRows rows(*StringGrid1, 0);
+    FillRaceRows(races, calendar, rows);
     const int selected = static_cast<int>(FirstDayOnOrAfter(races, todayKey, context_.year));
     StringGrid1->setRow(selected);
     StringGrid1->setTopRow(selected);

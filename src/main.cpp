@@ -4,6 +4,7 @@
 #include "ErrorBox.h"
 #include "Language.h"
 #include "mainUnit.h"
+#include "print/PdfCommand.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>
@@ -22,6 +23,9 @@ int main(int argc, char* argv[]) {
         if (const std::optional<int> status = RunWithoutWindow(command)) {
             return *status;
         }
+    }
+    if (command.action == CommandLine::Action::Pdf) {
+        return WritePdfCommand(argc, argv, command);
     }
 
     QApplication app(argc, argv);

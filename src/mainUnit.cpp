@@ -4,14 +4,16 @@
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "GUnit.h"
+#include "GridMenu.h"
+#include "ScheduleTables.h"
 #include "WidgetFactory.h"
 #include "data/ByteText.h"
 #include "data/CourseCalendar.h"
 #include "data/DataFiles.h"
 #include "data/DateKeys.h"
-#include "data/Labels.h"
 #include "data/MeetingCalendar.h"
 #include "grid/StringGrid.h"
+#include "print/PrintFromWindow.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -20,8 +22,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-
-#include <array>
 
 using namespace turvane;
 
@@ -117,6 +117,10 @@ void TForm1::BuildLayout() {
     SetFocusOrder(
         {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Button3});
 
+    InstallGridMenu(StringGrid1, context_);
+    InstallGridMenu(StringGrid2, context_);
+    InstallPrintShortcut(this, context_);
+
     connect(Button2, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this,
@@ -132,9 +136,8 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::WriteCourseHeader() {
-    for (int i = 0; i < CourseCount; ++i) {
-        StringGrid2->setCell(i + 1, 0, QString::fromUtf8(CourseNames[static_cast<std::size_t>(i)]));
-    }
+    const std::vector<QString> header = CourseHeader();
+    StringGrid2->setCells(1, 0, std::span(header).subspan(1));
 }
 
 void TForm1::FillMeetingGrid() {
@@ -145,15 +148,8 @@ void TForm1::FillMeetingGrid() {
     if (!lines.empty()) {
         StringGrid1->setRowCount(static_cast<int>(lines.size()));
     }
-    DisplayTexts display;
-    std::array<QString, 1 + MeetingSlots> row;
-    for (std::size_t r = 0; r < lines.size(); ++r) {
-        row[0] = display(MonthDayLabel(lines[r]));
-        for (int k = 1; k <= MeetingSlots; ++k) {
-            row[static_cast<std::size_t>(k)] = display(MeetingText(lines[r], k));
-        }
-        StringGrid1->setCells(0, static_cast<int>(r), row);
-    }
+    GridRows rows(*StringGrid1, 0);
+    FillMeetingRows(lines, rows);
     FillCourseGrid();
 }
 
@@ -162,15 +158,8 @@ void TForm1::FillCourseGrid() {
     if (!lines.empty()) {
         StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
     }
-    DisplayTexts display;
-    std::array<QString, 1 + CourseCount> row;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        row[0] = display(MonthDayLabel(lines[i]));
-        for (int c = 1; c <= CourseCount; ++c) {
-            row[static_cast<std::size_t>(c)] = display(CourseDayText(lines[i], c));
-        }
-        StringGrid2->setCells(0, static_cast<int>(i) + 1, row);
-    }
+    GridRows rows(*StringGrid2, 1);
+    FillCourseRows(lines, rows);
 }
 
 void TForm1::ShowTodayAndNext() {

@@ -24,9 +24,11 @@ class StringGrid;
 // "Cal1.dat" again, searched for today's date -> the panel, and both grids
 // scrolled to the day found. Each read is a fresh LineList from the
 // context's FileSource, cut by the readers in data/ into code page 932
-// texts, turned into QStrings by ToDisplay on the way into a control. A
+// texts, turned into QStrings by ToDisplay on the way into a control (the
+// grids through ScheduleTables, which fills the printed document too). A
 // failure anywhere stops the filling there and is shown in the error box;
-// the window still shows.
+// the window still shows. Ctrl+P reads all three files afresh into the
+// document (print/), which exists only when every read succeeded.
 class TForm1 : public QWidget, private turvane::TodayAndNextSink {
     Q_OBJECT
 public:

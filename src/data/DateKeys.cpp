@@ -66,6 +66,12 @@ std::int32_t KeyValue(std::string_view key) {
     return static_cast<std::int32_t>(value);
 }
 
+void CheckDateKeys(const LineList& lines, ScheduleYear year) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        static_cast<void>(KeyValue(DateKey(lines[i], year)));
+    }
+}
+
 std::string TodayKey(const CivilDate& today) {
     const std::string d = TodayText(today);
     std::string key(Slice(d, 1, 4));

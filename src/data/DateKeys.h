@@ -46,6 +46,10 @@ std::string DateKey(std::string_view line, ScheduleYear year);
 // else. Throws NotAnIntegerError for any other text or a value outside 32 bits.
 std::int32_t KeyValue(std::string_view key);
 
+// Throws NotAnIntegerError for the first line whose date key is not a
+// number, as a search over the lines would on reaching it.
+void CheckDateKeys(const LineList& lines, ScheduleYear year);
+
 // Today's eight-digit date key, cut out of TodayText.
 std::string TodayKey(const CivilDate& today);
 

@@ -265,6 +265,11 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
         QTableView::keyPressEvent(event);
         return;
     }
+    copySelection();
+    event->accept();
+}
+
+void StringGrid::copySelection() {
     // Item views would copy the current cell alone.
     QModelIndexList cells = selectedIndexes();
     if (cells.isEmpty() && currentIndex().isValid()) {
@@ -273,7 +278,6 @@ void StringGrid::keyPressEvent(QKeyEvent* event) {
     if (!cells.isEmpty()) {
         QGuiApplication::clipboard()->setText(TabSeparatedText(cells));
     }
-    event->accept();
 }
 
 bool StringGrid::event(QEvent* event) {

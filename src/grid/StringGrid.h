@@ -74,6 +74,11 @@ public:
     // Sets texts.size() cells of one row from firstCol on, in one go.
     void setCells(int firstCol, int row, std::span<const QString> texts);
 
+    // Copies the selected body cells (the current cell when none is
+    // selected) to the clipboard as tab-separated text; the fixed cells are
+    // headings and stay out of it. Ctrl+C does the same.
+    void copySelection();
+
 protected:
     // Ctrl+C copies the selected body cells as tab-separated text; the fixed
     // cells are headings and stay out of it.

@@ -4,6 +4,8 @@
 #include "data/FileSource.h"
 
 #include <QFileInfo>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -60,6 +62,16 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"ShortVersion", {"-v"}, Action::Version, "turvane " TURVANE_VERSION "\n"},
         ParseCase{"LongVersion", {"--version"}, Action::Version, "turvane " TURVANE_VERSION "\n"},
         ParseCase{"Check", {"--check", "--data", Sample}, Action::Check, {}},
+        ParseCase{"Pdf", {"--pdf", "out.pdf", "--data", Sample}, Action::Pdf, {}},
+        ParseCase{"PdfToStandardOutput", {"--pdf", "-"}, Action::Pdf, {}},
+        ParseCase{"PdfWithoutFile",
+                  {"--pdf"},
+                  Action::UsageError,
+                  Usage + "missing value after '--pdf'" + SeeHelp},
+        ParseCase{"PdfAndCheck",
+                  {"--pdf", "out.pdf", "--check"},
+                  Action::UsageError,
+                  Usage + "--check and --pdf cannot be combined" + SeeHelp},
         ParseCase{"UnknownOption",
                   {"--bogus"},
                   Action::UsageError,
@@ -180,6 +192,7 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_EQ(calendar.year.value(), 2004);
     EXPECT_EQ(calendar.calendarFile, "a.ics");
     EXPECT_FALSE(calendar.gradedOnly);
+    EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).pdfFile, "-");
 }
 
 // The language of the command line, from the environment.
@@ -357,6 +370,12 @@ INSTANTIATE_TEST_SUITE_P(
             2,
             {},
             "turvane: --year: '10000' is not a year from 1000 to 9999 (see 'turvane --help')\n"},
+        RunCase{"PdfToStandardOutput", {"--pdf", "-", "--data", Sample}, 0, "%PDF-1.", {}},
+        RunCase{"PdfOfBrokenFiles",
+                {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN"},
+                1,
+                {},
+                "turvane: no PDF written: ファイル BROKEN/Cal2.dat は開けません\n"},
         RunCase{"UnknownOption",
                 {"--bogus"},
                 2,
@@ -415,5 +434,63 @@ INSTANTIATE_TEST_SUITE_P(
                 "turvane: unknown option '--bogus' (see 'turvane --help')\n",
                 {"LC_ALL=C", "LANG=ja_JP.UTF-8"}}),
     [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
+
+// --pdf FILE replaces FILE with a whole document, or leaves it as it was.
+struct PdfCase {
+    const char* name;
+    const char* data;   // "sample" or "broken"
+    const char* target; // under the temporary directory
+    int status;
+    bool replaced;
+};
+
+void PrintTo(const PdfCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PdfFileTest : public testing::TestWithParam<PdfCase> {};
+
+TEST_P(PdfFileTest, IsWholeOrUntouched) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QDir(dir.path()).mkdir(QStringLiteral("broken"));
+    std::ofstream((dir.path() + "/broken/Cal1.dat").toStdString(), std::ios::binary) << "0105\r\n";
+    const QString target = dir.filePath(QString::fromLatin1(GetParam().target));
+    std::ofstream((dir.path() + "/out.pdf").toStdString(), std::ios::binary) << "kept";
+    const QString data =
+        QLatin1String(GetParam().data) == QLatin1String("sample") ? Sample : dir.filePath("broken");
+
+    QProcess program;
+    program.start(QStringLiteral(TURVANE_EXECUTABLE),
+                  {QStringLiteral("--pdf"), target, QStringLiteral("--data"), data});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), GetParam().status);
+    const QString err = QString::fromUtf8(program.readAllStandardError());
+    if (GetParam().status == 0) {
+        EXPECT_EQ(err, QString());
+    } else {
+        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
+        EXPECT_TRUE(err.startsWith(QLatin1String("turvane: "))) << err.toStdString();
+    }
+    QFile written(dir.filePath(QStringLiteral("out.pdf")));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    if (GetParam().replaced) {
+        EXPECT_TRUE(bytes.startsWith("%PDF-1.")) << bytes.left(20).toStdString();
+        EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
+    } else {
+        EXPECT_EQ(bytes, "kept");
+    }
+    // Nothing half-written stays behind.
+    const QStringList left = QDir(dir.path()).entryList(QDir::Files);
+    EXPECT_EQ(left, QStringList{QStringLiteral("out.pdf")});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Targets, PdfFileTest,
+    testing::Values(PdfCase{"SampleYearReplacesTheFile", "sample", "out.pdf", 0, true},
+                    PdfCase{"UnreadableDataKeepsTheFile", "broken", "out.pdf", 1, false},
+                    PdfCase{"UnwritableTargetFails", "sample", "no/such/dir/out.pdf", 1, false}),
+    [](const testing::TestParamInfo<PdfCase>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -29,7 +29,7 @@ if(NOT rc EQUAL 0)
 endif()
 
 # The layout.
-foreach(file lib/turvane/turvane
+foreach(file lib/turvane/turvane lib/turvane/plugins/libturvaneprint.so
              share/turvane/Cal1.dat share/turvane/Cal2.dat share/turvane/jyuusyou.dat
              share/doc/turvane/copyright share/doc/turvane/changelog.Debian.gz
              share/applications/org.oakhollow.turvane.desktop
@@ -114,7 +114,8 @@ run_installed(plain EXPECT
     "Form1.StringGrid1 name=\"開催日程\" rows=110 columns=3 first=\"１月　５日 ■中山 １回 １日目\" rowHeader=\"１月　５日\""
     "Form1.StringGrid2 name=\"競馬場別開催日程\" rows=110 columns=10 first=\"１月　５日 ★京都 １回 １日目\" rowHeader=\"１月　５日\" columnHeader=\"★京都\""
     "Form2.StringGrid1 name=\"重賞日程一覧\" rows=110 columns=3"
-    "graded races closed")
+    "graded races closed"
+    "print preview opened")
 string(FIND "${report}" "error box" at)
 if(NOT at EQUAL -1)
   message(FATAL_ERROR "the installed program showed an error box")
@@ -135,6 +136,16 @@ run_installed(own-data-and-date ARGS --data "${own}" --date 2003-05-17 EXPECT
 file(REMOVE "${own}/jyuusyou.dat")
 run_installed(own-data-incomplete ARGS --data "${own}" EXPECT
     "error box: ファイル ${own}/jyuusyou.dat は開けません")
+
+# The document with no display, written by the installed program.
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
+          ${PREFIX}/bin/turvane --pdf ${PREFIX}/elsewhere/schedule.pdf
+  RESULT_VARIABLE rc ERROR_VARIABLE err)
+file(READ ${PREFIX}/elsewhere/schedule.pdf head LIMIT 8)
+if(NOT rc EQUAL 0 OR NOT head MATCHES "^%PDF-")
+  message(FATAL_ERROR "the installed program wrote no PDF (${rc}): ${err}")
+endif()
 
 # Removing the manifest's files leaves nothing but directories behind.
 string(REPLACE "\n" ";" installed "${installed}")

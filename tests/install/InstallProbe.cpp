@@ -2,7 +2,8 @@
 // the program is checked as installed, with no hook of its own. It reads the
 // windows through Qt's accessibility interfaces, as a screen reader would,
 // prints what it finds, opens the graded-race list and closes it with Escape,
-// then ends the program.
+// prints through Ctrl+P's shortcut (which loads the print plugin) and closes
+// the preview, then ends the program.
 
 #include "HeaderCells.h"
 
@@ -101,7 +102,7 @@ public:
     }
 
 private:
-    enum class Stage { MainWindow, GradedRaces, Closing };
+    enum class Stage { MainWindow, GradedRaces, Closing, Preview };
 
     void Step() {
         if (++ticks_ > 150) {
@@ -112,6 +113,9 @@ private:
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             Print(QStringLiteral("error box: ") + box->text());
             box->done(QMessageBox::Ok);
+            if (stage_ == Stage::Preview) {
+                QCoreApplication::exit(0);
+            }
             return;
         }
         switch (stage_) {
@@ -140,6 +144,24 @@ private:
         case Stage::Closing:
             if (Shown(QStringLiteral("Form2")) == nullptr) {
                 Print(QStringLiteral("graded races closed"));
+                QWidget* main = Shown(QStringLiteral("Form1"));
+                QObject* print =
+                    main ? main->findChild<QObject*>(QStringLiteral("PrintShortcut")) : nullptr;
+                if (print == nullptr) {
+                    Print(QStringLiteral("no print shortcut"));
+                    QCoreApplication::exit(0);
+                    return;
+                }
+                // Queued: the preview is modal and runs its own loop.
+                QMetaObject::invokeMethod(print, "activated", Qt::QueuedConnection);
+                stage_ = Stage::Preview;
+            }
+            break;
+        case Stage::Preview:
+            if (QWidget* preview = QApplication::activeModalWidget();
+                preview && preview->inherits("QPrintPreviewDialog")) {
+                Print(QStringLiteral("print preview opened"));
+                QMetaObject::invokeMethod(preview, "reject", Qt::QueuedConnection);
                 QCoreApplication::exit(0);
             }
             break;

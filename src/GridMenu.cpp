@@ -1,0 +1,84 @@
+#include "GridMenu.h"
+
+#include "AppContext.h"
+#include "ErrorBox.h"
+#include "grid/StringGrid.h"
+#include "print/PrintFromWindow.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include <memory>
+
+namespace {
+
+// Opens the menu for the grid, its cells' viewport and its fixed row and
+// column; their context-menu events all pass through here.
+class GridMenuOpener : public QObject {
+public:
+    GridMenuOpener(StringGrid* grid, AppContext context)
+        : QObject(grid), grid_(grid), context_(std::move(context)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::ContextMenu) {
+            const auto* request = static_cast<QContextMenuEvent*>(event);
+            open(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
+                                                               : atCurrentCell());
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && watched == grid_) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
+            if (menuKey || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
+                open(atCurrentCell());
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPoint atCurrentCell() const {
+        const QRect cell = grid_->visualRect(grid_->currentIndex());
+        const QPoint local = cell.isValid() && grid_->viewport()->rect().intersects(cell)
+                                 ? cell.bottomLeft()
+                                 : QPoint(0, 0);
+        return grid_->viewport()->mapToGlobal(local);
+    }
+
+    void open(const QPoint& at) {
+        const std::unique_ptr<QMenu> menu(CreateGridMenu(grid_, context_));
+        menu->exec(at);
+    }
+
+    StringGrid* grid_;
+    AppContext context_;
+};
+
+} // namespace
+
+void InstallGridMenu(StringGrid* grid, const AppContext& context) {
+    auto* opener = new GridMenuOpener(grid, context);
+    grid->installEventFilter(opener);
+    grid->viewport()->installEventFilter(opener);
+    grid->horizontalHeader()->viewport()->installEventFilter(opener);
+    grid->verticalHeader()->viewport()->installEventFilter(opener);
+}
+
+QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context) {
+    auto* menu = new QMenu(grid);
+    menu->setObjectName(QStringLiteral("GridMenu"));
+    // The shortcuts are shown as hints; the grid and the window handle the keys.
+    menu->addAction(QStringLiteral("コピー(&C)"), QKeySequence::Copy, grid,
+                    [grid] { grid->copySelection(); });
+    menu->addAction(QStringLiteral("すべて選択(&A)"), QKeySequence::SelectAll, grid,
+                    [grid] { grid->selectAll(); });
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("印刷(&P)..."), QKeySequence::Print, grid, [grid, context] {
+        RunReportingErrors(context, [&] { PrintFromWindow(grid->window(), context); });
+    });
+    return menu;
+}
