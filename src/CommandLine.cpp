@@ -145,7 +145,6 @@ std::optional<turvane::ScheduleYear> ParseYear(const QString& text) {
     return turvane::ScheduleYear(text.toInt());
 }
 
-
 QString HelpText(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     // The usage line names the program as it was started (a path, or a
@@ -238,15 +237,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                            "is none, 1 when there is any."));
     const QCommandLineOption year(
         QStringLiteral("year"),
-        QCoreApplication::translate("CommandLine", "The year the data files describe, four digits (default 2003)."),
+        QCoreApplication::translate(
+            "CommandLine", "The year the data files describe, four digits (default 2003)."),
         QStringLiteral("year"));
     const QCommandLineOption ics(
         QStringLiteral("ics"),
-        QCoreApplication::translate("CommandLine", "Write the meetings and graded races as an iCalendar file <file> ('-' for "
-                  "standard output) and exit: 0 when written, 1 when not."),
+        QCoreApplication::translate(
+            "CommandLine",
+            "Write the meetings and graded races as an iCalendar file <file> ('-' for "
+            "standard output) and exit: 0 when written, 1 when not."),
         QStringLiteral("file"));
-    const QCommandLineOption onlyGraded(QStringLiteral("only-graded"),
-                                        QCoreApplication::translate("CommandLine", "With --ics: the graded races alone."));
+    const QCommandLineOption onlyGraded(
+        QStringLiteral("only-graded"),
+        QCoreApplication::translate("CommandLine", "With --ics: the graded races alone."));
     const QCommandLineOption pdf(
         QStringLiteral("pdf"),
         QCoreApplication::translate("CommandLine",
@@ -291,23 +294,27 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (parser.isSet(year)) {
         const std::optional<turvane::ScheduleYear> parsed = ParseYear(parser.value(year));
         if (!parsed) {
-            return UsageError(
-                QCoreApplication::translate("CommandLine", "--year: '%1' is not a year from 1000 to 9999").arg(parser.value(year)));
+            return UsageError(QCoreApplication::translate(
+                                  "CommandLine", "--year: '%1' is not a year from 1000 to 9999")
+                                  .arg(parser.value(year)));
         }
         command.year = *parsed;
     }
     if (parser.isSet(ics)) {
         command.calendarFile = parser.value(ics);
         if (command.calendarFile.isEmpty()) {
-            return UsageError(QCoreApplication::translate("CommandLine", "--ics: the file name is empty"));
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "--ics: the file name is empty"));
         }
         if (parser.isSet(check)) {
-            return UsageError(QCoreApplication::translate("CommandLine", "--check and --ics cannot be used together"));
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "--check and --ics cannot be used together"));
         }
     }
     command.gradedOnly = parser.isSet(onlyGraded);
     if (command.gradedOnly && !parser.isSet(ics)) {
-        return UsageError(QCoreApplication::translate("CommandLine", "--only-graded works only with --ics"));
+        return UsageError(
+            QCoreApplication::translate("CommandLine", "--only-graded works only with --ics"));
     }
     if (parser.isSet(QStringLiteral("style"))) {
         command.style = parser.value(QStringLiteral("style"));

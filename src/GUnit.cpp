@@ -56,7 +56,7 @@ void TForm2::BuildLayout() {
     // The untitled box only frames the button.
     GroupBox2->setAccessibleName(Button1->accessibleName());
     SetFocusOrder({StringGrid1, Button1});
-    InstallGridMenu(StringGrid1, context_);
+    InstallGridMenu(StringGrid1, context_, CalendarContent::GradedRacesOnly);
     InstallPrintShortcut(this, context_);
     connect(Button1, &QPushButton::clicked, this,
             [this] { RunReportingErrors(context_, [this] { Button1Click(); }); });

@@ -1,6 +1,7 @@
 #include "GridMenu.h"
 
 #include "AppContext.h"
+#include "CalendarExportWindow.h"
 #include "ErrorBox.h"
 #include "grid/StringGrid.h"
 #include "print/PrintFromWindow.h"
@@ -18,8 +19,8 @@ namespace {
 // column; their context-menu events all pass through here.
 class GridMenuOpener : public QObject {
 public:
-    GridMenuOpener(StringGrid* grid, AppContext context)
-        : QObject(grid), grid_(grid), context_(std::move(context)) {}
+    GridMenuOpener(StringGrid* grid, AppContext context, CalendarContent calendar)
+        : QObject(grid), grid_(grid), context_(std::move(context)), calendar_(calendar) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -50,25 +51,26 @@ private:
     }
 
     void open(const QPoint& at) {
-        const std::unique_ptr<QMenu> menu(CreateGridMenu(grid_, context_));
+        const std::unique_ptr<QMenu> menu(CreateGridMenu(grid_, context_, calendar_));
         menu->exec(at);
     }
 
     StringGrid* grid_;
     AppContext context_;
+    CalendarContent calendar_;
 };
 
 } // namespace
 
-void InstallGridMenu(StringGrid* grid, const AppContext& context) {
-    auto* opener = new GridMenuOpener(grid, context);
+void InstallGridMenu(StringGrid* grid, const AppContext& context, CalendarContent calendar) {
+    auto* opener = new GridMenuOpener(grid, context, calendar);
     grid->installEventFilter(opener);
     grid->viewport()->installEventFilter(opener);
     grid->horizontalHeader()->viewport()->installEventFilter(opener);
     grid->verticalHeader()->viewport()->installEventFilter(opener);
 }
 
-QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context) {
+QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context, CalendarContent calendar) {
     auto* menu = new QMenu(grid);
     menu->setObjectName(QStringLiteral("GridMenu"));
     // The shortcuts are shown as hints; the grid and the window handle the keys.
@@ -79,6 +81,10 @@ QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context) {
     menu->addSeparator();
     menu->addAction(QStringLiteral("印刷(&P)..."), QKeySequence::Print, grid, [grid, context] {
         RunReportingErrors(context, [&] { PrintFromWindow(grid->window(), context); });
+    });
+    menu->addAction(QStringLiteral("カレンダーに書き出す(&E)..."), grid, [grid, context, calendar] {
+        ExportCalendarFromWindow(grid->window(), context,
+                                 calendar == CalendarContent::GradedRacesOnly);
     });
     return menu;
 }

@@ -167,6 +167,39 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a count of seconds since 1970</source>
         <translation>SOURCE_DATE_EPOCH: &apos;%1&apos; は 1970 年からの秒数ではありません</translation>
     </message>
+    <message>
+        <source>Write the schedule as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
+        <translation>日程を PDF 文書として &lt;file&gt; に書き出して終了します
+（&apos;-&apos; なら標準出力）。ウィンドウは開きません。</translation>
+    </message>
+    <message>
+        <source>--check and --pdf cannot be combined</source>
+        <translation>--check と --pdf は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--ics and --pdf cannot be combined</source>
+        <translation>--ics と --pdf は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--pdf: no file given</source>
+        <translation>--pdf: ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>no PDF written: %1</source>
+        <translation>PDF は書き出していません: %1</translation>
+    </message>
+    <message>
+        <source>no PDF written</source>
+        <translation>PDF は書き出していません</translation>
+    </message>
+    <message>
+        <source>cannot write the PDF to standard output</source>
+        <translation>PDF を標準出力に書き出せません</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; に書き込めません</translation>
+    </message>
 </context>
 <context>
     <name>DataCheck</name>

@@ -28,8 +28,10 @@ std::vector<CalendarEvent> EventsOf(const FileSource& files, const CalendarExpor
     try {
         return ScheduleEvents(files, what.year, what.gradedOnly);
     } catch (const CalendarDateError& e) {
-        Fail(QCoreApplication::translate("CommandLine", "%1:%2: the date '%3' is not a day of %4; 'turvane --check' lists every "
-                       "problem of the files")
+        Fail(QCoreApplication::translate(
+                 "CommandLine",
+                 "%1:%2: the date '%3' is not a day of %4; 'turvane --check' lists every "
+                 "problem of the files")
                  .arg(QString::fromStdString(e.path))
                  .arg(e.line)
                  .arg(QString::fromStdString(e.mmdd))
@@ -44,12 +46,14 @@ std::vector<CalendarEvent> EventsOf(const FileSource& files, const CalendarExpor
 void WriteToStandardOutput(const IcsCalendar& calendar, const std::vector<CalendarEvent>& events) {
     WriteIcs(calendar, events, [](std::string_view piece) {
         if (std::fwrite(piece.data(), 1, piece.size(), stdout) != piece.size()) {
-            Fail(QCoreApplication::translate("CommandLine", "cannot write the calendar to standard output: %1")
+            Fail(QCoreApplication::translate("CommandLine",
+                                             "cannot write the calendar to standard output: %1")
                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
         }
     });
     if (std::fflush(stdout) != 0) {
-        Fail(QCoreApplication::translate("CommandLine", "cannot write the calendar to standard output: %1")
+        Fail(QCoreApplication::translate("CommandLine",
+                                         "cannot write the calendar to standard output: %1")
                  .arg(QString::fromLocal8Bit(std::strerror(errno))));
     }
 }
@@ -58,7 +62,8 @@ void WriteToFile(const QString& path, const IcsCalendar& calendar,
                  const std::vector<CalendarEvent>& events) {
     QSaveFile file(path);
     const auto failed = [&] {
-        Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2").arg(path, file.errorString()));
+        Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
+                 .arg(path, file.errorString()));
     };
     if (!file.open(QIODevice::WriteOnly)) {
         failed();
@@ -87,7 +92,8 @@ std::time_t CalendarStamp() {
     const char* end = epoch + std::strlen(epoch);
     const auto [at, error] = std::from_chars(epoch, end, seconds);
     if (error != std::errc() || at != end || seconds < 0 || seconds > LastStamp) {
-        Fail(QCoreApplication::translate("CommandLine", "SOURCE_DATE_EPOCH: '%1' is not a count of seconds since 1970")
+        Fail(QCoreApplication::translate(
+                 "CommandLine", "SOURCE_DATE_EPOCH: '%1' is not a count of seconds since 1970")
                  .arg(QString::fromLocal8Bit(epoch)));
     }
     return static_cast<std::time_t>(seconds);

@@ -221,7 +221,8 @@ ScheduleDocument ScheduleDocument::Read(const FileSource& files, ScheduleYear ye
     CheckDateKeys(races, year);
 
     ScheduleDocument document;
-    document.year_ = QString::fromLatin1(year.text().data(), static_cast<qsizetype>(year.text().size()));
+    document.year_ =
+        QString::fromLatin1(year.text().data(), static_cast<qsizetype>(year.text().size()));
     Section meetings{QStringLiteral("開催日程"), QFont(FixedGothic), 1 + MeetingSlots, {}, {}};
     SectionCells meetingCells(meetings);
     FillMeetingRows(calendar, meetingCells);

@@ -11,7 +11,7 @@ class QPagedPaintDevice;
 namespace turvane {
 class FileSource;
 class ScheduleYear;
-}
+} // namespace turvane
 
 // The year's schedule on paper: the meeting grid, the course grid and the
 // graded-race list, each a section starting on a new page, with exactly the

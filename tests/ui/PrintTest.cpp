@@ -12,6 +12,8 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPageSize>
@@ -341,12 +343,12 @@ TEST_F(PrintFromWindows, MenuKeyAndShiftF10OpenTheMenuInEveryGrid) {
         WithMenu(
             grid, [&] { QTest::keyClick(grid, Qt::Key_Menu); }, read);
         EXPECT_EQ(texts, (QStringList{"コピー(&C)\tCtrl+C", "すべて選択(&A)\tCtrl+A", "-",
-                                      "印刷(&P)...\tCtrl+P"}))
+                                      "印刷(&P)...\tCtrl+P", "カレンダーに書き出す(&E)...\t"}))
             << grid->accessibleName().toStdString();
         texts.clear();
         WithMenu(
             grid, [&] { QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier); }, read);
-        EXPECT_EQ(texts.size(), 4);
+        EXPECT_EQ(texts.size(), 5);
         texts.clear();
         WithMenu(
             grid,
@@ -356,7 +358,7 @@ TEST_F(PrintFromWindows, MenuKeyAndShiftF10OpenTheMenuInEveryGrid) {
                 QApplication::sendEvent(grid->viewport(), &click);
             },
             read);
-        EXPECT_EQ(texts.size(), 4);
+        EXPECT_EQ(texts.size(), 5);
     }
 }
 
@@ -376,6 +378,42 @@ TEST_F(PrintFromWindows, MenuEntriesReachTheirCommands) {
     ASSERT_EQ(copied.size(), 110);
     EXPECT_EQ(copied[0], grid->cell(1, 0) + '\t' + grid->cell(2, 0) + '\t' + grid->cell(3, 0));
     EXPECT_TRUE(PreviewOpensOn([&] { choose('p'); }));
+}
+
+// "カレンダーに書き出す" proposes turvane-YYYY.ics in the save dialog and writes
+// there what the window shows: the list window its races alone.
+TEST_F(PrintFromWindows, CalendarEntryWritesTheChosenFile) {
+    TForm2 list(ctx_->context, main_.get());
+    QTemporaryDir target;
+    for (const bool inList : {false, true}) {
+        StringGrid* grid = inList ? Grid(&list, "StringGrid1") : Grid(main_.get(), "StringGrid2");
+        const QString path = target.filePath(inList ? "races.ics" : "all.ics");
+        QString proposed;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            poll.stop();
+            proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        poll.start();
+        WithMenu(
+            grid, [&] { QTest::keyClick(grid, Qt::Key_Menu); },
+            [&](QMenu& menu) { QTest::keyClick(&menu, 'e'); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }));
+        EXPECT_EQ(proposed, "turvane-2003.ics");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray ics = file.readAll();
+        EXPECT_TRUE(ics.contains("SUMMARY:東京 オークス GⅠ")) << inList;
+        EXPECT_EQ(ics.contains("-meeting-"), !inList);
+    }
+    EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
 }
 
 } // namespace
