@@ -1,10 +1,12 @@
 #include "CommandLine.h"
 
+#include "CsvCommands.h"
 #include "data/DataCheck.h"
 #include "data/DataDir.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QRegularExpression>
@@ -107,7 +109,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("Check the layout of the three data files, print every problem as "
                        "FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there "
                        "is none, 1 when there is any."));
-    parser.addOptions({help, version, data, date, check});
+    const QCommandLineOption exportCsv(
+        QStringLiteral("export-csv"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the three data files as one CSV file for a spreadsheet "
+                                    "to <file> ('-' for standard output), and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption importCsv(
+        QStringLiteral("import-csv"),
+        QCoreApplication::translate("CommandLine",
+                                    "Build the three data files from such a CSV file in the "
+                                    "directory given with --data, which must not hold any of "
+                                    "them yet, and exit."),
+        QStringLiteral("file"));
+    parser.addOptions({help, version, data, date, check, exportCsv, importCsv});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -134,7 +149,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         command.dataDir = parser.value(data);
         std::error_code error;
         const std::filesystem::path dir(QFile::encodeName(command.dataDir).toStdString());
-        if (command.dataDir.isEmpty() || !std::filesystem::is_directory(dir, error)) {
+        // An import may make its directory.
+        if (command.dataDir.isEmpty() ||
+            (!std::filesystem::is_directory(dir, error) && !parser.isSet(importCsv))) {
             return UsageError(
                 QStringLiteral("--data: '%1' is not a directory").arg(command.dataDir));
         }
@@ -159,6 +176,26 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                       "This is free software under the MIT licence.\n");
     } else if (parser.isSet(check)) {
         command.action = CommandLine::Action::Check;
+    } else if (parser.isSet(exportCsv) || parser.isSet(importCsv)) {
+        const bool exporting = parser.isSet(exportCsv);
+        if (exporting && parser.isSet(importCsv)) {
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "give only one of --export-csv and --import-csv"));
+        }
+        if (!exporting && command.dataDir.isEmpty()) {
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "--import-csv needs --data <dir>, the directory to build the "
+                               "files in"));
+        }
+        command.action =
+            exporting ? CommandLine::Action::ExportCsv : CommandLine::Action::ImportCsv;
+        command.csvFile = parser.value(exporting ? exportCsv : importCsv);
+        if (command.csvFile.isEmpty()) {
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "%1: the file name is empty")
+                    .arg(exporting ? QStringLiteral("--export-csv")
+                                   : QStringLiteral("--import-csv")));
+        }
     }
     return command;
 }
@@ -199,6 +236,10 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
     case CommandLine::Action::UsageError:
         std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 2;
+    case CommandLine::Action::ExportCsv:
+        return RunExportCsv(command);
+    case CommandLine::Action::ImportCsv:
+        return RunImportCsv(command);
     case CommandLine::Action::Check: {
         const std::vector<turvane::Finding> findings = turvane::CheckDataFiles(*FilesFor(command));
         for (const turvane::Finding& finding : findings) {

@@ -15,7 +15,7 @@ class FileSource;
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, UsageError };
+    enum class Action { ShowWindow, Help, Version, Check, ExportCsv, ImportCsv, UsageError };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
@@ -24,6 +24,8 @@ struct CommandLine {
     std::optional<turvane::CivilDate> date;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
+    // The CSV file to export to or import from; "-" for standard output or input.
+    QString csvFile;
     // The help or version text, or the usage error in one line.
     QString text;
 };
@@ -41,6 +43,6 @@ QStringList ArgumentList(int argc, char* argv[]);
 std::shared_ptr<const turvane::FileSource> FilesFor(const CommandLine& command);
 turvane::TodaySource TodayFor(const CommandLine& command);
 
-// Does what needs no window (help, version, usage error, check) and returns
+// Does what needs no window (help, version, usage error, check, CSV) and returns
 // the exit status; nothing when the window is to be shown.
 std::optional<int> RunWithoutWindow(const CommandLine& command);

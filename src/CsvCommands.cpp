@@ -1,0 +1,148 @@
+#include "CsvCommands.h"
+
+#include "CommandLine.h"
+#include "data/DataDir.h"
+#include "data/DateKeys.h"
+#include "data/FileSource.h"
+#include "data/NewFiles.h"
+#include "data/ScheduleCsv.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The schedule's year, until it can be chosen.
+int Year() {
+    return turvane::KeyValue(turvane::ScheduleYear);
+}
+
+void Say(std::FILE* stream, const QString& message) {
+    std::fputs((QStringLiteral("turvane: ") + message + QLatin1Char('\n')).toUtf8().constData(),
+               stream);
+}
+
+void Print(const std::vector<turvane::Finding>& findings) {
+    for (const turvane::Finding& finding : findings) {
+        std::fputs((turvane::FormatFinding(finding) + '\n').c_str(), stderr);
+    }
+}
+
+fs::path PathOf(const QString& name) {
+    return fs::path(QFile::encodeName(name).toStdString());
+}
+
+QString Shown(const fs::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+// Reports why files were not written; true when they were.
+bool Written(const turvane::NewFilesResult& result) {
+    using Status = turvane::NewFilesResult::Status;
+    if (result.status == Status::Written) {
+        return true;
+    }
+    for (const fs::path& path : result.paths) {
+        Say(stderr,
+            result.status == Status::AlreadyExist
+                ? QCoreApplication::translate(
+                      "CommandLine", "'%1' exists already and stays as it is; nothing was written")
+                      .arg(Shown(path))
+                : QCoreApplication::translate("CommandLine",
+                                              "cannot write '%1': %2; nothing was written")
+                      .arg(Shown(path), QString::fromLocal8Bit(result.reason.c_str())));
+    }
+    return false;
+}
+
+} // namespace
+
+int RunExportCsv(const CommandLine& command) {
+    const turvane::CsvExport result = turvane::ExportScheduleCsv(*FilesFor(command), Year());
+    if (result.checkFailed) {
+        const QString check =
+            command.dataDir.isEmpty()
+                ? QStringLiteral("turvane --check")
+                : QStringLiteral("turvane --check --data '%1'").arg(command.dataDir);
+        Say(stderr, QCoreApplication::translate(
+                        "CommandLine",
+                        "the data files have errors, so nothing was exported; '%1' shows each one")
+                        .arg(check));
+        return 1;
+    }
+    Print(result.findings);
+    if (!result.ok) {
+        Say(stderr, QCoreApplication::translate(
+                        "CommandLine",
+                        "nothing was exported: a CSV file cannot carry what is named above"));
+        return 1;
+    }
+    if (!result.findings.empty()) {
+        Say(stderr,
+            QCoreApplication::translate(
+                "CommandLine", "an import of the CSV file writes the lines named above otherwise"));
+    }
+    if (command.csvFile == QStringLiteral("-")) {
+        const bool ok =
+            std::fwrite(result.csv.data(), 1, result.csv.size(), stdout) == result.csv.size() &&
+            std::fflush(stdout) == 0;
+        if (!ok) {
+            Say(stderr, QCoreApplication::translate("CommandLine",
+                                                    "cannot write the CSV to standard output: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        return ok ? 0 : 1;
+    }
+    // Never over a file of that name: it may hold a season edited by hand.
+    const fs::path path = PathOf(command.csvFile);
+    const fs::path directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    return Written(turvane::WriteNewFiles(directory, {{path.filename().string(), result.csv}})) ? 0
+                                                                                                : 1;
+}
+
+int RunImportCsv(const CommandLine& command) {
+    std::string csv;
+    if (command.csvFile == QStringLiteral("-")) {
+        csv.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+    } else {
+        std::ifstream in(PathOf(command.csvFile), std::ios::binary);
+        if (!in) {
+            Say(stderr, QCoreApplication::translate("CommandLine", "cannot read '%1': %2")
+                            .arg(command.csvFile, QString::fromLocal8Bit(std::strerror(errno))));
+            return 1;
+        }
+        csv.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const std::string name = command.csvFile == QStringLiteral("-")
+                                 ? std::string("<stdin>")
+                                 : QFile::encodeName(command.csvFile).toStdString();
+    const turvane::CsvImport result = turvane::ImportScheduleCsv(csv, name, Year());
+    if (!result.files) {
+        Print(result.problems);
+        Say(stderr, QCoreApplication::translate(
+                        "CommandLine", "nothing was written: %n problem(s) in the CSV file",
+                        nullptr, static_cast<int>(result.problems.size())));
+        return 1;
+    }
+    std::vector<turvane::NewFile> files;
+    for (std::size_t f = 0; f < turvane::DataFileCount; ++f) {
+        files.push_back({std::string(turvane::DataFileNames[f]), (*result.files)[f]});
+    }
+    if (!Written(turvane::WriteNewFiles(PathOf(command.dataDir), files))) {
+        return 1;
+    }
+    Say(stdout, QCoreApplication::translate("CommandLine",
+                                            "wrote Cal1.dat, Cal2.dat and jyuusyou.dat into '%1'")
+                    .arg(command.dataDir));
+    return 0;
+}
