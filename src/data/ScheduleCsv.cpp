@@ -85,6 +85,13 @@ struct Row {
     std::size_t line = 0;
 };
 
+// Quoting that no CSV reader can make sense of, and where it is.
+struct Broken {
+    std::size_t line;
+    std::size_t column;
+    std::string message;
+};
+
 // libcsv says neither where a field starts nor on which line, so the bytes
 // go in one at a time and the lines are counted here.
 class CsvParser {
@@ -100,8 +107,7 @@ public:
 
     // The rows, and a message with its line when the quoting is broken;
     // the rows before the break are kept.
-    std::vector<Row> Parse(std::string_view csv,
-                           std::optional<std::pair<std::size_t, std::string>>& broken) {
+    std::vector<Row> Parse(std::string_view csv, std::optional<Broken>& broken) {
         for (std::size_t i = 0; i < csv.size(); ++i) {
             const char c = csv[i];
             if (startPending_ && c != '\r' && c != '\n') {
@@ -109,7 +115,7 @@ public:
                 startPending_ = false;
             }
             if (csv_parse(&parser_, &c, 1, OnCell, OnRowEnd, this) != 1) {
-                broken = {line_, BrokenQuoteMessage(c)};
+                broken = Broken{line_, current_.cells.size() + 1, BrokenQuoteMessage(c)};
                 return std::move(rows_);
             }
             if (c == '\n') {
@@ -125,8 +131,8 @@ public:
             }
         }
         if (csv_fini(&parser_, OnCell, OnRowEnd, this) != 0) {
-            broken = {cellLine_,
-                      "a quoted cell starts here and is never closed (a '\"' is missing)"};
+            broken = Broken{cellLine_, current_.cells.size() + 1,
+                            "a quoted cell starts here and is never closed (a '\"' is missing)"};
         }
         return std::move(rows_);
     }
@@ -237,10 +243,10 @@ public:
         if (csv.substr(0, 3) == "\xef\xbb\xbf") { // the byte order mark some programs write
             csv.remove_prefix(3);
         }
-        std::optional<std::pair<std::size_t, std::string>> broken;
+        std::optional<Broken> broken;
         std::vector<Row> rows = CsvParser().Parse(csv, broken);
         if (broken) {
-            Report(broken->first, 1, broken->second);
+            Report(broken->line, broken->column, broken->message);
         }
         std::size_t r = 0;
         while (r < rows.size() && IsEmpty(rows[r])) {
