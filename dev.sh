@@ -14,6 +14,7 @@ BUILD_DIR=${BUILD_DIR:-build}
 PACKAGES=(
   g++ make cmake pkg-config
   qt6-base-dev qt6-base-dev-tools
+  libcsv-dev
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic
   appstream desktop-file-utils

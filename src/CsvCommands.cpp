@@ -73,11 +73,11 @@ int RunExportCsv(const CommandLine& command) {
         const QString check =
             command.dataDir.isEmpty()
                 ? QStringLiteral("turvane --check")
-                : QStringLiteral("turvane --check --data '%1'").arg(command.dataDir);
-        Say(stderr, QCoreApplication::translate(
-                        "CommandLine",
-                        "the data files have errors, so nothing was exported; '%1' shows each one")
-                        .arg(check));
+                : QStringLiteral("turvane --check --data %1").arg(command.dataDir);
+        Say(stderr,
+            QCoreApplication::translate("CommandLine", "the data files have errors, so nothing was "
+                                                       "exported; to see each one, run: %1")
+                .arg(check));
         return 1;
     }
     Print(result.findings);
