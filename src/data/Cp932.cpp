@@ -161,6 +161,35 @@ std::string EncodeCp932(char32_t c) {
     return {static_cast<char>(code >> 8), static_cast<char>(code & 0xff)};
 }
 
+std::size_t Utf8CharLength(std::string_view text, char32_t* c) {
+    if (text.empty()) {
+        return 0;
+    }
+    const auto b = static_cast<unsigned char>(text[0]);
+    const std::size_t length = b < 0x80           ? 1
+                               : (b >> 5) == 0x6  ? 2
+                               : (b >> 4) == 0xe  ? 3
+                               : (b >> 3) == 0x1e ? 4
+                                                  : 0;
+    char32_t value = length == 1 ? b : length == 2 ? b & 0x1f : length == 3 ? b & 0x0f : b & 0x07;
+    bool valid = length != 0 && length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        valid = (next & 0xc0) == 0x80;
+        value = value << 6 | (next & 0x3f);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!valid || value < Smallest[length] || (value >= 0xd800 && value <= 0xdfff) ||
+        value > 0x10ffff) {
+        return 0;
+    }
+    if (c != nullptr) {
+        *c = value;
+    }
+    return length;
+}
+
 std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* problem) {
     std::string out;
     out.reserve(utf8.size());
@@ -172,21 +201,9 @@ std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* probl
     };
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
-        const std::size_t length = b < 0x80           ? 1
-                                   : (b >> 5) == 0x6  ? 2
-                                   : (b >> 4) == 0xe  ? 3
-                                   : (b >> 3) == 0x1e ? 4
-                                                      : 0;
-        char32_t c = length == 1 ? b : length == 2 ? b & 0x1f : length == 3 ? b & 0x0f : b & 0x07;
-        bool valid = length != 0 && i + length <= utf8.size();
-        for (std::size_t k = 1; valid && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(utf8[i + k]);
-            valid = (next & 0xc0) == 0x80;
-            c = c << 6 | (next & 0x3f);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-        constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (!valid || c < Smallest[length] || (c >= 0xd800 && c <= 0xdfff) || c > 0x10ffff) {
+        char32_t c = 0;
+        const std::size_t length = Utf8CharLength(utf8.substr(i), &c);
+        if (length == 0) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(b));
             return fail("the byte " + std::string(hex) + " is not UTF-8 text");

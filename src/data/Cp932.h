@@ -40,6 +40,11 @@ std::string Cp932ToUtf8(std::string_view bytes);
 // extensions themselves.
 std::string EncodeCp932(char32_t c);
 
+// The byte count of the UTF-8 character text starts with, and (if c is
+// given) its value; 0 when text does not start with one (a stray or cut
+// byte, an overlong form, a surrogate).
+std::size_t Utf8CharLength(std::string_view text, char32_t* c = nullptr);
+
 // Encodes UTF-8 text character by character with EncodeCp932. Returns nothing
 // when the text is not UTF-8 or holds a character with no code page 932 form;
 // problem (if given) then says which, in English, ready for a message.

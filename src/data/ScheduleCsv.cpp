@@ -173,6 +173,31 @@ private:
     bool afterCr_ = false;
 };
 
+// A cell's text for a message: quoted, cut after 40 characters, and with
+// what is not UTF-8 or is a control character shown as U+FFFD, so that every
+// message stays one line of UTF-8.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t MaxCharacters = 40;
+    std::string out = "'";
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++characters) {
+        if (characters == MaxCharacters) {
+            out += "\u2026";
+            break;
+        }
+        char32_t c = 0;
+        const std::size_t length = Utf8CharLength(text.substr(i), &c);
+        if (length == 0 || c < 0x20 || c == 0x7f) {
+            out += "\ufffd";
+            i += std::max<std::size_t>(length, 1);
+        } else {
+            out += text.substr(i, length);
+            i += length;
+        }
+    }
+    return out + "'";
+}
+
 std::string_view Trim(std::string_view text) {
     const std::size_t begin = text.find_first_not_of(" \t");
     if (begin == std::string_view::npos) {
@@ -370,8 +395,7 @@ private:
         const int course = CourseOfName(*name);
         if (course == 0) {
             Report(at.line, at.column,
-                   "the racecourse '" + std::string(Trim(at.text)) + "' is none of " +
-                       CourseList());
+                   "the racecourse " + Quoted(Trim(at.text)) + " is none of " + CourseList());
         }
         return course;
     }
@@ -386,8 +410,8 @@ private:
             return text[0];
         }
         Report(at.line, at.column,
-               std::string("the ") + what + " '" + std::string(text) +
-                   "' does not fit its one-digit field (0-9, or empty for a blank)");
+               std::string("the ") + what + " " + Quoted(text) +
+                   " does not fit its one-digit field (0-9, or empty for a blank)");
         return std::nullopt;
     }
 
@@ -400,7 +424,7 @@ private:
         const std::optional<long> slot = WholeNumber(text);
         if (!slot || *slot < 1 || *slot > 3) {
             Report(at.line, at.column,
-                   "the slot '" + std::string(text) + "' is none of 1, 2 and 3 (or empty)");
+                   "the slot " + Quoted(text) + " is none of 1, 2 and 3 (or empty)");
             return -1;
         }
         return static_cast<int>(*slot);
@@ -411,7 +435,7 @@ private:
     std::optional<std::pair<int, int>> ReadDate(const At& at) {
         const std::string_view text = Trim(at.text);
         const auto fail = [&](const std::string& why) -> std::optional<std::pair<int, int>> {
-            Report(at.line, at.column, "the date '" + std::string(text) + "' " + why);
+            Report(at.line, at.column, "the date " + Quoted(text) + " " + why);
             return std::nullopt;
         };
         const std::size_t first = text.find_first_of("-/");
@@ -442,8 +466,7 @@ private:
         const std::optional<std::pair<int, int>> date = ReadDate(CellOf(row, Date));
         if (kind != "meeting" && kind != "race" && kind != "line") {
             Report(kindAt.line, kindAt.column,
-                   "the kind '" + std::string(Trim(kindAt.text)) +
-                       "' is none of meeting, race and line");
+                   "the kind " + Quoted(Trim(kindAt.text)) + " is none of meeting, race and line");
             return;
         }
         std::optional<MeetingRow> meeting;
@@ -483,7 +506,7 @@ private:
             mark = Encode(markAt, "mark");
             if (mark && mark->size() != MeetingNameOffset) {
                 Report(markAt.line, markAt.column,
-                       "the mark '" + std::string(markAt.text) + "' takes " +
+                       "the mark " + Quoted(markAt.text) + " takes " +
                            std::to_string(mark->size()) +
                            " bytes in code page 932; it must take 2 (one full-width character)");
                 mark.reset();
@@ -535,7 +558,7 @@ private:
         bool ok = true;
         if (file == DataFileNames.end()) {
             Report(fileAt.line, fileAt.column,
-                   "the file '" + std::string(Trim(fileAt.text)) + "' is none of " +
+                   "the file " + Quoted(Trim(fileAt.text)) + " is none of " +
                        std::string(MeetingFile) + ", " + std::string(CourseFile) + " and " +
                        std::string(RaceFile));
             ok = false;
@@ -546,8 +569,8 @@ private:
         const std::optional<long> size = WholeNumber(Trim(bytesAt.text));
         if (!size || *size > static_cast<long>(MaxLineSize)) {
             Report(bytesAt.line, bytesAt.column,
-                   "the line size '" + std::string(Trim(bytesAt.text)) +
-                       "' is no number of bytes from 0 to " + std::to_string(MaxLineSize));
+                   "the line size " + Quoted(Trim(bytesAt.text)) +
+                       " is no number of bytes from 0 to " + std::to_string(MaxLineSize));
             ok = false;
         } else {
             l.size = static_cast<std::size_t>(*size);
