@@ -372,15 +372,11 @@ private:
             Report(at.line, at.column, std::string("the ") + what + ": " + problem);
             return std::nullopt;
         }
-        const auto control = std::find_if(bytes->begin(), bytes->end(), [](char c) {
-            return static_cast<unsigned char>(c) < 0x20 || c == 0x7f;
-        });
-        if (control != bytes->end()) {
+        // A line break would split the line, and a NUL ends the text.
+        if (bytes->find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
             Report(at.line, at.column,
                    std::string("the ") + what +
-                       (*control == '\n' || *control == '\r'
-                            ? " holds a line break, which a line of the data files cannot"
-                            : " holds a control character, which the data files cannot"));
+                       " holds a line break or a NUL, which a line of the data files cannot");
             return std::nullopt;
         }
         return bytes;
@@ -808,8 +804,27 @@ CsvExport ExportScheduleCsv(const CheckedFile& meetings, const CheckedFile& cour
         result.findings = std::move(check);
         return result;
     }
-    TableReading reading = ReadDataFiles(meetings, courses, races, year);
+    // Lines are compared with what an import of the very CSV writes, so that
+    // whatever the CSV changes on its way (a character's second code, say)
+    // is named too.
+    std::vector<Finding> importProblems;
+    const auto throughCsv = [&](const ScheduleTable& table) {
+        CsvImport imported = ImportScheduleCsv(WriteScheduleCsv(table, year), "(the CSV)", year);
+        if (!imported.files) {
+            importProblems = std::move(imported.problems);
+            return BuildDataFiles(table);
+        }
+        return *imported.files;
+    };
+    TableReading reading = ReadDataFiles(meetings, courses, races, year, throughCsv);
     result.findings = std::move(reading.findings);
+    // A table without a day makes a CSV the import refuses, and rightly so.
+    if (!reading.table.days.empty()) {
+        for (Finding& problem : importProblems) {
+            problem.message = "the exported CSV would not import: " + problem.message;
+            result.findings.push_back(std::move(problem));
+        }
+    }
     result.ok = std::none_of(result.findings.begin(), result.findings.end(),
                              [](const Finding& f) { return f.severity == Severity::Error; });
     if (result.ok) {

@@ -144,7 +144,7 @@ DataFileBytes BuildDataFiles(const ScheduleTable& table) {
 }
 
 TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                           const CheckedFile& races, int year) {
+                           const CheckedFile& races, int year, const RebuildFiles& rebuild) {
     TableReading reading;
     const std::array<const CheckedFile*, DataFileCount> checked = {&meetings, &courses, &races};
     const std::array<LineList, DataFileCount> stored = {SplitFile(meetings), SplitFile(courses),
@@ -275,11 +275,12 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
         "the course file is built from the meetings, and they give other bytes here",
         "the CSV carries each race's racecourse, slot and text, one blank between name and text",
     };
+    const DataFileBytes rebuilt = rebuild(reading.table);
     for (std::size_t f = 0; f < DataFileCount; ++f) {
-        const LineList built = BuiltLines(reading.table, f);
+        const LineList built = LineList::Split(rebuilt[f]);
         for (std::size_t d = 0; d < reading.table.days.size(); ++d) {
             const std::string_view line = Line(stored[f], sourceLine[d]);
-            const std::string_view want = built[d];
+            const std::string_view want = Line(built, d);
             if (line == want) {
                 continue;
             }

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -81,10 +82,16 @@ struct TableReading {
     std::vector<Finding> findings;
 };
 
+// How files come back from a table: BuildDataFiles, or (for an export) the
+// way through the CSV.
+using RebuildFiles = std::function<DataFileBytes(const ScheduleTable&)>;
+
 // Reads files in which the layout check finds no error into a table, for a
-// schedule of the given year.
+// schedule of the given year, and compares them line by line with the files
+// rebuild makes of it.
 TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
-                           const CheckedFile& races, int year);
+                           const CheckedFile& races, int year,
+                           const RebuildFiles& rebuild = BuildDataFiles);
 
 // Whether month and day are a day of year.
 bool IsDayOfYear(int year, int month, int day);

@@ -379,6 +379,97 @@ TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
     EXPECT_EQ((*good.files)[RaceFileIndex].substr(0, slot.size()), slot);
 }
 
+// What the export refuses, and what it names because an import would write
+// it otherwise.
+struct ExportCase {
+    const char* name;
+    std::function<void(std::array<std::string, 3>&)> change; // the three first lines
+    std::vector<std::string> findings;
+    bool ok = true;
+};
+
+void PrintTo(const ExportCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ExportFindings : public testing::TestWithParam<ExportCase> {};
+
+TEST_P(ExportFindings, NameEveryLineThatWouldNotComeBack) {
+    std::array<std::string, 3> lines = {
+        "0105" + Cp932("★京都 1回 1日目◆東京 1回 1日目") + std::string(16, ' '),
+        "0105" + Cp932("1回 1日目") + std::string(27, ' ') + Cp932("1回 1日目") +
+            std::string(45, ' '),
+        "0105" + Cp932("京都 京都金杯 GⅢ") + std::string(21, ' ') + Cp932("東京 Race") +
+            std::string(29, ' ') + std::string(38, ' '),
+    };
+    GetParam().change(lines);
+    const CsvExport exported =
+        ExportScheduleCsv({"Cal1.dat", lines[0] + "\r\n"}, {"Cal2.dat", lines[1] + "\r\n"},
+                          {"jyuusyou.dat", lines[2] + "\r\n"}, 2003);
+    std::vector<std::string> findings;
+    for (const Finding& f : exported.findings) {
+        findings.push_back(FormatFinding(f));
+    }
+    EXPECT_EQ(findings, GetParam().findings);
+    EXPECT_EQ(exported.ok, GetParam().ok);
+    EXPECT_EQ(exported.csv.empty(), !GetParam().ok);
+}
+
+const std::string Differs = "warning: an import of the CSV writes this line otherwise from byte ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ExportFindings,
+    testing::Values(
+        ExportCase{"Clean", [](auto&) {}, {}},
+        ExportCase{"CourseFileDisagrees",
+                   [](auto& l) { l[1][8] = '2'; },
+                   {"Cal2.dat:1:9: " + Differs +
+                    "9 on (the course file is built from the "
+                    "meetings, and they give other bytes here)"}},
+        ExportCase{"WordsOfTheirOwn",
+                   [](auto& l) { l[0][14] = '*'; },
+                   {"Cal1.dat:1:15: " + Differs +
+                    "15 on (the CSV carries each meeting's mark, "
+                    "racecourse and numbers, with the layout's "
+                    "words and blanks around them)"}},
+        ExportCase{"RaceTextWithoutTheBlankAfterTheName",
+                   [](auto& l) { l[2].replace(8, 13, Cp932("京都金杯 GⅢ ")); },
+                   {"jyuusyou.dat:1:9: " + Differs +
+                    "9 on (the CSV carries each race's "
+                    "racecourse, slot and text, one blank "
+                    "between name and text)"}},
+        ExportCase{"SecondCodeOfACharacter",
+                   [](auto& l) { l[2].replace(9, 2, "\xed\x40"); }, // 纊, written as 0xFA5C
+                   {"jyuusyou.dat:1:10: " + Differs +
+                    "10 on (the CSV carries each race's "
+                    "racecourse, slot and text, one blank "
+                    "between name and text)"}},
+        ExportCase{"DayWithoutMeetings",
+                   [](auto& l) {
+                       for (std::string& line : l) {
+                           line = "0104\r\n" + line;
+                       }
+                   },
+                   {"Cal1.dat:1:1: warning: the day holds no meeting; the CSV carries meeting "
+                    "days only, so an import leaves this line out"}},
+        ExportCase{"RacecourseNotOneOfTheTen",
+                   [](auto& l) {
+                       l[0].replace(22, 4, Cp932("大井"));
+                       l[2].resize(42, ' ');
+                   },
+                   {"Cal1.dat:1:23: error: meeting slot 2: the racecourse '大井' is none of the "
+                    "ten the course file has a column for"},
+                   false},
+        ExportCase{"RacecourseTwice",
+                   [](auto& l) {
+                       l[0].replace(20, 6, Cp932("★京都"));
+                       l[2].resize(42, ' ');
+                   },
+                   {"Cal1.dat:1:23: error: meeting slot 2: the racecourse '京都' also holds "
+                    "meeting slot 1, and the course file has one column for it"},
+                   false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 class NewFilesTest : public testing::Test {
 protected:
     void SetUp() override {
