@@ -118,9 +118,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption importCsv(
         QStringLiteral("import-csv"),
         QCoreApplication::translate("CommandLine",
-                                    "Build the three data files from such a CSV file in the "
-                                    "directory given with --data, which must not hold any of "
-                                    "them yet, and exit."),
+                                    "Build the three data files from such a CSV file ('-' for "
+                                    "standard input) in the directory given with --data, which "
+                                    "must not hold any of them yet, and exit."),
         QStringLiteral("file"));
     parser.addOptions({help, version, data, date, check, exportCsv, importCsv});
     for (const QtOption& qt : QtOptions) {

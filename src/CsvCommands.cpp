@@ -111,21 +111,33 @@ int RunExportCsv(const CommandLine& command) {
 }
 
 int RunImportCsv(const CommandLine& command) {
-    std::string csv;
-    if (command.csvFile == QStringLiteral("-")) {
-        csv.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
-    } else {
-        std::ifstream in(PathOf(command.csvFile), std::ios::binary);
-        if (!in) {
+    const bool fromStdin = command.csvFile == QStringLiteral("-");
+    std::ifstream file;
+    if (!fromStdin) {
+        file.open(PathOf(command.csvFile), std::ios::binary);
+        if (!file) {
             Say(stderr, QCoreApplication::translate("CommandLine", "cannot read '%1': %2")
                             .arg(command.csvFile, QString::fromLocal8Bit(std::strerror(errno))));
             return 1;
         }
-        csv.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    const std::string name = command.csvFile == QStringLiteral("-")
-                                 ? std::string("<stdin>")
-                                 : QFile::encodeName(command.csvFile).toStdString();
+    std::istream& in = fromStdin ? std::cin : file;
+    // As much as the data files themselves may hold, and no more.
+    std::string csv;
+    char chunk[1 << 16];
+    while (csv.size() <= turvane::DataDir::DefaultMaxTextBytes &&
+           in.read(chunk, sizeof chunk).gcount() > 0) {
+        csv.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (csv.size() > turvane::DataDir::DefaultMaxTextBytes) {
+        Say(stderr, QCoreApplication::translate("CommandLine",
+                                                "'%1' is larger than %2 MiB; nothing was written")
+                        .arg(command.csvFile)
+                        .arg(turvane::DataDir::DefaultMaxTextBytes >> 20));
+        return 1;
+    }
+    const std::string name =
+        fromStdin ? std::string("<stdin>") : QFile::encodeName(command.csvFile).toStdString();
     const turvane::CsvImport result = turvane::ImportScheduleCsv(csv, name, Year());
     if (!result.files) {
         Print(result.problems);
