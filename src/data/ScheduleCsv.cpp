@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdio>
 #include <map>
+#include <set>
 
 namespace turvane {
 
@@ -42,8 +43,9 @@ constexpr std::size_t MaxLineSize = 1024;
 
 void AppendCell(std::string& out, std::string_view text) {
     // Quoted only where RFC 4180 needs it, and where a spreadsheet might trim.
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
     const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+                       (!text.empty() && (blank(text.front()) || blank(text.back())));
     if (!quote) {
         out += text;
         return;
@@ -475,6 +477,10 @@ private:
         } else {
             line = ReadLine(row);
         }
+        if (date && kind == "meeting" && !meeting) {
+            // Its races are not to be called homeless for that.
+            daysWithBadMeetings_.insert(date->first * 100 + date->second);
+        }
         if (!date || (!meeting && !race && !line)) {
             return;
         }
@@ -585,6 +591,7 @@ private:
             return std::make_pair(line, column);
         };
         const auto columnOf = [&](Column c) { return *columns_[c] + 1; };
+        const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
 
         // Meetings: the slots given first, then the rest in row order.
         std::array<const MeetingRow*, 4> slotOwner{};
@@ -641,6 +648,9 @@ private:
             }
         }
         if (rows.meetings.empty()) {
+            if (badMeeting) {
+                return;
+            }
             const std::size_t line =
                 !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
             const auto [l, column] = dateAt(line);
@@ -657,6 +667,9 @@ private:
                 std::find_if(day.meetings.begin(), day.meetings.end(),
                              [&](const TableMeeting& m) { return m.course == r.race.course; });
             if (meeting == day.meetings.end()) {
+                if (badMeeting) {
+                    continue;
+                }
                 Report(r.line, columnOf(Racecourse),
                        "there is no meeting at " + CourseNameUtf8(r.race.course) + " on " + date +
                            " for this race to belong to");
@@ -736,6 +749,7 @@ private:
     CsvReading reading_;
     std::array<std::optional<std::size_t>, ColumnNames.size()> columns_;
     std::map<int, DayRows> days_;
+    std::set<int> daysWithBadMeetings_;
 };
 
 CheckedFile ReadChecked(const FileSource& files, std::string_view name) {

@@ -354,6 +354,9 @@ INSTANTIATE_TEST_SUITE_P(
                 false},
         BadCase{
             "Empty", "\r\n,,,\r\n", {"1:1: the file holds no header row and no meeting"}, false},
+        BadCase{"RaceOfABadMeetingIsNotBlamedToo",
+                "meeting,2003-01-05,京都,1,x\r\nrace,2003-01-05,京都,,,,,A\r\n",
+                {"2:5: the day number 'x' does not fit"}},
         BadCase{"EveryProblemAtOnce",
                 "meeting,2003-13-01,京都,x,1,,,,,\r\n" + Kyoto + "race,2003-01-05,阪神,,,,,A\r\n",
                 {"2:2: the date '2003-13-01' is no day of 2003",
