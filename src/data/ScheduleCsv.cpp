@@ -2,13 +2,12 @@
 
 #include "CourseCalendar.h"
 #include "Cp932.h"
+#include "CsvRows.h"
 #include "DataFiles.h"
 #include "Errors.h"
 #include "FileSource.h"
 #include "LineList.h"
 #include "MeetingCalendar.h"
-
-#include <csv.h>
 
 #include <algorithm>
 #include <array>
@@ -39,28 +38,12 @@ constexpr std::array<Column, 7> RequiredColumns = {Kind,      Date, Racecourse, 
                                                    DayNumber, Slot, Race};
 constexpr std::size_t MaxLineSize = 1024;
 
-// ---------------------------------------------------------------- writing
-
-void AppendCell(std::string& out, std::string_view text) {
-    // Quoted only where RFC 4180 needs it, and where a spreadsheet might trim.
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    const bool quote = text.find_first_of(",\"\r\n") != std::string_view::npos ||
-                       (!text.empty() && (blank(text.front()) || blank(text.back())));
-    if (!quote) {
-        out += text;
-        return;
-    }
-    std::string quoted(text.size() * 2 + 2, '\0');
-    quoted.resize(csv_write(quoted.data(), quoted.size(), text.data(), text.size()));
-    out += quoted;
-}
-
 void AppendRow(std::string& out, const std::array<std::string, ColumnNames.size()>& cells) {
     for (std::size_t c = 0; c < cells.size(); ++c) {
         if (c > 0) {
             out += ',';
         }
-        AppendCell(out, cells[c]);
+        AppendCsvCell(out, cells[c]);
     }
     out += "\r\n";
 }
@@ -74,106 +57,6 @@ std::string DateText(int year, int month, int day) {
 std::string Numeral(char c) {
     return c == ' ' ? std::string() : std::string(1, c);
 }
-
-// ---------------------------------------------------------------- parsing
-
-struct Cell {
-    std::string text;
-    std::size_t line = 0;
-};
-
-struct Row {
-    std::vector<Cell> cells;
-    std::size_t line = 0;
-};
-
-// Quoting that no CSV reader can make sense of, and where it is.
-struct Broken {
-    std::size_t line;
-    std::size_t column;
-    std::string message;
-};
-
-// libcsv says neither where a field starts nor on which line, so the bytes
-// go in one at a time and the lines are counted here.
-class CsvParser {
-public:
-    CsvParser() {
-        csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
-        // Every blank belongs to its cell: a race text may start with one.
-        csv_set_space_func(&parser_, [](unsigned char) { return 0; });
-    }
-    ~CsvParser() { csv_free(&parser_); }
-    CsvParser(const CsvParser&) = delete;
-    CsvParser& operator=(const CsvParser&) = delete;
-
-    // The rows, and a message with its line when the quoting is broken;
-    // the rows before the break are kept.
-    std::vector<Row> Parse(std::string_view csv, std::optional<Broken>& broken) {
-        for (std::size_t i = 0; i < csv.size(); ++i) {
-            const char c = csv[i];
-            if (startPending_ && c != '\r' && c != '\n') {
-                cellLine_ = line_;
-                startPending_ = false;
-            }
-            if (csv_parse(&parser_, &c, 1, OnCell, OnRowEnd, this) != 1) {
-                broken = Broken{line_, current_.cells.size() + 1, BrokenQuoteMessage(c)};
-                return std::move(rows_);
-            }
-            if (c == '\n') {
-                if (!afterCr_) {
-                    ++line_;
-                }
-                afterCr_ = false;
-            } else if (c == '\r') {
-                ++line_;
-                afterCr_ = true;
-            } else {
-                afterCr_ = false;
-            }
-        }
-        if (csv_fini(&parser_, OnCell, OnRowEnd, this) != 0) {
-            broken = Broken{cellLine_, current_.cells.size() + 1,
-                            "a quoted cell starts here and is never closed (a '\"' is missing)"};
-        }
-        return std::move(rows_);
-    }
-
-private:
-    static std::string BrokenQuoteMessage(char c) {
-        return c == '"' ? "a '\"' stands inside a cell that is not quoted; write it as '\"\"' "
-                          "inside a quoted cell"
-                        : "text follows the closing '\"' of a quoted cell";
-    }
-
-    static void OnCell(void* data, std::size_t size, void* self) {
-        auto& p = *static_cast<CsvParser*>(self);
-        std::string text;
-        if (size > 0) {
-            text.assign(static_cast<const char*>(data), size);
-        }
-        p.current_.cells.push_back({std::move(text), p.cellLine_});
-        if (p.current_.cells.size() == 1) {
-            p.current_.line = p.cellLine_;
-        }
-        p.startPending_ = true;
-    }
-
-    static void OnRowEnd(int, void* self) {
-        auto& p = *static_cast<CsvParser*>(self);
-        p.rows_.push_back(std::move(p.current_));
-        p.current_ = {};
-        p.startPending_ = true;
-    }
-
-    csv_parser parser_{};
-    std::vector<Row> rows_;
-    Row current_;
-    std::size_t line_ = 1;
-    std::size_t cellLine_ = 1;
-    bool startPending_ = true;
-    bool afterCr_ = false;
-};
 
 // A cell's text for a message: quoted, cut after 40 characters, and with
 // what is not UTF-8 or is a control character shown as U+FFFD, so that every
@@ -270,8 +153,8 @@ public:
         if (csv.substr(0, 3) == "\xef\xbb\xbf") { // the byte order mark some programs write
             csv.remove_prefix(3);
         }
-        std::optional<Broken> broken;
-        std::vector<Row> rows = CsvParser().Parse(csv, broken);
+        std::optional<CsvBreak> broken;
+        std::vector<CsvRow> rows = ReadCsvRows(csv, broken);
         if (broken) {
             Report(broken->line, broken->column, broken->message);
         }
@@ -309,12 +192,12 @@ private:
         reading_.problems.push_back({path_, line, column, Severity::Error, std::move(message)});
     }
 
-    static bool IsEmpty(const Row& row) {
+    static bool IsEmpty(const CsvRow& row) {
         return std::all_of(row.cells.begin(), row.cells.end(),
-                           [](const Cell& c) { return Trim(c.text).empty(); });
+                           [](const CsvCell& c) { return Trim(c.text).empty(); });
     }
 
-    bool ReadHeader(const Row& row) {
+    bool ReadHeader(const CsvRow& row) {
         columns_.fill(std::nullopt);
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
             const std::string name = Lower(Trim(row.cells[i].text));
@@ -355,7 +238,7 @@ private:
         std::size_t line;
         std::size_t column;
     };
-    At CellOf(const Row& row, Column c) const {
+    At CellOf(const CsvRow& row, Column c) const {
         if (!columns_[c]) {
             return {{}, row.line, 1};
         }
@@ -458,7 +341,7 @@ private:
         return std::make_pair(static_cast<int>(*m), static_cast<int>(*d));
     }
 
-    void ReadRow(const Row& row) {
+    void ReadRow(const CsvRow& row) {
         const At kindAt = CellOf(row, Kind);
         const std::string kind = Lower(Trim(kindAt.text));
         const std::optional<std::pair<int, int>> date = ReadDate(CellOf(row, Date));
@@ -496,7 +379,7 @@ private:
         }
     }
 
-    std::optional<MeetingRow> ReadMeeting(const Row& row) {
+    std::optional<MeetingRow> ReadMeeting(const CsvRow& row) {
         MeetingRow m{{}, row.line};
         m.meeting.course = ReadCourse(CellOf(row, Racecourse));
         const std::optional<char> number = ReadNumeral(CellOf(row, Number), "meeting number");
@@ -526,7 +409,7 @@ private:
         return m;
     }
 
-    std::optional<RaceRow> ReadRace(const Row& row) {
+    std::optional<RaceRow> ReadRace(const CsvRow& row) {
         RaceRow r{{}, row.line, false};
         r.race.course = ReadCourse(CellOf(row, Racecourse));
         r.race.slot = ReadSlot(CellOf(row, Slot));
@@ -551,7 +434,7 @@ private:
         return r;
     }
 
-    std::optional<LineRow> ReadLine(const Row& row) {
+    std::optional<LineRow> ReadLine(const CsvRow& row) {
         LineRow l{0, 0, row.line};
         const At fileAt = CellOf(row, File);
         const std::string name = Lower(Trim(fileAt.text));
