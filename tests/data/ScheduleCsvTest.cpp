@@ -382,6 +382,20 @@ TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
     EXPECT_EQ((*good.files)[RaceFileIndex].substr(0, slot.size()), slot);
 }
 
+TEST(CsvSlots, EmptySlotsFollowTheRowsAndRacesTheirMeetings) {
+    const std::string csv = Header + "race,2003/1/5,東京,,,,,Race\r\n"
+                                     "meeting,2003/1/5,阪神,1,2\r\n"
+                                     "meeting,2003/1/5,東京,3,4,◎\r\n"
+                                     "meeting,2003/1/5,京都,5,6,,1\r\n";
+    const CsvImport imported = ImportScheduleCsv(csv, "s.csv", 2003);
+    ASSERT_TRUE(imported.files);
+    EXPECT_EQ((*imported.files)[MeetingFileIndex],
+              "0105" + Cp932("★京都 5回 6日目●阪神 1回 2日目◎東京 3回 4日目") + "\r\n");
+    std::string races = "0105" + std::string(76, ' ') + Cp932("東京 Race");
+    races.resize(118, ' ');
+    EXPECT_EQ((*imported.files)[RaceFileIndex], races + "\r\n");
+}
+
 // What the export refuses, and what it names because an import would write
 // it otherwise.
 struct ExportCase {
