@@ -16,6 +16,8 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools
   # the calendar export
   libical-dev
+  # spreadsheets: CSV in and out
+  libcsv-dev
   libgtest-dev libgmock-dev
   # the window tests switch accessibility on through Qt's platform layer
   qt6-base-private-dev

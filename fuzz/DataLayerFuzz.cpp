@@ -1,6 +1,9 @@
 // Feeds arbitrary bytes, as if they were any of the three data files, through
 // every reader of the data layer and the layout check. Besides not crashing, every text that
-// reaches the screen must decode to valid UTF-8.
+// reaches the screen must decode to valid UTF-8. The same bytes go through the CSV import, as
+// a CSV, and three files cut out of them through the CSV export and back: whatever the import
+// writes must pass the layout check, and files the check finds nothing in come back as they
+// were.
 
 #include "data/ByteText.h"
 #include "data/CourseCalendar.h"
@@ -12,10 +15,12 @@
 #include "data/Labels.h"
 #include "data/LineList.h"
 #include "data/MeetingCalendar.h"
+#include "data/ScheduleCsv.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 using namespace turvane;
@@ -48,6 +53,68 @@ bool IsValidUtf8(const std::string& text) {
 void Show(const std::string& cp932) {
     if (!IsValidUtf8(Cp932ToUtf8(cp932))) {
         std::abort();
+    }
+}
+
+// The files as the import writes them: the lines the readers see, each
+// ended by CR LF.
+std::string AsWritten(const std::string& bytes) {
+    const LineList lines = LineList::Split(bytes);
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        out += std::string(lines[i]) + "\r\n";
+    }
+    return out;
+}
+
+// Imports csv; aborts when the files would fail the check, or when any
+// message is not UTF-8.
+std::optional<DataFileBytes> Import(const std::string& csv) {
+    const CsvImport imported = ImportScheduleCsv(csv, "f.csv", 2003);
+    for (const Finding& problem : imported.problems) {
+        if (!IsValidUtf8(Render(problem.message))) {
+            std::abort();
+        }
+    }
+    if (imported.files &&
+        !CheckDataFiles({"Cal1.dat", (*imported.files)[0]}, {"Cal2.dat", (*imported.files)[1]},
+                        {"jyuusyou.dat", (*imported.files)[2]}, ScheduleYear())
+             .findings.empty()) {
+        std::abort();
+    }
+    return imported.files;
+}
+
+// Exports three files and imports the CSV again.
+void RoundTrip(const std::array<std::string, 3>& files) {
+    const CheckedFile meetings{"Cal1.dat", files[0]};
+    const CheckedFile courses{"Cal2.dat", files[1]};
+    const CheckedFile races{"jyuusyou.dat", files[2]};
+    const CsvExport exported = ExportScheduleCsv(meetings, courses, races, 2003);
+    for (const Finding& finding : exported.findings) {
+        if (!IsValidUtf8(Render(finding.message))) {
+            std::abort();
+        }
+    }
+    if (!exported.ok) {
+        return;
+    }
+    const std::optional<DataFileBytes> back = Import(exported.csv);
+    // A year without a meeting day exports to a CSV without rows, which
+    // imports to nothing.
+    if (!back) {
+        if (exported.csv.find("\r\nmeeting,") != std::string::npos) {
+            std::abort();
+        }
+        return;
+    }
+    if (exported.findings.empty() &&
+        CheckDataFiles(meetings, courses, races, ScheduleYear()).findings.empty()) {
+        for (std::size_t f = 0; f < 3; ++f) {
+            if ((*back)[f] != AsWritten(files[f])) {
+                std::abort();
+            }
+        }
     }
 }
 
@@ -104,6 +171,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
         }
     }
+    (void)Import(bytes);
+    RoundTrip({bytes.substr(0, third), bytes.substr(third, third), bytes.substr(2 * third)});
     for (const char* today : {"20030105", "20030517", "20031231", "2003x"}) {
         try {
             Ignore sink;

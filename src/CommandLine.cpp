@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "CsvCommands.h"
 #include "DisplayCheck.h"
 #include "data/DataCheck.h"
 #include "data/DataDir.h"
@@ -256,7 +257,21 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                     "Write the schedule as a PDF document to <file> ('-' for "
                                     "standard output) and exit, with no window."),
         QStringLiteral("file"));
-    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded, pdf});
+    const QCommandLineOption exportCsv(
+        QStringLiteral("export-csv"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the three data files as one CSV file for a spreadsheet "
+                                    "to <file> ('-' for standard output), and exit."),
+        QStringLiteral("file"));
+    const QCommandLineOption importCsv(
+        QStringLiteral("import-csv"),
+        QCoreApplication::translate("CommandLine",
+                                    "Build the three data files from such a CSV file ('-' for "
+                                    "standard input) in the directory given with --data, which "
+                                    "must not hold any of them yet, and exit."),
+        QStringLiteral("file"));
+    parser.addOptions(
+        {help, version, data, date, check, year, ics, onlyGraded, pdf, exportCsv, importCsv});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -278,7 +293,9 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         command.dataDir = parser.value(data);
         std::error_code error;
         const std::filesystem::path dir(QFile::encodeName(command.dataDir).toStdString());
-        if (command.dataDir.isEmpty() || !std::filesystem::is_directory(dir, error)) {
+        // An import may make its directory.
+        if (command.dataDir.isEmpty() ||
+            (!std::filesystem::is_directory(dir, error) && !parser.isSet(importCsv))) {
             return UsageError(
                 QCoreApplication::translate("CommandLine", "--data: '%1' is not a directory")
                     .arg(command.dataDir));
@@ -345,6 +362,26 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (command.pdfFile.isEmpty()) {
             return UsageError(QCoreApplication::translate("CommandLine", "--pdf: no file given"));
         }
+    } else if (parser.isSet(exportCsv) || parser.isSet(importCsv)) {
+        const bool exporting = parser.isSet(exportCsv);
+        if (exporting && parser.isSet(importCsv)) {
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "give only one of --export-csv and --import-csv"));
+        }
+        if (!exporting && command.dataDir.isEmpty()) {
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "--import-csv needs --data <dir>, the directory to build the "
+                               "files in"));
+        }
+        command.action =
+            exporting ? CommandLine::Action::ExportCsv : CommandLine::Action::ImportCsv;
+        command.csvFile = parser.value(exporting ? exportCsv : importCsv);
+        if (command.csvFile.isEmpty()) {
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "%1: the file name is empty")
+                    .arg(exporting ? QStringLiteral("--export-csv")
+                                   : QStringLiteral("--import-csv")));
+        }
     }
     return command;
 }
@@ -374,6 +411,12 @@ turvane::TodaySource TodayFor(const CommandLine& command) {
     return [date = *command.date] { return date; };
 }
 
+std::string FormatTranslated(const turvane::Finding& finding) {
+    return turvane::FormatFinding(finding, [](const char* source) {
+        return QCoreApplication::translate("DataCheck", source).toStdString();
+    });
+}
+
 std::optional<int> RunWithoutWindow(const CommandLine& command) {
     switch (command.action) {
     case CommandLine::Action::ShowWindow:
@@ -392,14 +435,15 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
     case CommandLine::Action::UsageError:
         std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
         return 2;
+    case CommandLine::Action::ExportCsv:
+        return RunExportCsv(command);
+    case CommandLine::Action::ImportCsv:
+        return RunImportCsv(command);
     case CommandLine::Action::Check: {
         const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
         const turvane::CheckReport report = turvane::CheckDataFiles(*files, command.year);
-        const turvane::Translate translate = [](const char* source) {
-            return QCoreApplication::translate("DataCheck", source).toStdString();
-        };
         for (const turvane::Finding& finding : report.findings) {
-            std::fputs((turvane::FormatFinding(finding, translate) + '\n').c_str(), stdout);
+            std::fputs((FormatTranslated(finding) + '\n').c_str(), stdout);
         }
         // Standard output stays findings only, for tools; the summary is for
         // the person who ran it, after the findings when both go to one place.

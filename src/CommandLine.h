@@ -8,16 +8,28 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace turvane {
 class FileSource;
 struct CheckReport;
+struct Finding;
 } // namespace turvane
 
 // What the program was asked to do on its command line. Started without
 // options it shows its window on the files beside its executable, today.
 struct CommandLine {
-    enum class Action { ShowWindow, Help, Version, Check, ExportCalendar, Pdf, UsageError };
+    enum class Action {
+        ShowWindow,
+        Help,
+        Version,
+        Check,
+        ExportCalendar,
+        Pdf,
+        ExportCsv,
+        ImportCsv,
+        UsageError
+    };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
@@ -36,6 +48,8 @@ struct CommandLine {
     QString style;
     // Whether Qt's -platform names where the window goes.
     bool platformGiven = false;
+    // The CSV file to export to or import from; "-" for standard output or input.
+    QString csvFile;
     // The help or version text, or the usage error in one line.
     QString text;
 };
@@ -57,8 +71,11 @@ turvane::TodaySource TodayFor(const CommandLine& command);
 // warnings, or that it found nothing.
 QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile);
 
+// A finding of the check or of a CSV file in the command line's language.
+std::string FormatTranslated(const turvane::Finding& finding);
+
 // Does what needs no window (help, version, usage error, check, calendar
-// export) and returns the exit status; nothing when the window is to be
+// export, CSV) and returns the exit status; nothing when the window is to be
 // shown or the document written, which need an application object. Without
 // a display for a window, says so and returns 1. Its texts are in the
 // language of the translations installed, if any.

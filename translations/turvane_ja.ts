@@ -200,6 +200,69 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <source>cannot write &apos;%1&apos;</source>
         <translation>&apos;%1&apos; に書き込めません</translation>
     </message>
+    <message>
+        <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; (&apos;-&apos; for standard output), and exit.</source>
+        <translation>3 つのデータファイルを、表計算ソフトで開ける 1 つの CSV
+ファイル &lt;file&gt; に書き出して終了します（&apos;-&apos; なら標準出力）。</translation>
+    </message>
+    <message>
+        <source>Build the three data files from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, and exit.</source>
+        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から 3 つの
+データファイルを作って終了します。作る場所は --data で
+指定したディレクトリで、まだどのファイルもあってはいけません。</translation>
+    </message>
+    <message>
+        <source>give only one of --export-csv and --import-csv</source>
+        <translation>--export-csv と --import-csv はどちらか一方だけを指定してください</translation>
+    </message>
+    <message>
+        <source>--import-csv needs --data &lt;dir&gt;, the directory to build the files in</source>
+        <translation>--import-csv には、ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください</translation>
+    </message>
+    <message>
+        <source>%1: the file name is empty</source>
+        <translation>%1: ファイル名が空です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; exists already and stays as it is; nothing was written</source>
+        <translation>&apos;%1&apos; はすでにあるので、そのままにしました。何も書き出していません</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2; nothing was written</source>
+        <translation>&apos;%1&apos; に書き込めません: %2。何も書き出していません</translation>
+    </message>
+    <message>
+        <source>the data files have errors, so nothing was exported; to see each one, run: %1</source>
+        <translation>データファイルにエラーがあるため、何も書き出していません。個々のエラーは次のコマンドで確認できます: %1</translation>
+    </message>
+    <message>
+        <source>nothing was exported: a CSV file cannot carry what is named above</source>
+        <translation>何も書き出していません。上に挙げた内容は CSV ファイルでは表せません</translation>
+    </message>
+    <message>
+        <source>an import of the CSV file writes the lines named above otherwise</source>
+        <translation>この CSV ファイルを取り込むと、上に挙げた行は元とは違う形で書き出されます</translation>
+    </message>
+    <message>
+        <source>cannot write the CSV to standard output: %1</source>
+        <translation>CSV を標準出力に書き出せません: %1</translation>
+    </message>
+    <message>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is larger than %2 MiB; nothing was written</source>
+        <translation>&apos;%1&apos; が %2 MiB より大きいため、何も書き出していません</translation>
+    </message>
+    <message>
+        <source>wrote Cal1.dat, Cal2.dat and jyuusyou.dat into &apos;%1&apos;</source>
+        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat を &apos;%1&apos; に書き出しました</translation>
+    </message>
+    <message>
+        <source>nothing was written; the CSV file&apos;s problems are listed above</source>
+        <translation>何も書き出していません。CSV ファイルの問題は上に挙げたとおりです</translation>
+    </message>
 </context>
 <context>
     <name>DataCheck</name>

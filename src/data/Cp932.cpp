@@ -1,5 +1,9 @@
 #include "Cp932.h"
 
+#include <array>
+#include <cstdint>
+#include <cstdio>
+
 namespace turvane {
 
 namespace {
@@ -45,6 +49,42 @@ char16_t Pair(unsigned char lead, unsigned char trail) {
         return Undefined;
     }
     return PairRows[row][trail - FirstTrail];
+}
+
+bool IsNecSelectedIbm(std::uint16_t code) {
+    return (code >> 8) == 0xed || (code >> 8) == 0xee;
+}
+
+// Every character of the Basic Multilingual Plane to its code (a single byte
+// below 0x100), 0 where there is none. Built once, from the decoding table,
+// so the two directions can never disagree.
+const std::array<std::uint16_t, 0x10000>& EncodeTable() {
+    static const auto table = [] {
+        std::array<std::uint16_t, 0x10000> codes{};
+        const auto add = [&](char16_t unit, std::uint16_t code) {
+            std::uint16_t& slot = codes[unit];
+            if (slot == 0 || (IsNecSelectedIbm(slot) && !IsNecSelectedIbm(code))) {
+                slot = code;
+            }
+        };
+        for (unsigned b = 1; b < 0x100; ++b) {
+            const auto byte = static_cast<unsigned char>(b);
+            if (!IsLeadByte(byte) && Single(byte) != Undefined) {
+                add(Single(byte), static_cast<std::uint16_t>(b));
+            }
+        }
+        for (unsigned lead = 0x81; lead < 0x100; ++lead) {
+            for (unsigned trail = FirstTrail; trail <= LastTrail; ++trail) {
+                const char16_t unit =
+                    Pair(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+                if (unit != Undefined) {
+                    add(unit, static_cast<std::uint16_t>(lead << 8 | trail));
+                }
+            }
+        }
+        return codes;
+    }();
+    return table;
 }
 
 } // namespace
@@ -100,6 +140,83 @@ std::string Cp932ToUtf8(std::string_view bytes) {
             out += static_cast<char>(0x80 | ((u >> 6) & 0x3f));
             out += static_cast<char>(0x80 | (u & 0x3f));
         }
+    }
+    return out;
+}
+
+std::string EncodeCp932(char32_t c) {
+    if (c == 0) {
+        return std::string(1, '\0');
+    }
+    if (c > 0xffff) {
+        return {};
+    }
+    const std::uint16_t code = EncodeTable()[c];
+    if (code == 0) {
+        return {};
+    }
+    if (code < 0x100) {
+        return std::string(1, static_cast<char>(code));
+    }
+    return {static_cast<char>(code >> 8), static_cast<char>(code & 0xff)};
+}
+
+std::size_t Utf8CharLength(std::string_view text, char32_t* c) {
+    if (text.empty()) {
+        return 0;
+    }
+    const auto b = static_cast<unsigned char>(text[0]);
+    const std::size_t length = b < 0x80           ? 1
+                               : (b >> 5) == 0x6  ? 2
+                               : (b >> 4) == 0xe  ? 3
+                               : (b >> 3) == 0x1e ? 4
+                                                  : 0;
+    char32_t value = length == 1 ? b : length == 2 ? b & 0x1f : length == 3 ? b & 0x0f : b & 0x07;
+    bool valid = length != 0 && length <= text.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[k]);
+        valid = (next & 0xc0) == 0x80;
+        value = value << 6 | (next & 0x3f);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (!valid || value < Smallest[length] || (value >= 0xd800 && value <= 0xdfff) ||
+        value > 0x10ffff) {
+        return 0;
+    }
+    if (c != nullptr) {
+        *c = value;
+    }
+    return length;
+}
+
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* problem) {
+    std::string out;
+    out.reserve(utf8.size());
+    const auto fail = [&](std::string message) -> std::optional<std::string> {
+        if (problem != nullptr) {
+            *problem = std::move(message);
+        }
+        return std::nullopt;
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        char32_t c = 0;
+        const std::size_t length = Utf8CharLength(utf8.substr(i), &c);
+        if (length == 0) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(b));
+            return fail("the byte " + std::string(hex) + " is not UTF-8 text");
+        }
+        const std::string code = EncodeCp932(c);
+        if (code.empty()) {
+            char number[16];
+            std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
+            return fail("'" + std::string(utf8.substr(i, length)) + "' (" + number +
+                        ") has no code page 932 form");
+        }
+        out += code;
+        i += length;
     }
     return out;
 }

@@ -5,6 +5,7 @@
 // double-byte character, which codes are defined, and how they decode.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,22 @@ std::size_t DecodeCp932(std::string_view bytes, char16_t* out);
 
 // The same, as UTF-8 (for messages).
 std::string Cp932ToUtf8(std::string_view bytes);
+
+// The code page 932 form of one character: one byte, two, or none (empty)
+// when code page 932 has no code for it. Some characters have two or three
+// codes; this gives the one Windows writes: the lowest, except that the NEC
+// selection of IBM extensions (lead bytes 0xED and 0xEE) yields to the IBM
+// extensions themselves.
+std::string EncodeCp932(char32_t c);
+
+// The byte count of the UTF-8 character text starts with, and (if c is
+// given) its value; 0 when text does not start with one (a stray or cut
+// byte, an overlong form, a surrogate).
+std::size_t Utf8CharLength(std::string_view text, char32_t* c = nullptr);
+
+// Encodes UTF-8 text character by character with EncodeCp932. Returns nothing
+// when the text is not UTF-8 or holds a character with no code page 932 form;
+// problem (if given) then says which, in English, ready for a message.
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* problem = nullptr);
 
 } // namespace turvane

@@ -3,9 +3,9 @@
 #include "data/DataCheck.h"
 #include "data/FileSource.h"
 
-#include <QFileInfo>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -132,6 +132,20 @@ INSTANTIATE_TEST_SUITE_P(
                   {"--ics", "x.ics", "--check"},
                   Action::UsageError,
                   Usage + "--check and --ics cannot be used together" + SeeHelp},
+        ParseCase{"ExportCsv", {"--export-csv", "-"}, Action::ExportCsv, {}},
+        ParseCase{"ImportCsvIntoANewDirectory",
+                  {"--import-csv", "s.csv", "--data", "/nonexistent/turvane"},
+                  Action::ImportCsv,
+                  {}},
+        ParseCase{"ImportCsvNeedsData",
+                  {"--import-csv", "s.csv"},
+                  Action::UsageError,
+                  Usage + "--import-csv needs --data <dir>, the directory to build the files in" +
+                      SeeHelp},
+        ParseCase{"ExportAndImportAtOnce",
+                  {"--import-csv", "a.csv", "--export-csv", "b.csv", "--data", Sample},
+                  Action::UsageError,
+                  Usage + "give only one of --export-csv and --import-csv" + SeeHelp},
         ParseCase{"ErrorWinsOverHelp",
                   {"--help", "--date", "17.05.2003"},
                   Action::UsageError,
@@ -142,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"JapaneseHelpOptions",
                   {"-h"},
                   Action::Help,
-                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。",
+                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 "
+                  "年）の競馬の開催日程を表示します。",
                   Ja},
         ParseCase{"JapaneseVersion",
                   {"-v"},
@@ -376,6 +391,18 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 {},
                 "turvane: no PDF written: ファイル BROKEN/Cal2.dat は開けません\n"},
+        RunCase{"ExportOfTheSampleYear",
+                {"--export-csv", "-", "--data", Sample},
+                0,
+                "kind,date,racecourse,meeting,day,mark,slot,race,file,bytes\r\n"
+                "meeting,2003-01-05,中山,1,1,■,1,,,\r\n",
+                {}},
+        RunCase{"ExportOfBrokenFiles",
+                {"--export-csv", "-", "--data", "BROKEN"},
+                1,
+                {},
+                "turvane: the data files have errors, so nothing was exported; to see each "
+                "one, run: turvane --check --data BROKEN\n"},
         RunCase{"UnknownOption",
                 {"--bogus"},
                 2,
@@ -492,5 +519,64 @@ INSTANTIATE_TEST_SUITE_P(
                     PdfCase{"UnreadableDataKeepsTheFile", "broken", "out.pdf", 1, false},
                     PdfCase{"UnwritableTargetFails", "sample", "no/such/dir/out.pdf", 1, false}),
     [](const testing::TestParamInfo<PdfCase>& info) { return std::string(info.param.name); });
+
+// Export, import into a new directory, and the refusals: a file already
+// there stays as it is, and a bad CSV writes nothing.
+TEST(CsvRoundTrip, ThroughTheRealProgram) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const auto run = [](const QStringList& arguments, QString* err = nullptr) {
+        QProcess program;
+        program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
+        EXPECT_TRUE(program.waitForFinished(30000));
+        if (err != nullptr) {
+            *err = QString::fromUtf8(program.readAllStandardError());
+        }
+        return program.exitCode();
+    };
+    const auto read = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
+    };
+    const QString csv = dir.path() + "/season.csv";
+    const QString season = dir.path() + "/new/season";
+    ASSERT_EQ(run({"--export-csv", csv, "--data", Sample}), 0);
+    QString err;
+    EXPECT_EQ(run({"--export-csv", csv, "--data", Sample}, &err), 1);
+    EXPECT_EQ(err,
+              "turvane: '" + csv + "' exists already and stays as it is; nothing was written\n");
+
+    ASSERT_EQ(run({"--import-csv", csv, "--data", season}), 0);
+    for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
+        EXPECT_EQ(read(season + "/" + name), read(Sample + "/" + name)) << name;
+    }
+    EXPECT_EQ(QDir(season).entryList(QDir::Files | QDir::Hidden).size(), 3);
+
+    QFile(season + "/Cal1.dat").remove();
+    QFile emptied(season + "/Cal2.dat");
+    ASSERT_TRUE(emptied.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    emptied.close();
+    EXPECT_EQ(run({"--import-csv", csv, "--data", season}, &err), 1);
+    EXPECT_EQ(err, "turvane: '" + season +
+                       "/Cal2.dat' exists already and stays as it is; "
+                       "nothing was written\n" +
+                       "turvane: '" + season +
+                       "/jyuusyou.dat' exists "
+                       "already and stays as it is; nothing was written\n");
+    EXPECT_EQ(read(season + "/Cal1.dat"), "(missing)");
+    EXPECT_EQ(read(season + "/Cal2.dat"), "");
+    EXPECT_EQ(read(season + "/jyuusyou.dat"), read(Sample + "/jyuusyou.dat"));
+
+    QFile bad(dir.path() + "/bad.csv");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("kind,date,racecourse,meeting,day,slot,race\nmeeting,2003-01-05,x,1,1\n");
+    bad.close();
+    EXPECT_EQ(run({"--import-csv", bad.fileName(), "--data", dir.path() + "/other"}, &err), 1);
+    EXPECT_EQ(err, bad.fileName() +
+                       ":2:3: error: the racecourse 'x' is none of 京都, 阪神, 中京, "
+                       "小倉, 東京, 中山, 福島, 新潟, 札幌, 函館\n"
+                       "turvane: nothing was written; the CSV file's problems are listed above\n");
+    EXPECT_FALSE(QDir(dir.path() + "/other").exists());
+}
 
 } // namespace
