@@ -50,14 +50,14 @@ DataFileBytes WithCrLf(const DataFileBytes& files) {
     return out;
 }
 
-// A year of meeting days made from a seed, as someone might keep one by
+// A year of meeting days made from a random start value, as someone might keep one by
 // hand: one to three meetings a day at different racecourses, in any of the
 // slots; marks of the course's own or another; numerals or blanks; graded
 // races in their meeting's slot or an earlier one, with commas, quotes,
 // kana and leading blanks in their texts; lines cut in their blank tails or
 // padded past the last slot; and the given line end.
-DataFileBytes GeneratedYear(unsigned seed, int dayCount, const std::string& lineEnd) {
-    std::mt19937 random(seed);
+DataFileBytes GeneratedYear(unsigned start, int dayCount, const std::string& lineEnd) {
+    std::mt19937 random(start);
     const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
     const std::vector<std::string> marks = {"◎", "＊", "**", "ｱｲ", "  "};
     const std::vector<std::string> pieces = {"G",  "Ⅲ",  "賞", "ｶﾅ", ",",  "\"", " ",  "S",
