@@ -442,6 +442,194 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <source>warning</source>
         <translation>警告</translation>
     </message>
+    <message>
+        <source>a quoted cell starts here and is never closed (a &apos;&quot;&apos; is missing)</source>
+        <translation>引用符で始まるセルがここから始まり、閉じられていません（&apos;&quot;&apos; が足りません）</translation>
+    </message>
+    <message>
+        <source>a &apos;&quot;&apos; stands inside a cell that is not quoted; write it as &apos;&quot;&quot;&apos; inside a quoted cell</source>
+        <translation>引用符で囲まれていないセルの中に &apos;&quot;&apos; があります。引用符で囲んだセルの中で &apos;&quot;&quot;&apos; と書いてください</translation>
+    </message>
+    <message>
+        <source>text follows the closing &apos;&quot;&apos; of a quoted cell</source>
+        <translation>セルを閉じる &apos;&quot;&apos; の後に文字が続いています</translation>
+    </message>
+    <message>
+        <source>the file holds no header row and no meeting</source>
+        <translation>ファイルに見出し行も開催もありません</translation>
+    </message>
+    <message>
+        <source>the file holds no meeting</source>
+        <translation>ファイルに開催が 1 つもありません</translation>
+    </message>
+    <message>
+        <source>the column &apos;%1&apos; comes twice</source>
+        <translation>列 &apos;%1&apos; が 2 回出てきます</translation>
+    </message>
+    <message>
+        <source>the header row lacks the column(s) %1; the first row must name the columns: %2</source>
+        <translation>見出し行に列 %1 がありません。最初の行には次の列名を並べてください: %2</translation>
+    </message>
+    <message>
+        <source>the %1: the byte %2 is not UTF-8 text</source>
+        <translation>%1: バイト %2 は UTF-8 の文字ではありません</translation>
+    </message>
+    <message>
+        <source>the %1: &apos;%2&apos; (%3) has no code page 932 form</source>
+        <translation>%1: &apos;%2&apos;（%3）はコードページ 932 で表せません</translation>
+    </message>
+    <message>
+        <source>the %1 holds a line break or a NUL, which a line of the data files cannot</source>
+        <translation>%1 に改行か NUL が含まれています。データファイルの行には入れられません</translation>
+    </message>
+    <message>
+        <source>racecourse</source>
+        <translation>競馬場</translation>
+    </message>
+    <message>
+        <source>the racecourse %1 is none of %2</source>
+        <translation>競馬場 %1 は %2 のどれでもありません</translation>
+    </message>
+    <message>
+        <source>the %1 %2 does not fit its one-digit field (0-9, or empty for a blank)</source>
+        <translation>%1 %2 は 1 桁の欄に収まりません（0〜9、空白にするなら空欄）</translation>
+    </message>
+    <message>
+        <source>the slot %1 is none of 1, 2 and 3 (or empty)</source>
+        <translation>枠 %1 は 1、2、3（または空欄）のどれでもありません</translation>
+    </message>
+    <message>
+        <source>the date %1 is not a date written as YYYY-MM-DD</source>
+        <translation>日付 %1 は YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>the date %1 is not in %2, the year of the schedule</source>
+        <translation>日付 %1 は日程の年である %2 年の日付ではありません</translation>
+    </message>
+    <message>
+        <source>the date %1 is no day of %2</source>
+        <translation>日付 %1 は %2 年にない日です</translation>
+    </message>
+    <message>
+        <source>the kind %1 is none of meeting, race and line</source>
+        <translation>種類 %1 は meeting、race、line のどれでもありません</translation>
+    </message>
+    <message>
+        <source>meeting number</source>
+        <translation>開催回</translation>
+    </message>
+    <message>
+        <source>day number</source>
+        <translation>開催日次</translation>
+    </message>
+    <message>
+        <source>mark</source>
+        <translation>記号</translation>
+    </message>
+    <message>
+        <source>the mark %1 takes %2 bytes in code page 932; it must take 2 (one full-width character)</source>
+        <translation>記号 %1 はコードページ 932 で %2 バイトになります。2 バイト（全角 1 文字）にしてください</translation>
+    </message>
+    <message>
+        <source>the race text takes %1 bytes in code page 932; at most %2 fit (a full-width character takes 2)</source>
+        <translation>レース名はコードページ 932 で %1 バイトになります。入るのは %2 バイトまでです（全角 1 文字は 2 バイト）</translation>
+    </message>
+    <message>
+        <source>the file %1 is none of %2, %3 and %4</source>
+        <translation>ファイル %1 は %2、%3、%4 のどれでもありません</translation>
+    </message>
+    <message>
+        <source>the line size %1 is no number of bytes from 0 to %2</source>
+        <translation>行の長さ %1 は 0 から %2 までのバイト数ではありません</translation>
+    </message>
+    <message>
+        <source>%1 has a meeting on %2 on line %3 already; a racecourse holds one meeting a day</source>
+        <translation>%1 の %2 の開催はすでに %3 行目にあります。1 つの競馬場の開催は 1 日に 1 つです</translation>
+    </message>
+    <message>
+        <source>meeting slot %1 of %2 is taken by the meeting on line %3</source>
+        <translation>%2 の開催枠 %1 は %3 行目の開催が使っています</translation>
+    </message>
+    <message>
+        <source>more than three meetings on %1 (lines %2); a day has three meeting slots</source>
+        <translation>%1 の開催が 3 つより多くあります（%2 行目）。開催枠は 1 日に 3 つです</translation>
+    </message>
+    <message>
+        <source>there is no meeting on %1 for this row to belong to</source>
+        <translation>この行が属する %1 の開催がありません</translation>
+    </message>
+    <message>
+        <source>there is no meeting at %1 on %2 for this race to belong to</source>
+        <translation>このレースが属する %1 の %2 の開催がありません</translation>
+    </message>
+    <message>
+        <source>%1 has a graded race on %2 on line %3 already; the list shows one race per meeting</source>
+        <translation>%1 の %2 の重賞はすでに %3 行目にあります。一覧に載る重賞は 1 開催に 1 つです</translation>
+    </message>
+    <message>
+        <source>race slot %1 comes after meeting slot %2 of %3, so the list would not show the race under its meeting; leave the slot empty</source>
+        <translation>重賞枠 %1 は %3 の開催枠 %2 より後ろなので、一覧ではこの重賞がその開催の列に出ません。枠は空欄にしてください</translation>
+    </message>
+    <message>
+        <source>race slot %1 of %2 is taken by the race on line %3</source>
+        <translation>%2 の重賞枠 %1 は %3 行目の重賞が使っています</translation>
+    </message>
+    <message>
+        <source>the size of the line of %1 on %2 is given on line %3 already</source>
+        <translation>%2 の %1 の行の長さはすでに %3 行目で指定されています</translation>
+    </message>
+    <message>
+        <source>the line of %1 on %2 holds %3 bytes that are not all blanks; it cannot end after %4</source>
+        <translation>%2 の %1 の行には空白だけではない %3 バイトがあるので、%4 バイトで終えることはできません</translation>
+    </message>
+    <message>
+        <source>the exported CSV would not import: %1</source>
+        <translation>書き出した CSV は取り込めません: %1</translation>
+    </message>
+    <message>
+        <source>the files built from the CSV would not pass the check: %1</source>
+        <translation>CSV から作ったファイルは検査を通りません: %1</translation>
+    </message>
+    <message>
+        <source>meeting slot %1: the slot ends with the line</source>
+        <translation>開催枠 %1: 枠の途中で行が終わっています</translation>
+    </message>
+    <message>
+        <source>meeting slot %1: the racecourse %2 is none of the ten the course file has a column for</source>
+        <translation>開催枠 %1: 競馬場 %2 は、競馬場別ファイルに列のある 10 場のどれでもありません</translation>
+    </message>
+    <message>
+        <source>meeting slot %1: the racecourse %2 also holds meeting slot %3, and the course file has one column for it</source>
+        <translation>開催枠 %1: 競馬場 %2 は開催枠 %3 にもあります。競馬場別ファイルの列は 1 つだけです</translation>
+    </message>
+    <message>
+        <source>the day holds no meeting; the CSV carries meeting days only, so an import leaves this line out</source>
+        <translation>この日には開催がありません。CSV には開催日しか入らないため、取り込むとこの行はなくなります</translation>
+    </message>
+    <message>
+        <source>race slot %1: the racecourse %2 holds no meeting that day</source>
+        <translation>重賞枠 %1: 競馬場 %2 ではその日に開催がありません</translation>
+    </message>
+    <message>
+        <source>the lines are not in date order, each day once</source>
+        <translation>行が日付順（各日 1 回）に並んでいません</translation>
+    </message>
+    <message>
+        <source>the CSV carries each meeting&apos;s mark, racecourse and numbers, with the layout&apos;s words and blanks around them</source>
+        <translation>CSV に入るのは各開催の記号・競馬場・数字だけで、周りの語と空白はレイアウトどおりに書かれます</translation>
+    </message>
+    <message>
+        <source>the course file is built from the meetings, and they give other bytes here</source>
+        <translation>競馬場別ファイルは開催から作られるため、ここは別のバイトになります</translation>
+    </message>
+    <message>
+        <source>the CSV carries each race&apos;s racecourse, slot and text, one blank between name and text</source>
+        <translation>CSV に入るのは各重賞の競馬場・枠・レース名だけで、競馬場名とレース名の間は空白 1 つになります</translation>
+    </message>
+    <message>
+        <source>an import of the CSV writes this line otherwise from byte %1 on (%2)</source>
+        <translation>CSV を取り込むと、この行は %1 バイト目から違う形で書き出されます（%2）</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>

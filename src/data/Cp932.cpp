@@ -190,30 +190,18 @@ std::size_t Utf8CharLength(std::string_view text, char32_t* c) {
     return length;
 }
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* problem) {
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::size_t* failedAt) {
     std::string out;
     out.reserve(utf8.size());
-    const auto fail = [&](std::string message) -> std::optional<std::string> {
-        if (problem != nullptr) {
-            *problem = std::move(message);
-        }
-        return std::nullopt;
-    };
     for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
         char32_t c = 0;
         const std::size_t length = Utf8CharLength(utf8.substr(i), &c);
-        if (length == 0) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(b));
-            return fail("the byte " + std::string(hex) + " is not UTF-8 text");
-        }
-        const std::string code = EncodeCp932(c);
+        const std::string code = length == 0 ? std::string() : EncodeCp932(c);
         if (code.empty()) {
-            char number[16];
-            std::snprintf(number, sizeof number, "U+%04X", static_cast<unsigned>(c));
-            return fail("'" + std::string(utf8.substr(i, length)) + "' (" + number +
-                        ") has no code page 932 form");
+            if (failedAt != nullptr) {
+                *failedAt = i;
+            }
+            return std::nullopt;
         }
         out += code;
         i += length;

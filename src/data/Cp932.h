@@ -47,7 +47,8 @@ std::size_t Utf8CharLength(std::string_view text, char32_t* c = nullptr);
 
 // Encodes UTF-8 text character by character with EncodeCp932. Returns nothing
 // when the text is not UTF-8 or holds a character with no code page 932 form;
-// problem (if given) then says which, in English, ready for a message.
-std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::string* problem = nullptr);
+// failedAt (if given) then holds the byte offset of the first such
+// character, or of the byte that is not UTF-8.
+std::optional<std::string> Utf8ToCp932(std::string_view utf8, std::size_t* failedAt = nullptr);
 
 } // namespace turvane

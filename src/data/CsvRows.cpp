@@ -1,5 +1,7 @@
 #include "CsvRows.h"
 
+#include "Translatable.h"
+
 #include <csv.h>
 
 namespace turvane {
@@ -47,17 +49,22 @@ public:
             }
         }
         if (csv_fini(&parser_, OnCell, OnRowEnd, this) != 0) {
-            broken = CsvBreak{cellLine_, current_.cells.size() + 1,
-                              "a quoted cell starts here and is never closed (a '\"' is missing)"};
+            broken = CsvBreak{
+                cellLine_, current_.cells.size() + 1,
+                QT_TRANSLATE_NOOP("DataCheck",
+                                  "a quoted cell starts here and is never closed (a '\"' is "
+                                  "missing)")};
         }
         return std::move(rows_);
     }
 
 private:
-    static std::string BrokenQuoteMessage(char c) {
-        return c == '"' ? "a '\"' stands inside a cell that is not quoted; write it as '\"\"' "
-                          "inside a quoted cell"
-                        : "text follows the closing '\"' of a quoted cell";
+    static const char* BrokenQuoteMessage(char c) {
+        return c == '"' ? QT_TRANSLATE_NOOP("DataCheck",
+                                            "a '\"' stands inside a cell that is not quoted; write "
+                                            "it as '\"\"' inside a quoted cell")
+                        : QT_TRANSLATE_NOOP("DataCheck",
+                                            "text follows the closing '\"' of a quoted cell");
     }
 
     static void OnCell(void* data, std::size_t size, void* self) {

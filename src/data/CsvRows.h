@@ -25,7 +25,7 @@ struct CsvRow {
 struct CsvBreak {
     std::size_t line = 0;
     std::size_t column = 0;
-    std::string message;
+    const char* message = ""; // marked for translation
 };
 
 // The rows of csv; lines end in CR LF, LF or CR, and blank lines hold no

@@ -11,15 +11,12 @@
 #include "Labels.h"
 #include "LineList.h"
 #include "MeetingCalendar.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <iterator>
-
-// Marks a message for the translation tools, which read it from this source;
-// the command line translates it when it prints the finding.
-#define QT_TRANSLATE_NOOP(scope, x) x
 
 namespace turvane {
 

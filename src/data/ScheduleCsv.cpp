@@ -8,6 +8,7 @@
 #include "FileSource.h"
 #include "LineList.h"
 #include "MeetingCalendar.h"
+#include "Translatable.h"
 
 #include <algorithm>
 #include <array>
@@ -156,14 +157,16 @@ public:
         std::optional<CsvBreak> broken;
         std::vector<CsvRow> rows = ReadCsvRows(csv, broken);
         if (broken) {
-            Report(broken->line, broken->column, broken->message);
+            Report(broken->line, broken->column, Message(broken->message));
         }
         std::size_t r = 0;
         while (r < rows.size() && IsEmpty(rows[r])) {
             ++r;
         }
         if (r == rows.size()) {
-            Report(1, 1, "the file holds no header row and no meeting");
+            Report(1, 1,
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the file holds no header row and no meeting")));
         } else if (ReadHeader(rows[r])) {
             for (++r; r < rows.size(); ++r) {
                 if (!IsEmpty(rows[r])) {
@@ -171,7 +174,8 @@ public:
                 }
             }
             if (days_.empty() && !broken && reading_.problems.empty()) {
-                Report(rows.back().line, 1, "the file holds no meeting");
+                Report(rows.back().line, 1,
+                       Message(QT_TRANSLATE_NOOP("DataCheck", "the file holds no meeting")));
             }
             for (auto& [key, day] : days_) {
                 AssembleDay(day);
@@ -188,7 +192,7 @@ public:
     }
 
 private:
-    void Report(std::size_t line, std::size_t column, std::string message) {
+    void Report(std::size_t line, std::size_t column, Message message) {
         reading_.problems.push_back({path_, line, column, Severity::Error, std::move(message)});
     }
 
@@ -207,7 +211,9 @@ private:
             }
             auto& column = columns_[static_cast<std::size_t>(known - ColumnNames.begin())];
             if (column) {
-                Report(row.line, i + 1, "the column '" + name + "' comes twice");
+                Report(
+                    row.line, i + 1,
+                    Message(QT_TRANSLATE_NOOP("DataCheck", "the column '%1' comes twice"), {name}));
                 return false;
             }
             column = i;
@@ -223,9 +229,11 @@ private:
             for (const std::string_view name : ColumnNames) {
                 all += (all.empty() ? "" : ",") + std::string(name);
             }
-            Report(row.line, 1,
-                   "the header row lacks the column(s) " + missing + "; the first row must name " +
-                       "the columns: " + all);
+            Report(
+                row.line, 1,
+                Message(QT_TRANSLATE_NOOP("DataCheck", "the header row lacks the column(s) %1; "
+                                                       "the first row must name the columns: %2"),
+                        {missing, all}));
             return false;
         }
         return true;
@@ -251,32 +259,51 @@ private:
 
     // A text as code page 932; reports and gives nothing when it cannot be.
     std::optional<std::string> Encode(const At& at, const char* what) {
-        std::string problem;
-        std::optional<std::string> bytes = Utf8ToCp932(at.text, &problem);
+        std::size_t failedAt = 0;
+        std::optional<std::string> bytes = Utf8ToCp932(at.text, &failedAt);
         if (!bytes) {
-            Report(at.line, at.column, std::string("the ") + what + ": " + problem);
+            char32_t c = 0;
+            const std::size_t length = Utf8CharLength(at.text.substr(failedAt), &c);
+            char code[16];
+            if (length == 0) {
+                std::snprintf(code, sizeof code, "0x%02X",
+                              static_cast<unsigned>(static_cast<unsigned char>(at.text[failedAt])));
+                Report(
+                    at.line, at.column,
+                    Message(QT_TRANSLATE_NOOP("DataCheck", "the %1: the byte %2 is not UTF-8 text"),
+                            {what, std::string(code)}));
+            } else {
+                std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+                Report(at.line, at.column,
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "the %1: '%2' (%3) has no code page 932 form"),
+                               {what, std::string(at.text.substr(failedAt, length)),
+                                std::string(code)}));
+            }
             return std::nullopt;
         }
         // A line break would split the line, and a NUL ends the text.
         if (bytes->find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) {
             Report(at.line, at.column,
-                   std::string("the ") + what +
-                       " holds a line break or a NUL, which a line of the data files cannot");
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the %1 holds a line break or a NUL, "
+                                                          "which a line of the data files cannot"),
+                           {what}));
             return std::nullopt;
         }
         return bytes;
     }
 
     int ReadCourse(const At& at) {
-        const std::optional<std::string> name =
-            Encode({Trim(at.text), at.line, at.column}, "racecourse");
+        const std::optional<std::string> name = Encode(
+            {Trim(at.text), at.line, at.column}, QT_TRANSLATE_NOOP("DataCheck", "racecourse"));
         if (!name) {
             return 0;
         }
         const int course = CourseOfName(*name);
         if (course == 0) {
             Report(at.line, at.column,
-                   "the racecourse " + Quoted(Trim(at.text)) + " is none of " + CourseList());
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the racecourse %1 is none of %2"),
+                           {Quoted(Trim(at.text)), CourseList()}));
         }
         return course;
     }
@@ -291,8 +318,9 @@ private:
             return text[0];
         }
         Report(at.line, at.column,
-               std::string("the ") + what + " " + Quoted(text) +
-                   " does not fit its one-digit field (0-9, or empty for a blank)");
+               Message(QT_TRANSLATE_NOOP("DataCheck", "the %1 %2 does not fit its one-digit field "
+                                                      "(0-9, or empty for a blank)"),
+                       {what, Quoted(text)}));
         return std::nullopt;
     }
 
@@ -305,7 +333,9 @@ private:
         const std::optional<long> slot = WholeNumber(text);
         if (!slot || *slot < 1 || *slot > 3) {
             Report(at.line, at.column,
-                   "the slot " + Quoted(text) + " is none of 1, 2 and 3 (or empty)");
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the slot %1 is none of 1, 2 and 3 (or empty)"),
+                           {Quoted(text)}));
             return -1;
         }
         return static_cast<int>(*slot);
@@ -315,8 +345,8 @@ private:
     // 2003/05/17, 2003/5/17.
     std::optional<std::pair<int, int>> ReadDate(const At& at) {
         const std::string_view text = Trim(at.text);
-        const auto fail = [&](const std::string& why) -> std::optional<std::pair<int, int>> {
-            Report(at.line, at.column, "the date " + Quoted(text) + " " + why);
+        const auto fail = [&](const char* why) -> std::optional<std::pair<int, int>> {
+            Report(at.line, at.column, Message(why, {Quoted(text), std::to_string(year_)}));
             return std::nullopt;
         };
         const std::size_t first = text.find_first_of("-/");
@@ -324,19 +354,22 @@ private:
             first == std::string_view::npos ? first : text.find_first_of("-/", first + 1);
         if (second == std::string_view::npos || text[first] != text[second] ||
             second - first - 1 > 2 || text.size() - second - 1 > 2) {
-            return fail("is not a date written as YYYY-MM-DD");
+            return fail(
+                QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
         }
         const std::optional<long> y = WholeNumber(text.substr(0, first));
         const std::optional<long> m = WholeNumber(text.substr(first + 1, second - first - 1));
         const std::optional<long> d = WholeNumber(text.substr(second + 1));
         if (!y || !m || !d || first != 4) {
-            return fail("is not a date written as YYYY-MM-DD");
+            return fail(
+                QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
         }
         if (*y != year_) {
-            return fail("is not in " + std::to_string(year_) + ", the year of the schedule");
+            return fail(QT_TRANSLATE_NOOP("DataCheck",
+                                          "the date %1 is not in %2, the year of the schedule"));
         }
         if (!IsDayOfYear(year_, static_cast<int>(*m), static_cast<int>(*d))) {
-            return fail("is no day of " + std::to_string(year_));
+            return fail(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is no day of %2"));
         }
         return std::make_pair(static_cast<int>(*m), static_cast<int>(*d));
     }
@@ -347,7 +380,9 @@ private:
         const std::optional<std::pair<int, int>> date = ReadDate(CellOf(row, Date));
         if (kind != "meeting" && kind != "race" && kind != "line") {
             Report(kindAt.line, kindAt.column,
-                   "the kind " + Quoted(Trim(kindAt.text)) + " is none of meeting, race and line");
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the kind %1 is none of meeting, race and line"),
+                           {Quoted(Trim(kindAt.text))}));
             return;
         }
         std::optional<MeetingRow> meeting;
@@ -382,18 +417,22 @@ private:
     std::optional<MeetingRow> ReadMeeting(const CsvRow& row) {
         MeetingRow m{{}, row.line};
         m.meeting.course = ReadCourse(CellOf(row, Racecourse));
-        const std::optional<char> number = ReadNumeral(CellOf(row, Number), "meeting number");
-        const std::optional<char> day = ReadNumeral(CellOf(row, DayNumber), "day number");
+        const std::optional<char> number =
+            ReadNumeral(CellOf(row, Number), QT_TRANSLATE_NOOP("DataCheck", "meeting number"));
+        const std::optional<char> day =
+            ReadNumeral(CellOf(row, DayNumber), QT_TRANSLATE_NOOP("DataCheck", "day number"));
         m.meeting.slot = ReadSlot(CellOf(row, Slot));
         const At markAt = CellOf(row, Mark);
         std::optional<std::string> mark;
         if (!markAt.text.empty()) {
-            mark = Encode(markAt, "mark");
+            mark = Encode(markAt, QT_TRANSLATE_NOOP("DataCheck", "mark"));
             if (mark && mark->size() != MeetingNameOffset) {
                 Report(markAt.line, markAt.column,
-                       "the mark " + Quoted(markAt.text) + " takes " +
-                           std::to_string(mark->size()) +
-                           " bytes in code page 932; it must take 2 (one full-width character)");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "the mark %1 takes %2 bytes in code page "
+                                                 "932; it must take 2 (one full-width "
+                                                 "character)"),
+                               {Quoted(markAt.text), std::to_string(mark->size())}));
                 mark.reset();
             }
             if (!mark) {
@@ -415,15 +454,18 @@ private:
         r.race.slot = ReadSlot(CellOf(row, Slot));
         r.slotGiven = r.race.slot > 0;
         const At textAt = CellOf(row, Race);
-        std::optional<std::string> text = Encode(textAt, "race text");
+        std::optional<std::string> text =
+            Encode(textAt, QT_TRANSLATE_NOOP("DataCheck", "race text"));
         if (text) {
             // The padding is the layout's: trailing blanks carry nothing.
             text->erase(std::min(text->size(), text->find_last_not_of(' ') + 1));
             if (text->size() > RaceTextSize) {
                 Report(textAt.line, textAt.column,
-                       "the race text takes " + std::to_string(text->size()) +
-                           " bytes in code page 932; at most " + std::to_string(RaceTextSize) +
-                           " fit (a full-width character takes 2)");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "the race text takes %1 bytes in code page "
+                                                 "932; at most %2 fit (a full-width "
+                                                 "character takes 2)"),
+                               {std::to_string(text->size()), std::to_string(RaceTextSize)}));
                 text.reset();
             }
         }
@@ -443,9 +485,9 @@ private:
         bool ok = true;
         if (file == DataFileNames.end()) {
             Report(fileAt.line, fileAt.column,
-                   "the file " + Quoted(Trim(fileAt.text)) + " is none of " +
-                       std::string(MeetingFile) + ", " + std::string(CourseFile) + " and " +
-                       std::string(RaceFile));
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the file %1 is none of %2, %3 and %4"),
+                           {Quoted(Trim(fileAt.text)), std::string(MeetingFile),
+                            std::string(CourseFile), std::string(RaceFile)}));
             ok = false;
         } else {
             l.file = static_cast<std::size_t>(file - DataFileNames.begin());
@@ -454,8 +496,9 @@ private:
         const std::optional<long> size = WholeNumber(Trim(bytesAt.text));
         if (!size || *size > static_cast<long>(MaxLineSize)) {
             Report(bytesAt.line, bytesAt.column,
-                   "the line size " + Quoted(Trim(bytesAt.text)) +
-                       " is no number of bytes from 0 to " + std::to_string(MaxLineSize));
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the line size %1 is no number of bytes from 0 to %2"),
+                           {Quoted(Trim(bytesAt.text)), std::to_string(MaxLineSize)}));
             ok = false;
         } else {
             l.size = static_cast<std::size_t>(*size);
@@ -482,17 +525,21 @@ private:
         for (const MeetingRow& m : rows.meetings) {
             if (const auto [it, added] = courseOwner.emplace(m.meeting.course, &m); !added) {
                 Report(m.line, columnOf(Racecourse),
-                       CourseNameUtf8(m.meeting.course) + " has a meeting on " + date +
-                           " on line " + std::to_string(it->second->line) +
-                           " already; a racecourse holds one meeting a day");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "%1 has a meeting on %2 on line %3 already; "
+                                                 "a racecourse holds one meeting a day"),
+                               {CourseNameUtf8(m.meeting.course), date,
+                                std::to_string(it->second->line)}));
                 continue;
             }
             if (m.meeting.slot > 0) {
                 if (slotOwner[m.meeting.slot] != nullptr) {
-                    Report(m.line, columnOf(Slot),
-                           "meeting slot " + std::to_string(m.meeting.slot) + " of " + date +
-                               " is taken by the meeting on line " +
-                               std::to_string(slotOwner[m.meeting.slot]->line));
+                    Report(
+                        m.line, columnOf(Slot),
+                        Message(QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1 of %2 is taken by "
+                                                               "the meeting on line %3"),
+                                {std::to_string(m.meeting.slot), date,
+                                 std::to_string(slotOwner[m.meeting.slot]->line)}));
                     continue;
                 }
                 slotOwner[m.meeting.slot] = &m;
@@ -519,9 +566,11 @@ private:
                 all.push_back(m.line);
             }
             const auto [line, column] = dateAt(extra.front());
-            Report(line, column,
-                   "more than three meetings on " + date + " (lines " + Lines(all) +
-                       "); a day has three meeting slots");
+            Report(
+                line, column,
+                Message(QT_TRANSLATE_NOOP("DataCheck", "more than three meetings on %1 (lines %2); "
+                                                       "a day has three meeting slots"),
+                        {date, Lines(all)}));
         }
         for (int slot = 1; slot <= 3; ++slot) {
             if (slotOwner[slot] != nullptr) {
@@ -537,7 +586,10 @@ private:
             const std::size_t line =
                 !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
             const auto [l, column] = dateAt(line);
-            Report(l, column, "there is no meeting on " + date + " for this row to belong to");
+            Report(l, column,
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "there is no meeting on %1 for this row to belong to"),
+                           {date}));
             return;
         }
 
@@ -554,31 +606,41 @@ private:
                     continue;
                 }
                 Report(r.line, columnOf(Racecourse),
-                       "there is no meeting at " + CourseNameUtf8(r.race.course) + " on " + date +
-                           " for this race to belong to");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "there is no meeting at %1 on %2 for this "
+                                                 "race to belong to"),
+                               {CourseNameUtf8(r.race.course), date}));
                 continue;
             }
             if (const auto [it, added] = raceCourseOwner.emplace(r.race.course, &r); !added) {
-                Report(r.line, columnOf(Racecourse),
-                       CourseNameUtf8(r.race.course) + " has a graded race on " + date +
-                           " on line " + std::to_string(it->second->line) +
-                           " already; the list shows one race per meeting");
+                Report(
+                    r.line, columnOf(Racecourse),
+                    Message(
+                        QT_TRANSLATE_NOOP("DataCheck", "%1 has a graded race on %2 on line %3 "
+                                                       "already; the list shows one race per "
+                                                       "meeting"),
+                        {CourseNameUtf8(r.race.course), date, std::to_string(it->second->line)}));
                 continue;
             }
             const int slot = r.slotGiven ? r.race.slot : meeting->slot;
             if (slot > meeting->slot) {
                 Report(r.line, columnOf(Slot),
-                       "race slot " + std::to_string(slot) + " comes after meeting slot " +
-                           std::to_string(meeting->slot) + " of " + CourseNameUtf8(r.race.course) +
-                           ", so the list would not show the race under its meeting; leave the "
-                           "slot empty");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "race slot %1 comes after meeting slot %2 "
+                                                 "of %3, so the list would not show the "
+                                                 "race under its meeting; leave the slot "
+                                                 "empty"),
+                               {std::to_string(slot), std::to_string(meeting->slot),
+                                CourseNameUtf8(r.race.course)}));
                 continue;
             }
             if (raceSlotOwner[slot] != nullptr) {
-                Report(r.line, columnOf(Slot),
-                       "race slot " + std::to_string(slot) + " of " + date +
-                           " is taken by the race on line " +
-                           std::to_string(raceSlotOwner[slot]->line));
+                Report(
+                    r.line, columnOf(Slot),
+                    Message(
+                        QT_TRANSLATE_NOOP("DataCheck", "race slot %1 of %2 is taken by the race "
+                                                       "on line %3"),
+                        {std::to_string(slot), date, std::to_string(raceSlotOwner[slot]->line)}));
                 continue;
             }
             raceSlotOwner[slot] = &r;
@@ -598,9 +660,9 @@ private:
             const std::string_view name = DataFileNames[l.file];
             if (lineOwner[l.file] != nullptr) {
                 Report(l.line, columnOf(Date),
-                       "the size of the line of " + std::string(name) + " on " + date +
-                           " is given on line " + std::to_string(lineOwner[l.file]->line) +
-                           " already");
+                       Message(QT_TRANSLATE_NOOP("DataCheck", "the size of the line of %1 on %2 is "
+                                                              "given on line %3 already"),
+                               {std::string(name), date, std::to_string(lineOwner[l.file]->line)}));
                 continue;
             }
             lineOwner[l.file] = &l;
@@ -608,10 +670,13 @@ private:
                 std::string_view(full[l.file]).substr(0, full[l.file].size() - 2); // the CR LF
             const std::size_t needed = text.find_last_not_of(' ') + 1;
             if (l.size < needed) {
-                Report(l.line, columns_[Bytes] ? *columns_[Bytes] + 1 : 1,
-                       "the line of " + std::string(name) + " on " + date + " holds " +
-                           std::to_string(needed) + " bytes that are not all blanks; it cannot " +
-                           "end after " + std::to_string(l.size));
+                Report(
+                    l.line, columns_[Bytes] ? *columns_[Bytes] + 1 : 1,
+                    Message(
+                        QT_TRANSLATE_NOOP("DataCheck", "the line of %1 on %2 holds %3 bytes that "
+                                                       "are not all blanks; it cannot end after "
+                                                       "%4"),
+                        {std::string(name), date, std::to_string(needed), std::to_string(l.size)}));
                 continue;
             }
             if (l.size != text.size()) {
@@ -720,7 +785,8 @@ CsvExport ExportScheduleCsv(const CheckedFile& meetings, const CheckedFile& cour
     if (!reading.table.days.empty()) {
         for (Finding& problem : importProblems) {
             problem.message =
-                Message("the exported CSV would not import: %1", {std::move(problem.message)});
+                Message(QT_TRANSLATE_NOOP("DataCheck", "the exported CSV would not import: %1"),
+                        {std::move(problem.message)});
             result.findings.push_back(std::move(problem));
         }
     }
@@ -758,7 +824,9 @@ CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path, int y
     for (const Finding& f : check) {
         result.problems.push_back(
             {path, 0, 0, Severity::Error,
-             "the files built from the CSV would not pass the check: " + FormatFinding(f)});
+             Message(QT_TRANSLATE_NOOP("DataCheck",
+                                       "the files built from the CSV would not pass the check: %1"),
+                     {FormatFinding(f)})});
     }
     if (result.problems.empty()) {
         result.files = std::move(files);

@@ -4,13 +4,14 @@
 #include "CourseCalendar.h"
 #include "Cp932.h"
 #include "DataFiles.h"
+#include "DateKeys.h"
 #include "GradedRaces.h"
 #include "Labels.h"
 #include "LineList.h"
 #include "MeetingCalendar.h"
+#include "Translatable.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <tuple>
 
@@ -98,13 +99,7 @@ int CourseOfName(std::string_view name) {
 }
 
 bool IsDayOfYear(int year, int month, int day) {
-    if (month < 1 || month > 12 || day < 1 || day > 31) {
-        return false;
-    }
-    return std::chrono::year_month_day{std::chrono::year{year},
-                                       std::chrono::month{static_cast<unsigned>(month)},
-                                       std::chrono::day{static_cast<unsigned>(day)}}
-        .ok();
+    return ScheduleYear(year).HasDay(month, day);
 }
 
 DataFileBytes BuildDataFiles(const ScheduleTable& table) {
@@ -150,7 +145,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
     const std::array<LineList, DataFileCount> stored = {SplitFile(meetings), SplitFile(courses),
                                                         SplitFile(races)};
     const auto report = [&](std::size_t file, std::size_t line, std::size_t column,
-                            Severity severity, std::string message) {
+                            Severity severity, Message message) {
         reading.findings.push_back(
             {checked[file]->path, line, column, severity, std::move(message)});
     };
@@ -171,7 +166,8 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
         }
         if (!digits || !IsDayOfYear(year, day.month, day.day)) {
             report(MeetingFileIndex, i + 1, 1, Severity::Error,
-                   "the date " + Quoted(mmdd) + " is not a day of " + std::to_string(year));
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
+                           {Quoted(mmdd), std::to_string(year)}));
             continue;
         }
         for (int k = 1; k <= MeetingSlots; ++k) {
@@ -180,18 +176,23 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
             if (TrimBlanks(slot).empty()) {
                 continue;
             }
-            const std::string where = "meeting slot " + std::to_string(k) + ": ";
+            const std::string slotNumber = std::to_string(k);
             if (slot.size() < MeetingSlotSize) {
                 report(MeetingFileIndex, i + 1, start, Severity::Error,
-                       where + "the slot ends with the line");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "meeting slot %1: the slot ends with the line"),
+                               {slotNumber}));
                 continue;
             }
             const std::string_view name = slot.substr(MeetingNameOffset, CourseNameSize);
             const int course = CourseOfName(name);
             if (course == 0) {
                 report(MeetingFileIndex, i + 1, start + MeetingNameOffset, Severity::Error,
-                       where + "the racecourse " + Quoted(name) +
-                           " is none of the ten the course file has a column for");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "meeting slot %1: the racecourse %2 is none "
+                                                 "of the ten the course file has a column "
+                                                 "for"),
+                               {slotNumber, Quoted(name)}));
                 continue;
             }
             const auto twice =
@@ -199,9 +200,11 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                              [&](const TableMeeting& m) { return m.course == course; });
             if (twice != day.meetings.end()) {
                 report(MeetingFileIndex, i + 1, start + MeetingNameOffset, Severity::Error,
-                       where + "the racecourse " + Quoted(name) + " also holds meeting slot " +
-                           std::to_string(twice->slot) +
-                           ", and the course file has one column for it");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "meeting slot %1: the racecourse %2 also "
+                                                 "holds meeting slot %3, and the course "
+                                                 "file has one column for it"),
+                               {slotNumber, Quoted(name), std::to_string(twice->slot)}));
                 continue;
             }
             const std::size_t words = MeetingLabelSize;
@@ -211,8 +214,10 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
         }
         if (day.meetings.empty()) {
             report(MeetingFileIndex, i + 1, 1, Severity::Warning,
-                   "the day holds no meeting; the CSV carries meeting days only, so an import "
-                   "leaves this line out");
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the day holds no meeting; the CSV carries "
+                                             "meeting days only, so an import leaves this "
+                                             "line out")));
             continue;
         }
         const std::string_view raceLine = Line(stored[RaceFileIndex], i);
@@ -227,8 +232,10 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                             [&](const TableMeeting& m) { return m.course == course; });
             if (course == 0 || !held) {
                 report(RaceFileIndex, i + 1, RaceSlotStart(k), Severity::Error,
-                       "race slot " + std::to_string(k) + ": the racecourse " + Quoted(name) +
-                           " holds no meeting that day");
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "race slot %1: the racecourse %2 holds no "
+                                                 "meeting that day"),
+                               {std::to_string(k), Quoted(name)}));
                 continue;
             }
             std::string_view text = RaceText(raceLine, k).substr(CourseNameSize);
@@ -247,7 +254,8 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
     for (std::size_t d = 1; d < days.size(); ++d) {
         if (days[d - 1].month * 100 + days[d - 1].day >= days[d].month * 100 + days[d].day) {
             report(MeetingFileIndex, sourceLine[d] + 1, 1, Severity::Error,
-                   "the lines are not in date order, each day once");
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the lines are not in date order, each day once")));
         }
     }
 
@@ -270,10 +278,12 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
 
     // Whatever else differs is what the table does not carry: say where.
     static constexpr std::array<const char*, DataFileCount> Reasons = {
-        "the CSV carries each meeting's mark, racecourse and numbers, with the layout's words "
-        "and blanks around them",
-        "the course file is built from the meetings, and they give other bytes here",
-        "the CSV carries each race's racecourse, slot and text, one blank between name and text",
+        QT_TRANSLATE_NOOP("DataCheck", "the CSV carries each meeting's mark, racecourse and "
+                                       "numbers, with the layout's words and blanks around them"),
+        QT_TRANSLATE_NOOP("DataCheck", "the course file is built from the meetings, and they give "
+                                       "other bytes here"),
+        QT_TRANSLATE_NOOP("DataCheck", "the CSV carries each race's racecourse, slot and text, one "
+                                       "blank between name and text"),
     };
     const DataFileBytes rebuilt = rebuild(reading.table);
     for (std::size_t f = 0; f < DataFileCount; ++f) {
@@ -288,8 +298,9 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                 std::mismatch(line.begin(), line.end(), want.begin(), want.end());
             const std::size_t column = static_cast<std::size_t>(at - line.begin()) + 1;
             report(f, sourceLine[d] + 1, column, Severity::Warning,
-                   "an import of the CSV writes this line otherwise from byte " +
-                       std::to_string(column) + " on (" + Reasons[f] + ")");
+                   Message(QT_TRANSLATE_NOOP("DataCheck", "an import of the CSV writes this line "
+                                                          "otherwise from byte %1 on (%2)"),
+                           {std::to_string(column), Message(Reasons[f])}));
         }
     }
     std::stable_sort(reading.findings.begin(), reading.findings.end(),
