@@ -112,6 +112,14 @@ def graded(build, env):
     print("  " + output.strip().splitlines()[-1])
 
 
+def preview(build, env, runs):
+    """Ctrl+P in the main window until the print preview shows its first page."""
+    bench = build / "bench" / "turvane_startup_bench"
+    _, _, output = run_once([str(bench), "--preview", str(runs)], env)
+    print("== Print preview, offscreen")
+    print("  " + output.strip().splitlines()[-1])
+
+
 def calendar(build, runs):
     """The calendar export as users run it: whole processes, no display."""
     program = build / "src" / "turvane"
@@ -176,6 +184,7 @@ def main():
         xvfb.terminate()
     scale(build, offscreen, max(3, args.runs // 4))
     graded(build, offscreen)
+    preview(build, offscreen, args.runs)
     calendar(build, max(3, args.runs // 4))
     pdf(build, offscreen, max(3, args.runs // 4))
 
