@@ -171,8 +171,11 @@ int main(int argc, char* argv[]) {
                              [] {
                                  return turvane::CivilDate{2003, 5, 17};
                              },
+                             // An error box would time something else, and
+                             // the preview would never come: stop.
                              [](const QString&, const QString& text) {
                                  std::fprintf(stderr, "error: %s\n", qPrintable(text));
+                                 std::exit(1);
                              },
                              turvane::ScheduleYear{}};
     TForm1 form(context);
