@@ -7,13 +7,13 @@
 // DATA-DIR defaults to the executable's directory. The date is fixed at
 // 2003-05-17 so every run does the same work. --as-program first does what
 // the program does before its window: an application object without display,
-// the command line's translations in the user's language, the parsing and
-// the display check. --scroll-end prints how long
-// scrolling to the last row and repainting takes; --graded N opens the
-// graded-race list N times and prints the median time to a painted list;
-// --preview N presses Ctrl+P in the main window N times and prints the time
-// until the print preview has painted its first page, the first press (which
-// loads the print plugin) and the median of all.
+// the command line's translations in the user's language, the parsing and the
+// display check. --scroll-end prints how long scrolling to the last row and
+// repainting takes; --graded N opens the graded-race list N times and prints
+// the median time to a painted list; --preview N presses Ctrl+P in the main
+// window N times and prints the time until the print preview has painted its
+// first page, the first press (which loads the print plugin) and the median
+// of all.
 
 #include "AppContext.h"
 #include "Application.h"
