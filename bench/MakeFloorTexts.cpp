@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
                              [] {
                                  return turvane::CivilDate{2003, 5, 17};
                              },
-                             [](const QString&, const QString&) {}};
+                             [](const QString&, const QString&) {}, turvane::ScheduleYear{}};
     TForm1 form(context);
 
     std::ofstream out(argv[2], std::ios::trunc);

@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
                              [] {
                                  return turvane::CivilDate{2003, 5, 17};
                              },
-                             [](const QString&, const QString&) {}};
+                             [](const QString&, const QString&) {}, turvane::ScheduleYear{}};
     TForm1 form(context);
     for (const FloorGrid& grid : FloorGrids) {
         auto* target = form.findChild<StringGrid*>(QString::fromLatin1(grid.name));
