@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QTimer>
 
 #include <memory>
 
@@ -26,15 +27,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ContextMenu) {
             const auto* request = static_cast<QContextMenuEvent*>(event);
-            open(request->reason() == QContextMenuEvent::Mouse ? request->globalPos()
-                                                               : atCurrentCell());
+            const bool mouse = request->reason() == QContextMenuEvent::Mouse;
+            open(mouse ? request->globalPos() : atCurrentCell(), !mouse);
             return true;
         }
         if (event->type() == QEvent::KeyPress && watched == grid_) {
             const auto* key = static_cast<QKeyEvent*>(event);
             const bool menuKey = key->key() == Qt::Key_Menu && key->modifiers() == Qt::NoModifier;
             if (menuKey || (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier)) {
-                open(atCurrentCell());
+                open(atCurrentCell(), true);
                 return true;
             }
         }
@@ -50,8 +51,15 @@ private:
         return grid_->viewport()->mapToGlobal(local);
     }
 
-    void open(const QPoint& at) {
+    // From the keyboard the first entry is made current as the menu shows,
+    // as menus opened by keys do: a screen reader then reads the menu at once
+    // instead of nothing until an arrow key.
+    void open(const QPoint& at, bool fromKeyboard) {
         const std::unique_ptr<QMenu> menu(CreateGridMenu(grid_, context_, calendar_));
+        if (fromKeyboard) {
+            QTimer::singleShot(0, menu.get(),
+                               [m = menu.get()] { m->setActiveAction(m->actions().value(0)); });
+        }
         menu->exec(at);
     }
 

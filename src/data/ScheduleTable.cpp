@@ -61,7 +61,11 @@ const CourseBytes& Courses() {
 }
 
 std::string Quoted(std::string_view bytes) {
-    return "'" + Cp932ToUtf8(bytes) + "'";
+    // Built in place: GCC 12 warns (falsely) of overlapping copies for "'" + text.
+    std::string out(1, '\'');
+    out += Cp932ToUtf8(bytes);
+    out += '\'';
+    return out;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
