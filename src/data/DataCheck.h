@@ -68,8 +68,8 @@ struct CheckReport {
 };
 
 // Every problem of the meeting, course and race files. The three are read
-// side by side, day by day, dates being days of year: a date, a line missing or a line too many that
-// only one file has is blamed on that file alone.
+// side by side, day by day, dates being days of year: a date, a line missing or a line too many
+// that only one file has is blamed on that file alone.
 CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
                            const CheckedFile& races, ScheduleYear year);
 

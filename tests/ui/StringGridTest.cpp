@@ -1,4 +1,5 @@
 #include "grid/StringGrid.h"
+#include "CaseName.h"
 #include "grid/GridIndexError.h"
 #include "grid/StringGridModel.h"
 
@@ -37,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PlaceCase{"FixedRow", 3, 0, GridPlace::Area::FixedRow, -1, 2},
                     PlaceCase{"FixedCol", 0, 4, GridPlace::Area::FixedCol, 3, -1},
                     PlaceCase{"Body", 2, 5, GridPlace::Area::Body, 4, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // A grid like the course grid: 11 columns, fixed row and column, rows 18 high.
 std::unique_ptr<StringGrid> MakeGrid(int rows, int fixedRows = 1) {
