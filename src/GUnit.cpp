@@ -2,6 +2,7 @@
 
 #include "ErrorBox.h"
 #include "Fonts.h"
+#include "GridIndexError.h"
 #include "GridMenu.h"
 #include "ScheduleTables.h"
 #include "WidgetFactory.h"
@@ -82,7 +83,7 @@ void TForm2::FormCreate() {
     GridRows rows(*StringGrid1, 0);
     FillRaceRows(races, calendar, rows);
     const int selected = static_cast<int>(FirstDayOnOrAfter(races, todayKey, context_.year));
-    StringGrid1->setRow(selected);
+    SelectGridRow(*StringGrid1, selected);
     StringGrid1->setTopRow(selected);
 }
 

@@ -4,6 +4,7 @@
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "GUnit.h"
+#include "GridIndexError.h"
 #include "GridMenu.h"
 #include "ScheduleTables.h"
 #include "WidgetFactory.h"
@@ -176,9 +177,9 @@ void TForm1::ShowTodayAndNext() {
 
 void TForm1::ScrollGridsTo(std::size_t lineIndex) {
     const int i = static_cast<int>(lineIndex);
-    StringGrid2->setRow(i + 1);
+    SelectGridRow(*StringGrid2, i + 1);
     StringGrid2->setTopRow(i + 1);
-    StringGrid1->setRow(i);
+    SelectGridRow(*StringGrid1, i);
     StringGrid1->setTopRow(i);
 }
 
