@@ -1,3 +1,4 @@
+#include "Accessibility.h"
 #include "CaseName.h"
 #include "GUnit.h"
 #include "HeaderCells.h"
