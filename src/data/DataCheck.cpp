@@ -268,25 +268,22 @@ private:
             Report(line, column, Severity::Error, std::move(message));
             ++reports;
         };
+        using Kind = Cp932Step::Kind;
         for (std::size_t i = 0; i < text.size();) {
-            const auto b = static_cast<unsigned char>(text[i]);
-            if (!IsLeadByte(b)) {
-                if (!IsDefinedSingle(b)) {
-                    report(i + 1, Message(QT_TRANSLATE_NOOP(
-                                              "DataCheck",
-                                              "the byte %1 is not a character of code page 932"),
-                                          {Hex(text.substr(i, 1))}));
-                }
-                ++i;
-                continue;
-            }
-            if (i + 1 == text.size()) {
+            // The decoder's own steps, so a report falls where a U+FFFD shows.
+            const Cp932Step step = StepCp932(text, i);
+            if (step.kind == Kind::UndefinedSingle) {
+                report(i + 1,
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "the byte %1 is not a character of code page 932"),
+                               {Hex(text.substr(i, 1))}));
+            } else if (step.kind == Kind::CutByEnd) {
                 report(i + 1,
                        QT_TRANSLATE_NOOP("DataCheck",
                                          "a double-byte character is cut by the end of the line"));
                 break;
-            }
-            if (std::optional<Message> piece = PieceAt(i + 2)) {
+            } else if (std::optional<Message> piece =
+                           step.startsPair() ? PieceAt(i + 2) : std::nullopt) {
                 report(i + 1, Message(QT_TRANSLATE_NOOP(
                                           "DataCheck",
                                           "a double-byte character is cut: its second byte (byte "
@@ -294,18 +291,13 @@ private:
                                       {Number(i + 2), std::move(*piece)}));
                 i += 2;
                 continue;
-            }
-            const auto trail = static_cast<unsigned char>(text[i + 1]);
-            if (!IsDefinedPair(b, trail)) {
+            } else if (step.kind == Kind::UndefinedPair) {
                 report(i + 1, Message(QT_TRANSLATE_NOOP(
                                           "DataCheck",
                                           "the bytes %1 are not a character of code page 932"),
                                       {Hex(text.substr(i, 2))}));
-                // As the decoder does: an ASCII byte after a lead byte still shows.
-                i += trail >= 0x80 ? 2 : 1;
-                continue;
             }
-            i += 2;
+            i += step.length;
         }
         return reports;
     }
