@@ -34,13 +34,18 @@ struct Piece {
 
 // Where a file's slots lie and where the readers cut them.
 struct Layout {
-    enum class Kind { Meetings, Courses, Races };
-    Kind kind;
     const char* slotName; // with %1 for the slot's number
     int slots;
     std::size_t (*slotStart)(int);
     std::size_t slotSize;
     std::vector<Piece> pieces;
+    // What a slot holds: a racecourse name and numbered words ("1回 1日目"),
+    // where in the slot they stand, if it has them.
+    std::optional<std::size_t> nameAt;
+    std::optional<std::size_t> wordsAt;
+    // A free text (a race's) may end with the line, as editors trim trailing
+    // blanks, and a slot with no racecourse name is empty whatever follows.
+    bool freeText = false;
 
     std::size_t End() const { return slotStart(slots) + slotSize; } // first byte past the last slot
     Message Slot(int k) const { return Message(slotName, {std::to_string(k)}); }
@@ -54,34 +59,41 @@ std::vector<Piece> NumberedWordPieces(std::size_t at) {
 }
 
 Layout MeetingLayout() {
-    Layout layout{Layout::Kind::Meetings,
-                  QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1"),
+    Layout layout{QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1"),
                   MeetingSlots,
                   MeetingSlotStart,
                   MeetingSlotSize,
                   {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse label")},
                    {MeetingNameOffset, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
                    {MeetingNameOffset + CourseNameSize,
-                    QT_TRANSLATE_NOOP("DataCheck", "blank after the racecourse name")}}};
+                    QT_TRANSLATE_NOOP("DataCheck", "blank after the racecourse name")}},
+                  MeetingNameOffset,
+                  MeetingLabelSize};
     const std::vector<Piece> words = NumberedWordPieces(MeetingLabelSize);
     layout.pieces.insert(layout.pieces.end(), words.begin(), words.end());
     return layout;
 }
 
 Layout CourseLayout() {
-    return {Layout::Kind::Courses, QT_TRANSLATE_NOOP("DataCheck", "course slot %1"),
-            CourseCount,           CourseSlotStart,
-            NumberedWordsSize,     NumberedWordPieces(0)};
+    return {QT_TRANSLATE_NOOP("DataCheck", "course slot %1"),
+            CourseCount,
+            CourseSlotStart,
+            NumberedWordsSize,
+            NumberedWordPieces(0),
+            std::nullopt,
+            0};
 }
 
 Layout RaceLayout() {
-    return {Layout::Kind::Races,
-            QT_TRANSLATE_NOOP("DataCheck", "race slot %1"),
+    return {QT_TRANSLATE_NOOP("DataCheck", "race slot %1"),
             RaceSlots,
             RaceSlotStart,
             RaceSlotSize,
             {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
-             {CourseNameSize, QT_TRANSLATE_NOOP("DataCheck", "race text")}}};
+             {CourseNameSize, QT_TRANSLATE_NOOP("DataCheck", "race text")}},
+            0,
+            std::nullopt,
+            true};
 }
 
 bool IsBlank(std::string_view text) {
@@ -312,11 +324,7 @@ private:
             if (IsBlank(slot) || badCharacters > 0) {
                 continue;
             }
-            if (layout_.kind == Layout::Kind::Races) {
-                CheckRaceSlot(text, k, line, start);
-                continue;
-            }
-            if (slot.size() < layout_.slotSize) {
+            if (slot.size() < layout_.slotSize && !layout_.freeText) {
                 Report(
                     line, start, Severity::Error,
                     Message(
@@ -328,17 +336,20 @@ private:
                         {layout_.Slot(k), Number(slot.size()), Number(layout_.slotSize)}));
                 continue;
             }
-            std::size_t words = 0;
-            if (layout_.kind == Layout::Kind::Meetings) {
-                const std::string_view name = slot.substr(MeetingNameOffset, CourseNameSize);
-                if (!IsCourseName(name)) {
-                    Report(line, start + MeetingNameOffset, Severity::Error,
-                           NotACourseName(k, name));
+            if (layout_.nameAt) {
+                const std::string_view name = slot.substr(*layout_.nameAt, CourseNameSize);
+                if (layout_.freeText && IsBlank(name)) {
+                    continue;
                 }
-                words = MeetingLabelSize;
+                if (!IsCourseName(name)) {
+                    Report(line, start + *layout_.nameAt, Severity::Error, NotACourseName(k, name));
+                }
+            }
+            if (!layout_.wordsAt) {
+                continue;
             }
             for (const std::size_t at : NumberedWordsNumerals) {
-                const std::size_t offset = words + at;
+                const std::size_t offset = *layout_.wordsAt + at;
                 if (!IsDigitOrBlank(slot[offset])) {
                     Report(
                         line, start + offset, Severity::Error,
@@ -365,18 +376,6 @@ private:
             QT_TRANSLATE_NOOP("DataCheck",
                               "%1: the racecourse name %2 is not two double-byte characters"),
             {layout_.Slot(k), Quoted(name)});
-    }
-
-    // Only the name: a race text may end with the line, as editors trim
-    // trailing blanks, and the list shows it as it is.
-    void CheckRaceSlot(std::string_view text, int k, std::size_t line, std::size_t start) {
-        if (RaceSlotIsEmpty(text, k)) {
-            return;
-        }
-        const std::string_view name = RaceCourseName(text, k);
-        if (!IsCourseName(name)) {
-            Report(line, start, Severity::Error, NotACourseName(k, name));
-        }
     }
 
     const CheckedFile& file_;
