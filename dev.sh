@@ -30,6 +30,8 @@ PACKAGES=(
   qt6-l10n-tools qt6-tools-dev qt6-translations-l10n locales-all
   # the printed document's text and fonts, read back by the tests
   poppler-utils
+  # the C++ formatting every test run checks, and git to list the files
+  clang-format-14 git
 )
 
 install_missing() {

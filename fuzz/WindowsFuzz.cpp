@@ -1,10 +1,11 @@
-// Writes one input, split into the three data files, to a temporary data
-// directory, then builds the main window and the graded-race list on it
-// offscreen. Whatever the files hold, both windows must come up.
+// Splits one input into the three data files, held in memory, then builds the
+// main window and the graded-race list on them offscreen, on a day the input
+// picks. Whatever the files hold, both windows must come up.
 
 #include "AppContext.h"
 #include "Application.h"
 #include "GUnit.h"
+#include "data/DataFiles.h"
 #include "mainUnit.h"
 
 #include <QApplication>
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const turvane::CivilDate today{2003 + dayOfYear / 365, 1 + (dayOfYear % 365) / 31,
                                    1 + (dayOfYear % 365) % 28};
     auto files = std::make_shared<turvane::MemoryFiles>();
-    for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
+    for (const std::string_view name :
+         {turvane::MeetingFile, turvane::CourseFile, turvane::RaceFile}) {
         const auto cut = input.find(Separator);
         files->Write(name, std::string(input.substr(0, cut)));
         input = cut == std::string_view::npos ? std::string_view()

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "AppContext.h"
-
 #include <QDialog>
+
+#include <memory>
 
 class QGroupBox;
 class QPushButton;
 
 class StringGrid;
+struct AppContext;
 
 // The modal list of graded races: one row per meeting day, each race in the
 // column of its meeting (the meeting grid's columns), opened at the first day
@@ -15,7 +16,7 @@ class StringGrid;
 class TForm2 : public QDialog {
     Q_OBJECT
 public:
-    explicit TForm2(AppContext context, QWidget* parent = nullptr);
+    explicit TForm2(const AppContext& context, QWidget* parent = nullptr);
     ~TForm2() override;
 
 protected:
@@ -26,7 +27,8 @@ private:
     void FormCreate();
     void Button1Click();
 
-    AppContext context_;
+    // Held apart so that this header needs none of the data layer's types.
+    std::unique_ptr<const AppContext> context_;
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;

@@ -1,13 +1,12 @@
 #include "WidgetFactory.h"
 
+#include "Accessibility.h"
+#include "Keyboard.h"
 #include "ReadOnlyEdit.h"
 #include "grid/StringGrid.h"
 
-#include <QAbstractButton>
 #include <QApplication>
-#include <QEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -24,54 +23,7 @@ QPalette DesignPalette() {
     return palette;
 }
 
-bool IsLatin(QChar c) {
-    return c.unicode() < 0x80;
-}
-
-// A push button takes Enter only while it is a dialog's default button; the
-// windows have none, so that Enter in a grid presses nothing.
-class EnterPressesButton : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-            auto* button = qobject_cast<QAbstractButton*>(watched);
-            if (enter && button && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-                button->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
-
-QString SpokenCaption(const QString& caption) {
-    const QString text = caption.trimmed();
-    QString spoken;
-    spoken.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSpace()) {
-            spoken += text[i];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && text[end].isSpace()) {
-            ++end;
-        }
-        // trimmed() leaves no blanks at either end, so both neighbours exist.
-        if (IsLatin(text[i - 1]) || IsLatin(text[end])) {
-            spoken += text.mid(i, end - i);
-        }
-        i = end - 1;
-    }
-    return spoken;
-}
 
 void UseDesignPalette(QWidget* window) {
     window->setPalette(DesignPalette());
@@ -109,7 +61,7 @@ QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
     auto* button = Place<QPushButton>(parent, name, rect);
     button->setText(caption);
     button->setAutoDefault(false);
-    button->installEventFilter(new EnterPressesButton(button));
+    PressWithEnter(button);
     button->setAccessibleName(SpokenCaption(caption));
     return button;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <span>
+
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
@@ -22,11 +24,6 @@ template <typename W> W* Place(QWidget* parent, const char* name, const QRect& r
     widget->setGeometry(rect);
     return widget;
 }
-
-// A caption as a screen reader should say it. Japanese captions are spread
-// out with blanks to fill their buttons ("閉 じ る"); read as they stand they
-// would be spelt out character by character. Blanks next to Latin text stay.
-QString SpokenCaption(const QString& caption);
 
 // The design's colours were chosen on the standard light palette: text on
 // white cells and edits, captions on the button-face grey of windows and
@@ -61,7 +58,7 @@ struct GridDesign {
     int colCount;
     int fixedRows;
     int defaultColWidth;
-    std::initializer_list<int> colWidths;
+    std::span<const int> colWidths; // from the first; the rest defaultColWidth
     QFont font;
 };
 StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,

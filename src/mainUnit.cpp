@@ -1,9 +1,11 @@
 #include "mainUnit.h"
 
+#include "AppContext.h"
 #include "Display.h"
 #include "ErrorBox.h"
 #include "Fonts.h"
 #include "GUnit.h"
+#include "GridIndexError.h"
 #include "GridMenu.h"
 #include "ScheduleTables.h"
 #include "WidgetFactory.h"
@@ -23,6 +25,9 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <array>
+#include <tuple>
+
 using namespace turvane;
 
 namespace {
@@ -40,13 +45,35 @@ QIcon ApplicationIcon() {
     return icon;
 }
 
+// The meeting grid's columns: the date, then three meetings.
+constexpr int MeetingColWidths[] = {80, 116, 116, 116};
+
+// One box of the panel, GroupBox<number>, and its three edits, numbered on
+// from the box before: "なし" in the first until the search fills them, each
+// named for a screen reader by the box's caption and its place.
+std::tuple<QGroupBox*, QLineEdit*, QLineEdit*, QLineEdit*>
+PlacePanelBox(QWidget* parent, int number, int top, const QString& caption, const QColor& color) {
+    const QByteArray boxName = "GroupBox" + QByteArray::number(number);
+    QGroupBox* box = PlaceGroupBox(parent, boxName.constData(), {8, top, 185, 113}, caption);
+    SetTextColor(box, color);
+    std::array<QLineEdit*, 3> edits{};
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray name = "Edit" + QByteArray::number(3 * (number - 4) + i + 1);
+        edits[static_cast<std::size_t>(i)] =
+            PlaceReadOnlyEdit(box, name.constData(), {8, 16 + 32 * i, 169, 20},
+                              caption + QStringLiteral(" %1").arg(i + 1),
+                              i == 0 ? QStringLiteral("なし") : QString());
+    }
+    return {box, edits[0], edits[1], edits[2]};
+}
+
 } // namespace
 
-TForm1::TForm1(AppContext context, QWidget* parent)
-    : QWidget(parent), context_(std::move(context)) {
+TForm1::TForm1(const AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(std::make_unique<const AppContext>(context)) {
     BuildLayout();
     // The window is shown with whatever was filled before a failure.
-    RunReportingErrors(context_, [this] { FormCreate(); });
+    RunReportingErrors(*context_, [this] { FormCreate(); });
 }
 
 TForm1::~TForm1() = default;
@@ -73,7 +100,7 @@ void TForm1::BuildLayout() {
     GroupBox1 = PlaceGroupBox(this, "GroupBox1", {0, 0, 465, 261}, QStringLiteral("開催日程"));
     SetTextColor(GroupBox1, Qt::red);
     StringGrid1 = PlaceGrid(GroupBox1, "StringGrid1", {2, 14, 455, 245},
-                            {4, 0, 64, {80, 116, 116, 116}, DesignFont(FixedGothic, 12)});
+                            {4, 0, 64, MeetingColWidths, DesignFont(FixedGothic, 12)});
 
     GroupBox3 = PlaceGroupBox(this, "GroupBox3", {472, 0, 290, 261}, {});
     // Untitled on screen, where its contents speak for themselves.
@@ -94,21 +121,10 @@ void TForm1::BuildLayout() {
     SetTextColor(Label2, Qt::yellow);
     Button2 = PlaceButton(GroupBox3, "Button2", {200, 200, 81, 49}, QStringLiteral("閉 じ る"));
 
-    GroupBox4 =
-        PlaceGroupBox(GroupBox3, "GroupBox4", {8, 16, 185, 113}, QStringLiteral("本日の開催"));
-    SetTextColor(GroupBox4, Qt::red);
-    Edit1 = PlaceReadOnlyEdit(GroupBox4, "Edit1", {8, 16, 169, 20}, QStringLiteral("本日の開催 1"),
-                              QStringLiteral("なし"));
-    Edit2 = PlaceReadOnlyEdit(GroupBox4, "Edit2", {8, 48, 169, 20}, QStringLiteral("本日の開催 2"));
-    Edit3 = PlaceReadOnlyEdit(GroupBox4, "Edit3", {8, 80, 169, 20}, QStringLiteral("本日の開催 3"));
-
-    GroupBox5 =
-        PlaceGroupBox(GroupBox3, "GroupBox5", {8, 136, 185, 113}, QStringLiteral("次の開催"));
-    SetTextColor(GroupBox5, Qt::blue);
-    Edit4 = PlaceReadOnlyEdit(GroupBox5, "Edit4", {8, 16, 169, 20}, QStringLiteral("次の開催 1"),
-                              QStringLiteral("なし"));
-    Edit5 = PlaceReadOnlyEdit(GroupBox5, "Edit5", {8, 48, 169, 20}, QStringLiteral("次の開催 2"));
-    Edit6 = PlaceReadOnlyEdit(GroupBox5, "Edit6", {8, 80, 169, 20}, QStringLiteral("次の開催 3"));
+    std::tie(GroupBox4, Edit1, Edit2, Edit3) =
+        PlacePanelBox(GroupBox3, 4, 16, QStringLiteral("本日の開催"), Qt::red);
+    std::tie(GroupBox5, Edit4, Edit5, Edit6) =
+        PlacePanelBox(GroupBox3, 5, 136, QStringLiteral("次の開催"), Qt::blue);
 
     Button3 = PlaceButton(GroupBox3, "Button3", {200, 160, 81, 41}, QStringLiteral("重賞日程"));
     SetTextColor(Button3, Qt::black);
@@ -117,18 +133,18 @@ void TForm1::BuildLayout() {
     SetFocusOrder(
         {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Button3});
 
-    InstallGridMenu(StringGrid1, context_);
-    InstallGridMenu(StringGrid2, context_);
-    InstallPrintShortcut(this, context_);
+    InstallGridMenu(StringGrid1, *context_);
+    InstallGridMenu(StringGrid2, *context_);
+    InstallPrintShortcut(this, *context_);
 
     connect(Button2, &QPushButton::clicked, this,
-            [this] { RunReportingErrors(context_, [this] { Button2Click(); }); });
+            [this] { RunReportingErrors(*context_, [this] { Button2Click(); }); });
     connect(Button3, &QPushButton::clicked, this,
-            [this] { RunReportingErrors(context_, [this] { Button3Click(); }); });
+            [this] { RunReportingErrors(*context_, [this] { Button3Click(); }); });
 }
 
 void TForm1::FormCreate() {
-    Label1->setText(QStringLiteral("開催日程\n　") + ToDisplay(ToFullWidth(context_.year.text())));
+    Label1->setText(QStringLiteral("開催日程\n　") + ToDisplay(ToFullWidth(context_->year.text())));
     Label1->adjustSize();
     WriteCourseHeader();
     FillMeetingGrid();
@@ -141,10 +157,10 @@ void TForm1::WriteCourseHeader() {
 }
 
 void TForm1::FillMeetingGrid() {
-    if (!context_.files->DataFileExists(MeetingFile)) {
+    if (!context_->files->DataFileExists(MeetingFile)) {
         return;
     }
-    const LineList lines = LoadLines(*context_.files, MeetingFile);
+    const LineList lines = LoadLines(*context_->files, MeetingFile);
     if (!lines.empty()) {
         StringGrid1->setRowCount(static_cast<int>(lines.size()));
     }
@@ -154,7 +170,7 @@ void TForm1::FillMeetingGrid() {
 }
 
 void TForm1::FillCourseGrid() {
-    const LineList lines = LoadLines(*context_.files, CourseFile);
+    const LineList lines = LoadLines(*context_->files, CourseFile);
     if (!lines.empty()) {
         StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
     }
@@ -166,19 +182,33 @@ void TForm1::ShowTodayAndNext() {
     for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) {
         edit->clear();
     }
-    const CivilDate today = context_.today();
+    const CivilDate today = context_->today();
     GroupBox4->setTitle(QStringLiteral("本日の開催 [") + ToDisplay(TodayText(today)) +
                         QLatin1Char(']'));
     const std::string todayKey = TodayKey(today);
-    const LineList lines = LoadLines(*context_.files, MeetingFile);
-    SearchTodayAndNext(lines, todayKey, context_.year, *this);
+    const LineList lines = LoadLines(*context_->files, MeetingFile);
+    // The search reports to the window through the data layer's interface,
+    // which stays out of the window's header.
+    class Panel : public TodayAndNextSink {
+    public:
+        explicit Panel(TForm1& form) : form_(form) {}
+        void ShowTodaysMeetings(std::string_view line) override { form_.ShowTodaysMeetings(line); }
+        void ShowNextMeetingDay(std::string_view line) override { form_.ShowNextMeetingDay(line); }
+        void ShowNoMeetingToday() override { form_.ShowNoMeetingToday(); }
+        void ShowNoMoreMeetingsThisYear() override { form_.ShowNoMoreMeetingsThisYear(); }
+        void ScrollGridsTo(std::size_t lineIndex) override { form_.ScrollGridsTo(lineIndex); }
+
+    private:
+        TForm1& form_;
+    } panel(*this);
+    SearchTodayAndNext(lines, todayKey, context_->year, panel);
 }
 
 void TForm1::ScrollGridsTo(std::size_t lineIndex) {
     const int i = static_cast<int>(lineIndex);
-    StringGrid2->setRow(i + 1);
+    SelectGridRow(*StringGrid2, i + 1);
     StringGrid2->setTopRow(i + 1);
-    StringGrid1->setRow(i);
+    SelectGridRow(*StringGrid1, i);
     StringGrid1->setTopRow(i);
 }
 
@@ -190,7 +220,7 @@ void TForm1::ShowTodaysMeetings(std::string_view line) {
 
 void TForm1::ShowNextMeetingDay(std::string_view line) {
     GroupBox5->setTitle(QStringLiteral("次の開催 [") +
-                        ToDisplay(MeetingDateText(line, context_.year)) + QLatin1Char(']'));
+                        ToDisplay(MeetingDateText(line, context_->year)) + QLatin1Char(']'));
     Edit4->setText(ToDisplay(MeetingText(line, 1)));
     Edit5->setText(ToDisplay(MeetingText(line, 2)));
     Edit6->setText(ToDisplay(MeetingText(line, 3)));
@@ -210,6 +240,6 @@ void TForm1::Button2Click() {
 
 void TForm1::Button3Click() {
     // A new list for every press, read afresh, released when it closes.
-    TForm2 form(context_, this);
+    TForm2 form(*context_, this);
     form.exec();
 }

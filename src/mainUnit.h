@@ -1,9 +1,10 @@
 #pragma once
 
-#include "AppContext.h"
-#include "data/DateKeys.h"
-
 #include <QWidget>
+
+#include <cstddef>
+#include <memory>
+#include <string_view>
 
 class QFrame;
 class QGroupBox;
@@ -12,6 +13,7 @@ class QLineEdit;
 class QPushButton;
 
 class StringGrid;
+struct AppContext;
 
 // The main window: the meeting grid (upper left), the course grid (below),
 // and the panel with today's and the next meetings (upper right). Everything
@@ -29,10 +31,10 @@ class StringGrid;
 // failure anywhere stops the filling there and is shown in the error box;
 // the window still shows. Ctrl+P reads all three files afresh into the
 // document (print/), which exists only when every read succeeded.
-class TForm1 : public QWidget, private turvane::TodayAndNextSink {
+class TForm1 : public QWidget {
     Q_OBJECT
 public:
-    explicit TForm1(AppContext context, QWidget* parent = nullptr);
+    explicit TForm1(const AppContext& context, QWidget* parent = nullptr);
     ~TForm1() override;
 
 private:
@@ -46,13 +48,14 @@ private:
     void Button3Click();
 
     // What the search of the meeting calendar finds.
-    void ShowTodaysMeetings(std::string_view line) override;
-    void ShowNextMeetingDay(std::string_view line) override;
-    void ShowNoMeetingToday() override;
-    void ShowNoMoreMeetingsThisYear() override;
-    void ScrollGridsTo(std::size_t lineIndex) override;
+    void ShowTodaysMeetings(std::string_view line);
+    void ShowNextMeetingDay(std::string_view line);
+    void ShowNoMeetingToday();
+    void ShowNoMoreMeetingsThisYear();
+    void ScrollGridsTo(std::size_t lineIndex);
 
-    AppContext context_;
+    // Held apart so that this header needs none of the data layer's types.
+    std::unique_ptr<const AppContext> context_;
 
     QGroupBox* GroupBox1 = nullptr;
     QGroupBox* GroupBox2 = nullptr;

@@ -97,29 +97,31 @@ bool IsDefinedPair(unsigned char lead, unsigned char trail) {
     return Pair(lead, trail) != Undefined;
 }
 
+Cp932Step StepCp932(std::string_view bytes, std::size_t at) {
+    using Kind = Cp932Step::Kind;
+    const auto b = static_cast<unsigned char>(bytes[at]);
+    if (!IsLeadByte(b)) {
+        const char16_t unit = Single(b);
+        return unit == Undefined ? Cp932Step{Kind::UndefinedSingle, Replacement, 1}
+                                 : Cp932Step{Kind::Single, unit, 1};
+    }
+    if (at + 1 == bytes.size()) {
+        return {Kind::CutByEnd, Replacement, 1};
+    }
+    const auto trail = static_cast<unsigned char>(bytes[at + 1]);
+    const char16_t unit = Pair(b, trail);
+    if (unit != Undefined) {
+        return {Kind::Pair, unit, 2};
+    }
+    return {Kind::UndefinedPair, Replacement, trail >= 0x80 ? std::size_t{2} : std::size_t{1}};
+}
+
 std::size_t DecodeCp932(std::string_view bytes, char16_t* out) {
     std::size_t written = 0;
     for (std::size_t i = 0; i < bytes.size();) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        if (!IsLeadByte(b)) {
-            const char16_t unit = Single(b);
-            out[written++] = unit == Undefined ? Replacement : unit;
-            ++i;
-            continue;
-        }
-        if (i + 1 == bytes.size()) {
-            out[written++] = Replacement;
-            break;
-        }
-        const auto trail = static_cast<unsigned char>(bytes[i + 1]);
-        const char16_t unit = Pair(b, trail);
-        if (unit != Undefined) {
-            out[written++] = unit;
-            i += 2;
-        } else {
-            out[written++] = Replacement;
-            i += trail >= 0x80 ? 2 : 1;
-        }
+        const Cp932Step step = StepCp932(bytes, i);
+        out[written++] = step.unit;
+        i += step.length;
     }
     return written;
 }

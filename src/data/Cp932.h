@@ -22,6 +22,21 @@ bool IsDefinedSingle(unsigned char b);
 // Whether lead and trail together are a character of code page 932.
 bool IsDefinedPair(unsigned char lead, unsigned char trail);
 
+// One step through code page 932 bytes: what the character at a position is
+// and how many bytes it takes. A lead byte before an ASCII byte is a step of
+// one byte, so the ASCII character still shows; a lead byte at the end is a
+// step of one byte too. Every undefined step decodes to U+FFFD.
+struct Cp932Step {
+    enum class Kind { Single, Pair, UndefinedSingle, UndefinedPair, CutByEnd };
+    Kind kind;
+    char16_t unit;      // the character, or U+FFFD
+    std::size_t length; // 1 or 2
+    // Whether the step starts with a lead byte that has a second byte.
+    bool startsPair() const { return kind == Kind::Pair || kind == Kind::UndefinedPair; }
+};
+// The step at bytes[at]; at must lie inside bytes.
+Cp932Step StepCp932(std::string_view bytes, std::size_t at);
+
 // Decodes code page 932 bytes exactly as Windows does. A byte or pair that
 // code page 932 does not define becomes U+FFFD; a lead byte followed by an
 // ASCII byte loses only itself, so the ASCII character still shows. Every

@@ -31,13 +31,18 @@ struct Piece {
 
 // Where a file's slots lie and where the readers cut them.
 struct Layout {
-    enum class Kind { Meetings, Courses, Races };
-    Kind kind;
     const char* slotName; // with %1 for the slot's number
     int slots;
     std::size_t (*slotStart)(int);
     std::size_t slotSize;
     std::vector<Piece> pieces;
+    // What a slot holds: a racecourse name and numbered words ("1回 1日目"),
+    // where in the slot they stand, if it has them.
+    std::optional<std::size_t> nameAt;
+    std::optional<std::size_t> wordsAt;
+    // A free text (a race's) may end with the line, as editors trim trailing
+    // blanks, and a slot with no racecourse name is empty whatever follows.
+    bool freeText = false;
 
     std::size_t End() const { return slotStart(slots) + slotSize; } // first byte past the last slot
     Message Slot(int k) const { return Message(slotName, {std::to_string(k)}); }
@@ -51,34 +56,41 @@ std::vector<Piece> NumberedWordPieces(std::size_t at) {
 }
 
 Layout MeetingLayout() {
-    Layout layout{Layout::Kind::Meetings,
-                  QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1"),
+    Layout layout{QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1"),
                   MeetingSlots,
                   MeetingSlotStart,
                   MeetingSlotSize,
                   {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse label")},
                    {MeetingNameOffset, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
                    {MeetingNameOffset + CourseNameSize,
-                    QT_TRANSLATE_NOOP("DataCheck", "blank after the racecourse name")}}};
+                    QT_TRANSLATE_NOOP("DataCheck", "blank after the racecourse name")}},
+                  MeetingNameOffset,
+                  MeetingLabelSize};
     const std::vector<Piece> words = NumberedWordPieces(MeetingLabelSize);
     layout.pieces.insert(layout.pieces.end(), words.begin(), words.end());
     return layout;
 }
 
 Layout CourseLayout() {
-    return {Layout::Kind::Courses, QT_TRANSLATE_NOOP("DataCheck", "course slot %1"),
-            CourseCount,           CourseSlotStart,
-            NumberedWordsSize,     NumberedWordPieces(0)};
+    return {QT_TRANSLATE_NOOP("DataCheck", "course slot %1"),
+            CourseCount,
+            CourseSlotStart,
+            NumberedWordsSize,
+            NumberedWordPieces(0),
+            std::nullopt,
+            0};
 }
 
 Layout RaceLayout() {
-    return {Layout::Kind::Races,
-            QT_TRANSLATE_NOOP("DataCheck", "race slot %1"),
+    return {QT_TRANSLATE_NOOP("DataCheck", "race slot %1"),
             RaceSlots,
             RaceSlotStart,
             RaceSlotSize,
             {{0, QT_TRANSLATE_NOOP("DataCheck", "racecourse name")},
-             {CourseNameSize, QT_TRANSLATE_NOOP("DataCheck", "race text")}}};
+             {CourseNameSize, QT_TRANSLATE_NOOP("DataCheck", "race text")}},
+            0,
+            std::nullopt,
+            true};
 }
 
 bool IsBlank(std::string_view text) {
@@ -269,25 +281,22 @@ private:
             Report(line, column, Severity::Error, std::move(message));
             ++reports;
         };
+        using Kind = Cp932Step::Kind;
         for (std::size_t i = 0; i < text.size();) {
-            const auto b = static_cast<unsigned char>(text[i]);
-            if (!IsLeadByte(b)) {
-                if (!IsDefinedSingle(b)) {
-                    report(i + 1, Message(QT_TRANSLATE_NOOP(
-                                              "DataCheck",
-                                              "the byte %1 is not a character of code page 932"),
-                                          {Hex(text.substr(i, 1))}));
-                }
-                ++i;
-                continue;
-            }
-            if (i + 1 == text.size()) {
+            // The decoder's own steps, so a report falls where a U+FFFD shows.
+            const Cp932Step step = StepCp932(text, i);
+            if (step.kind == Kind::UndefinedSingle) {
+                report(i + 1,
+                       Message(QT_TRANSLATE_NOOP("DataCheck",
+                                                 "the byte %1 is not a character of code page 932"),
+                               {Hex(text.substr(i, 1))}));
+            } else if (step.kind == Kind::CutByEnd) {
                 report(i + 1,
                        QT_TRANSLATE_NOOP("DataCheck",
                                          "a double-byte character is cut by the end of the line"));
                 break;
-            }
-            if (std::optional<Message> piece = PieceAt(i + 2)) {
+            } else if (std::optional<Message> piece =
+                           step.startsPair() ? PieceAt(i + 2) : std::nullopt) {
                 report(i + 1, Message(QT_TRANSLATE_NOOP(
                                           "DataCheck",
                                           "a double-byte character is cut: its second byte (byte "
@@ -295,18 +304,13 @@ private:
                                       {Number(i + 2), std::move(*piece)}));
                 i += 2;
                 continue;
-            }
-            const auto trail = static_cast<unsigned char>(text[i + 1]);
-            if (!IsDefinedPair(b, trail)) {
+            } else if (step.kind == Kind::UndefinedPair) {
                 report(i + 1, Message(QT_TRANSLATE_NOOP(
                                           "DataCheck",
                                           "the bytes %1 are not a character of code page 932"),
                                       {Hex(text.substr(i, 2))}));
-                // As the decoder does: an ASCII byte after a lead byte still shows.
-                i += trail >= 0x80 ? 2 : 1;
-                continue;
             }
-            i += 2;
+            i += step.length;
         }
         return reports;
     }
@@ -321,11 +325,7 @@ private:
             if (IsBlank(slot) || badCharacters > 0) {
                 continue;
             }
-            if (layout_.kind == Layout::Kind::Races) {
-                CheckRaceSlot(text, k, line, start);
-                continue;
-            }
-            if (slot.size() < layout_.slotSize) {
+            if (slot.size() < layout_.slotSize && !layout_.freeText) {
                 Report(
                     line, start, Severity::Error,
                     Message(
@@ -337,17 +337,20 @@ private:
                         {layout_.Slot(k), Number(slot.size()), Number(layout_.slotSize)}));
                 continue;
             }
-            std::size_t words = 0;
-            if (layout_.kind == Layout::Kind::Meetings) {
-                const std::string_view name = slot.substr(MeetingNameOffset, CourseNameSize);
-                if (!IsCourseName(name)) {
-                    Report(line, start + MeetingNameOffset, Severity::Error,
-                           NotACourseName(k, name));
+            if (layout_.nameAt) {
+                const std::string_view name = slot.substr(*layout_.nameAt, CourseNameSize);
+                if (layout_.freeText && IsBlank(name)) {
+                    continue;
                 }
-                words = MeetingLabelSize;
+                if (!IsCourseName(name)) {
+                    Report(line, start + *layout_.nameAt, Severity::Error, NotACourseName(k, name));
+                }
+            }
+            if (!layout_.wordsAt) {
+                continue;
             }
             for (const std::size_t at : NumberedWordsNumerals) {
-                const std::size_t offset = words + at;
+                const std::size_t offset = *layout_.wordsAt + at;
                 if (!IsDigitOrBlank(slot[offset])) {
                     Report(
                         line, start + offset, Severity::Error,
@@ -374,18 +377,6 @@ private:
             QT_TRANSLATE_NOOP("DataCheck",
                               "%1: the racecourse name %2 is not two double-byte characters"),
             {layout_.Slot(k), Quoted(name)});
-    }
-
-    // Only the name: a race text may end with the line, as editors trim
-    // trailing blanks, and the list shows it as it is.
-    void CheckRaceSlot(std::string_view text, int k, std::size_t line, std::size_t start) {
-        if (RaceSlotIsEmpty(text, k)) {
-            return;
-        }
-        const std::string_view name = RaceCourseName(text, k);
-        if (!IsCourseName(name)) {
-            Report(line, start, Severity::Error, NotACourseName(k, name));
-        }
     }
 
     const CheckedFile& file_;

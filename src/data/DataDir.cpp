@@ -105,6 +105,7 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
             break; // the file shrank while being read
         }
         const auto got = static_cast<std::size_t>(n);
+        bytesRead_ += got;
         const void* nul = stopAtNul ? std::memchr(piece.data(), '\0', got) : nullptr;
         const std::size_t text =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - piece.data()) : got;

@@ -3,6 +3,7 @@
 #include "FileSource.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -52,11 +53,15 @@ public:
     // The same limits, applied to the whole file.
     std::string LoadAllBytes(std::string_view name) const override;
 
+    // Bytes taken from files so far by every read through this object.
+    std::uint64_t bytesRead() const { return bytesRead_; }
+
 private:
     std::string Read(std::string_view name, bool stopAtNul) const;
 
     std::filesystem::path directory_;
     std::size_t maxTextBytes_;
+    mutable std::uint64_t bytesRead_ = 0;
 };
 
 } // namespace turvane

@@ -80,9 +80,33 @@ std::string TodayKey(const CivilDate& today) {
     return key;
 }
 
+namespace {
+
+// Today's key as a number, parsed once, on first use: a key that is no
+// number fails where it did when it was parsed for every line.
+class TodayValue {
+public:
+    explicit TodayValue(std::string_view key) : key_(key) {}
+    std::int32_t operator()() {
+        if (!parsed_) {
+            value_ = KeyValue(key_);
+            parsed_ = true;
+        }
+        return value_;
+    }
+
+private:
+    std::string_view key_;
+    bool parsed_ = false;
+    std::int32_t value_ = 0;
+};
+
+} // namespace
+
 std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey, ScheduleYear year) {
+    TodayValue today(todayKey);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (KeyValue(DateKey(lines[i], year)) >= KeyValue(todayKey)) {
+        if (KeyValue(DateKey(lines[i], year)) >= today()) {
             return i;
         }
     }
@@ -91,6 +115,7 @@ std::size_t FirstDayOnOrAfter(const LineList& lines, std::string_view todayKey, 
 
 void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, ScheduleYear year,
                         TodayAndNextSink& sink) {
+    TodayValue today(todayKey);
     bool found = false;
     for (std::size_t i = 0; i < calendar.size(); ++i) {
         const std::string_view line = calendar[i];
@@ -100,7 +125,7 @@ void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, Sch
             sink.ScrollGridsTo(i);
             found = true;
         }
-        if (KeyValue(key) > KeyValue(todayKey)) {
+        if (KeyValue(key) > today()) {
             sink.ShowNextMeetingDay(line);
             if (!found) {
                 sink.ScrollGridsTo(i);

@@ -1,6 +1,6 @@
 #include "CellText.h"
 
-#include "StringGridModel.h"
+#include "GridRoles.h"
 
 #include <QAbstractItemModel>
 
@@ -61,7 +61,7 @@ QString TabSeparatedText(const QModelIndexList& cells) {
     std::vector<QString> fields(static_cast<std::size_t>((bottom - top + 1) * width));
     for (const QModelIndex& cell : cells) {
         fields[static_cast<std::size_t>((cell.row() - top) * width + cell.column() - left)] =
-            Field(cell.data(StringGridModel::StoredTextRole).toString());
+            Field(cell.data(StoredTextRole).toString());
     }
     QString text;
     for (std::size_t i = 0; i < fields.size(); ++i) {

@@ -1,7 +1,7 @@
 #include "GridCellDelegate.h"
 
 #include "GridPainting.h"
-#include "StringGridModel.h"
+#include "GridRoles.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -17,7 +17,7 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     painter->setPen(
         option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
     painter->setFont(option.font);
-    DrawCellText(*painter, option.rect, index.data(StringGridModel::StoredTextRole).toString());
+    DrawCellText(*painter, option.rect, index.data(StoredTextRole).toString());
     if (option.state & QStyle::State_HasFocus) {
         QStyleOptionFocusRect focus;
         focus.QStyleOption::operator=(option);

@@ -1,7 +1,7 @@
 #include "GridHeaderView.h"
 
 #include "GridPainting.h"
-#include "StringGridModel.h"
+#include "GridRoles.h"
 
 #include <QPainter>
 
@@ -21,9 +21,7 @@ void GridHeaderView::setFixedColor(const QColor& color) {
 
 void GridHeaderView::paintSection(QPainter* painter, const QRect& rect, int logicalIndex) const {
     const QString text =
-        model() ? model()
-                      ->headerData(logicalIndex, orientation(), StringGridModel::StoredTextRole)
-                      .toString()
+        model() ? model()->headerData(logicalIndex, orientation(), StoredTextRole).toString()
                 : QString();
     painter->setFont(font());
     DrawFixedCell(*painter, rect, fixedColor_, palette(), text);

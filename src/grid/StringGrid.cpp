@@ -4,7 +4,6 @@
 #include "GridCellDelegate.h"
 #include "GridFocusFrame.h"
 #include "GridHeaderView.h"
-#include "GridIndexError.h"
 #include "GridPainting.h"
 #include "StringGridModel.h"
 
@@ -84,8 +83,7 @@ void StringGrid::setRowCount(int rows) {
     }
     model_->setGridSize(colCount(), rows);
     row_ = std::min(row_, rows - 1);
-    pullBackTopRow();
-    showTopRow();
+    placeTopRow();
 }
 
 void StringGrid::setColCount(int cols) {
@@ -114,28 +112,22 @@ void StringGrid::setFixedCols(int cols) {
 
 void StringGrid::resetPosition() {
     // A change of the fixed cells starts again at the first cell after them.
-    row_ = fixedRows();
-    col_ = fixedCols();
-    topRow_ = fixedRows();
+    const GridCell first = model_->cellOf(0, 0);
+    row_ = first.row;
+    col_ = first.col;
+    topRow_ = first.row;
 }
 
-void StringGrid::setRow(int row) {
+bool StringGrid::setRow(int row) {
     if (row == row_) {
-        return;
+        return true;
     }
     if (row < 0 || row >= rowCount()) {
-        throw GridIndexError();
+        return false;
     }
     row_ = row;
     selectCurrentCell();
-}
-
-void StringGrid::selectRow(int row) {
-    // Qt's property system cannot carry an exception: a row out of range is
-    // ignored here instead.
-    if (row >= 0 && row < rowCount()) {
-        setRow(row);
-    }
+    return true;
 }
 
 void StringGrid::selectCurrentCell() {
@@ -211,21 +203,25 @@ void StringGrid::applyLayout() {
     fixedColHeader_->setVisible(fixedCols() > 0);
     fixedColHeader_->setFixedWidth(colWidth(0) + GridLineWidth);
     for (int c = fixedCols(); c < colCount(); ++c) {
-        fixedRowHeader_->resizeSection(c - fixedCols(), colWidth(c) + GridLineWidth);
+        fixedRowHeader_->resizeSection(model_->locate(c, 0).modelCol, colWidth(c) + GridLineWidth);
     }
 }
 
-void StringGrid::pullBackTopRow() {
-    if (!isVisible()) {
-        return;
+int PulledBackTopRow(int wanted, int fixedRows, int scrollMaximum) {
+    return std::clamp(wanted, fixedRows, fixedRows + std::max(0, scrollMaximum));
+}
+
+void StringGrid::placeTopRow() {
+    // Only a shown grid knows how many rows fill its last page.
+    if (isVisible()) {
+        topRow_ = PulledBackTopRow(topRow_, fixedRows(), verticalScrollBar()->maximum());
     }
-    const int lastTop = fixedRows() + verticalScrollBar()->maximum();
-    topRow_ = std::clamp(topRow_, fixedRows(), std::max(fixedRows(), lastTop));
+    showTopRow();
 }
 
 void StringGrid::showTopRow() {
     QScopedValueRollback guard(syncingScroll_, true);
-    verticalScrollBar()->setValue(topRow_ - fixedRows());
+    verticalScrollBar()->setValue(model_->locate(0, topRow_).modelRow);
 }
 
 void StringGrid::updateGeometries() {
@@ -233,8 +229,7 @@ void StringGrid::updateGeometries() {
         QScopedValueRollback guard(syncingScroll_, true);
         QTableView::updateGeometries();
     }
-    pullBackTopRow();
-    showTopRow();
+    placeTopRow();
     alignFirstVisibleCells();
 }
 
@@ -297,14 +292,15 @@ bool StringGrid::event(QEvent* event) {
 
 void StringGrid::followCurrent(const QModelIndex& current) {
     if (current.isValid()) {
-        row_ = current.row() + fixedRows();
-        col_ = current.column() + fixedCols();
+        const GridCell at = model_->cellOf(current.column(), current.row());
+        row_ = at.row;
+        col_ = at.col;
     }
 }
 
 void StringGrid::followScrollBar(int value) {
     if (!syncingScroll_ && isVisible()) {
-        topRow_ = value + fixedRows();
+        topRow_ = model_->cellOf(0, value).row;
     }
 }
 

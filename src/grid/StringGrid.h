@@ -10,6 +10,12 @@ class GridFocusFrame;
 class GridHeaderView;
 class StringGridModel;
 
+// The first visible row a grid shows, counting fixed rows: the one wanted,
+// pulled back to the largest that still fills the last page (the vertical
+// scroll bar's maximum counts the body rows that can scroll away), and never
+// onto the fixed rows.
+int PulledBackTopRow(int wanted, int fixedRows, int scrollMaximum);
+
 // A read-only grid of texts addressed (col, row) from 0, with an optional
 // fixed first row and fixed first column that stay in view while the rest
 // scrolls. The fixed row is the view's horizontal header, the fixed column
@@ -45,12 +51,11 @@ public:
     void setFixedCols(int cols);
 
     // The selected row. Setting it to its current value does nothing; a row
-    // outside 0 .. rowCount - 1 throws GridIndexError.
+    // outside 0 .. rowCount - 1 leaves the selection as it is and gives false.
     int row() const { return row_; }
-    void setRow(int row);
-    // The same for callers that cannot take an exception (the property
-    // system): a row out of range leaves the selection as it is.
-    void selectRow(int row);
+    bool setRow(int row);
+    // setRow for the property system.
+    void selectRow(int row) { setRow(row); }
     int col() const { return col_; }
 
     // The first visible row, counting fixed rows. Stored as given; pulled back
@@ -97,7 +102,7 @@ private:
     void applyLayout();
     void selectCurrentCell();
     void resetPosition();
-    void pullBackTopRow();
+    void placeTopRow();
     void showTopRow();
     void alignFirstVisibleCells();
     void followCurrent(const QModelIndex& current);

@@ -17,15 +17,15 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     Q_ASSERT(checkIndex(index, CheckIndexOption::IndexIsValid));
-    const int row = index.row() + fixedRows_;
-    const QString text = cell(index.column() + fixedCols_, row);
+    const GridCell at = cellOf(index.column(), index.row());
+    const QString text = cell(at.col, at.row);
     switch (role) {
     case StoredTextRole:
         return text;
     case Qt::DisplayRole:
         return SpokenCellText(text);
     case Qt::AccessibleTextRole:
-        return accessibleText(index.column() + fixedCols_, row);
+        return accessibleText(at.col, at.row);
     default:
         return {};
     }
@@ -50,18 +50,13 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     if ((role != Qt::DisplayRole && role != StoredTextRole) || section < 0) {
         return {};
     }
-    QString text;
-    if (orientation == Qt::Horizontal) {
-        if (fixedRows_ == 0 || section >= bodyCols()) {
-            return {};
-        }
-        text = cell(section + fixedCols_, 0);
-    } else {
-        if (fixedCols_ == 0 || section >= bodyRows()) {
-            return {};
-        }
-        text = cell(0, section + fixedRows_);
+    const bool horizontal = orientation == Qt::Horizontal;
+    if (horizontal ? fixedRows_ == 0 || section >= bodyCols()
+                   : fixedCols_ == 0 || section >= bodyRows()) {
+        return {};
     }
+    const GridCell at = horizontal ? cellOf(section, -1) : cellOf(-1, section);
+    const QString text = cell(at.col, at.row);
     return role == StoredTextRole ? text : SpokenCellText(text);
 }
 
@@ -119,6 +114,10 @@ GridPlace StringGridModel::Locate(int col, int row, int fixedCols, int fixedRows
                       : inFixedCol             ? GridPlace::Area::FixedCol
                                                : GridPlace::Area::Body;
     return {area, row - fixedRows, col - fixedCols};
+}
+
+GridCell StringGridModel::CellOf(int modelCol, int modelRow, int fixedCols, int fixedRows) {
+    return {modelCol + fixedCols, modelRow + fixedRows};
 }
 
 QString StringGridModel::cell(int col, int row) const {
@@ -184,20 +183,20 @@ void StringGridModel::notify(int firstCol, int lastCol, int row) {
     if (row >= gridRows_ || firstCol > lastCol) {
         return;
     }
-    if (row < fixedRows_) {
-        const int first = std::max(firstCol, fixedCols_) - fixedCols_;
-        if (lastCol >= fixedCols_) {
-            Q_EMIT headerDataChanged(Qt::Horizontal, first, lastCol - fixedCols_);
+    // The changed cells from the first one right of the fixed column.
+    const GridPlace first = locate(std::max(firstCol, fixedCols_), row);
+    const GridPlace last = locate(lastCol, row);
+    if (first.area == GridPlace::Area::FixedRow) {
+        if (last.area == GridPlace::Area::FixedRow) {
+            Q_EMIT headerDataChanged(Qt::Horizontal, first.modelCol, last.modelCol);
         }
         return;
     }
-    const int modelRow = row - fixedRows_;
-    if (firstCol < fixedCols_) {
-        Q_EMIT headerDataChanged(Qt::Vertical, modelRow, modelRow);
+    if (locate(firstCol, row).area == GridPlace::Area::FixedCol) {
+        Q_EMIT headerDataChanged(Qt::Vertical, first.modelRow, first.modelRow);
     }
-    if (lastCol >= fixedCols_) {
-        const int first = std::max(firstCol, fixedCols_) - fixedCols_;
-        Q_EMIT dataChanged(index(modelRow, first), index(modelRow, lastCol - fixedCols_),
-                           {Qt::DisplayRole});
+    if (last.area == GridPlace::Area::Body) {
+        Q_EMIT dataChanged(index(first.modelRow, first.modelCol),
+                           index(last.modelRow, last.modelCol), {Qt::DisplayRole});
     }
 }

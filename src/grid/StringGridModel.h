@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GridRoles.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 
@@ -16,17 +18,23 @@ struct GridPlace {
     int modelCol; // body column, or the horizontal header section
 };
 
+// A cell of a string grid, fixed cells included.
+struct GridCell {
+    int col;
+    int row;
+    bool operator==(const GridCell&) const = default;
+};
+
 // Cells of a string grid addressed as (col, row) from 0, fixed cells
 // included. Cells are kept whatever the grid's current size, so rows cut off
 // by a smaller row count come back when it grows again. Read-only for views.
 class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    // The text as stored, blanks and all: what the grid paints and copies.
-    // The display role gives it without the blanks at its ends; the
-    // accessible text role adds the fixed cells' labels a screen reader
-    // would otherwise not say (see accessibleText).
-    static constexpr int StoredTextRole = Qt::UserRole;
+    // Roles answered: the stored text (GridRoles.h), the display role without
+    // its blanks at the ends, and the accessible text role with the fixed
+    // cells' labels a screen reader would otherwise not say (see
+    // accessibleText).
 
     explicit StringGridModel(QObject* parent = nullptr);
 
@@ -43,9 +51,16 @@ public:
     void setGridSize(int cols, int rows);
     void setFixed(int fixedCols, int fixedRows);
 
-    // The single place that maps grid coordinates to what the view shows.
+    // The single place that maps grid coordinates to what the view shows,
+    // and back: CellOf(place.modelCol, place.modelRow) gives the grid cell
+    // of a model item, of header sections too (modelRow -1 for the fixed
+    // row, modelCol -1 for the fixed column).
     static GridPlace Locate(int col, int row, int fixedCols, int fixedRows);
+    static GridCell CellOf(int modelCol, int modelRow, int fixedCols, int fixedRows);
     GridPlace locate(int col, int row) const { return Locate(col, row, fixedCols_, fixedRows_); }
+    GridCell cellOf(int modelCol, int modelRow) const {
+        return CellOf(modelCol, modelRow, fixedCols_, fixedRows_);
+    }
 
     QString cell(int col, int row) const;
     void setCell(int col, int row, const QString& text);

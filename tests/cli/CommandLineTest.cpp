@@ -1,6 +1,8 @@
 #include "CommandLine.h"
+#include "CaseName.h"
 #include "Language.h"
 #include "data/DataCheck.h"
+#include "data/DataFiles.h"
 #include "data/FileSource.h"
 
 #include <QDir>
@@ -190,13 +192,14 @@ INSTANTIATE_TEST_SUITE_P(
                   Action::UsageError,
                   Usage + "--date: '2003-5-17' は YYYY-MM-DD 形式の日付ではありません" + SeeHelpJa,
                   Ja}),
-    [](const testing::TestParamInfo<ParseCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(CommandLineTest, DataAndDateReachTheWindow) {
     const CommandLine command =
         ParseCommandLine({QStringLiteral("turvane"), QStringLiteral("--data"), Sample,
                           QStringLiteral("--date"), QStringLiteral("2003-05-17")});
-    EXPECT_EQ(FilesFor(command)->PathOf("Cal1.dat"), (Sample + "/Cal1.dat").toStdString());
+    EXPECT_EQ(FilesFor(command)->PathOf(turvane::MeetingFile),
+              (Sample + "/Cal1.dat").toStdString());
     const turvane::CivilDate today = TodayFor(command)();
     EXPECT_EQ(std::tie(today.year, today.month, today.day), std::make_tuple(2003, 5, 17));
     EXPECT_TRUE(command.style.isEmpty());
@@ -251,7 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
                      Language::English},
         LanguageCase{"LanguageIgnoredUnderC", {"LANGUAGE=ja", "LC_ALL=POSIX"}, Language::English},
         LanguageCase{"OtherLanguage", {"LANG=de_DE.UTF-8"}, Language::English}),
-    [](const testing::TestParamInfo<LanguageCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // The check's last line, counted from its findings.
 struct SummaryCase {
@@ -287,7 +290,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {Severity::Warning, Severity::Error, Severity::Error},
                                 "2 errors, 1 warning"},
                     SummaryCase{"Warnings", {Severity::Warning, Severity::Warning}, "2 warnings"}),
-    [](const testing::TestParamInfo<SummaryCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // The real program, with no display of any kind.
 struct RunCase {
@@ -460,7 +463,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {},
                 "turvane: unknown option '--bogus' (see 'turvane --help')\n",
                 {"LC_ALL=C", "LANG=ja_JP.UTF-8"}}),
-    [](const testing::TestParamInfo<RunCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // --pdf FILE replaces FILE with a whole document, or leaves it as it was.
 struct PdfCase {
@@ -518,7 +521,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PdfCase{"SampleYearReplacesTheFile", "sample", "out.pdf", 0, true},
                     PdfCase{"UnreadableDataKeepsTheFile", "broken", "out.pdf", 1, false},
                     PdfCase{"UnwritableTargetFails", "sample", "no/such/dir/out.pdf", 1, false}),
-    [](const testing::TestParamInfo<PdfCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Export, import into a new directory, and the refusals: a file already
 // there stays as it is, and a bad CSV writes nothing.
@@ -547,8 +550,10 @@ TEST(CsvRoundTrip, ThroughTheRealProgram) {
               "turvane: '" + csv + "' exists already and stays as it is; nothing was written\n");
 
     ASSERT_EQ(run({"--import-csv", csv, "--data", season}), 0);
-    for (const char* name : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
-        EXPECT_EQ(read(season + "/" + name), read(Sample + "/" + name)) << name;
+    for (const std::string_view name :
+         {turvane::MeetingFile, turvane::CourseFile, turvane::RaceFile}) {
+        const QString file = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        EXPECT_EQ(read(season + "/" + file), read(Sample + "/" + file)) << name;
     }
     EXPECT_EQ(QDir(season).entryList(QDir::Files | QDir::Hidden).size(), 3);
 

@@ -1,4 +1,5 @@
 #include "data/ByteText.h"
+#include "CaseName.h"
 #include "data/Errors.h"
 #include "data/Labels.h"
 #include "data/LineList.h"
@@ -42,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"OnlyABreak", "\r\n", {""}},
         SplitCase{"NulEndsTheText", "a\r\nb\0c\r\nd"s, {"a", "b"}},
         SplitCase{"NulFirst", "\0abc\r\n"s, {}}, SplitCase{"CrBeforeNul", "a\r\0\nb"s, {"a"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(LineListAt, PastTheEndNamesTheIndex) {
     const LineList list = LineList::Split("a\r\nb");
@@ -107,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MappingCase{"DoubleByteWithAsciiTrail", "\x83\x5c", "\x83\x5c"},
                     MappingCase{"LoneLeadByteKept", "\x82", "\x82"},
                     MappingCase{"ControlByteKept", "\t", "\t"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 class MonthDay : public testing::TestWithParam<MappingCase> {};
 
@@ -125,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(
         MappingCase{"MonthZero", "0110", "\x81\x40\x82\x50\x8c\x8e\x82\x50\x82\x4f\x93\xfa"},
         MappingCase{"EmptyLine", "", "\x8c\x8e\x93\xfa"},
         MappingCase{"OnlyAZero", "0", "\x81\x40\x8c\x8e\x93\xfa"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(NumberedWords, SharedShapeOfMeetingAndCourseSlots) {
     EXPECT_EQ(NumberedWordsText("1\x89\xf1 5\x93\xfa\x96\xda", 1),

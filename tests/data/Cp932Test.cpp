@@ -1,4 +1,5 @@
 #include "data/Cp932.h"
+#include "CaseName.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     DecodeCase{"UnassignedPairIsOneReplacement", "\x85\x80x", "\ufffdx"},
                     DecodeCase{"UnassignedPairKeepsAnAsciiTrail", "\x85\x40x", "\ufffd@x"},
                     DecodeCase{"NulPassesThrough", "a\0b"s, "a\0b"s}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(Cp932DecodeLong, ConvertsPastTheInternalBuffer) {
     std::string bytes;

@@ -1,4 +1,6 @@
 #include "data/DataCheck.h"
+#include "CaseName.h"
+#include "Cp932Text.h"
 #include "data/DataDir.h"
 #include "data/DataFiles.h"
 #include "data/FileSource.h"
@@ -10,32 +12,16 @@
 #include <vector>
 
 using namespace turvane;
+using namespace cp932text;
 
 namespace {
-
-const std::string Tokyo = "\x93\x8c\x8b\x9e";   // 東京
-const std::string Kyoto = "\x8b\x9e\x93\x73";   // 京都
-const std::string Hanshin = "\x8d\xe3\x90\x5f"; // 阪神
-const std::string Star = "\x81\x9a";            // ★
-
-std::string Words(char kai, char day) {
-    return std::string(1, kai) + "\x89\xf1 " + day + "\x93\xfa\x96\xda"; // 1回 1日目
-}
-std::string Meeting(const std::string& name, char kai, char day) {
-    return Star + name + " " + Words(kai, day);
-}
-std::string Race(const std::string& name, std::string text) {
-    text.resize(34, ' ');
-    return name + text;
-}
-const std::string NoRace(38, ' ');
 
 // A small, clean year: three days, the same on every line of the three files.
 struct Year {
     std::vector<std::string> meetings = {
-        "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1'),
-        "0111" + Meeting(Tokyo, '1', '2') + Meeting(Kyoto, '1', '2'),
-        "0112" + Meeting(Tokyo, '1', '3'),
+        "0105" + Meeting(Tokyo, '1', '1', Star) + Meeting(Kyoto, '1', '1', Star),
+        "0111" + Meeting(Tokyo, '1', '2', Star) + Meeting(Kyoto, '1', '2', Star),
+        "0112" + Meeting(Tokyo, '1', '3', Star),
     };
     std::vector<std::string> courses = {
         "0105" + Words('1', '1') + std::string(27, ' ') + Words('1', '1'),
@@ -56,14 +42,6 @@ struct Year {
         }
     }
 };
-
-std::string Join(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
 
 struct CheckCase {
     const char* name;
@@ -226,7 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Year& y) { y.meetings[2] += Star + Kyoto; },
                   {C1 + "3:21: error: meeting slot 2 ends with the line after 6 bytes of its 16"}},
         CheckCase{"BytesPastTheLastSlot",
-                  [](Year& y) { y.races[2] += NoRace + NoRace + "xyz"; },
+                  [](Year& y) { y.races[2] += EmptyRace + EmptyRace + "xyz"; },
                   {Jy + "3:119: warning: 3 bytes after race slot 3 are never shown"}},
         CheckCase{"RaceNameNotTwoCharacters",
                   [](Year& y) { y.races[0] = "0105" + Race("AB  ", "Race A") + Race(Kyoto, "B"); },
@@ -234,10 +212,11 @@ INSTANTIATE_TEST_SUITE_P(
                         "double-byte characters",
                    Jy + "1:5: error: race slot 1: the racecourse 'AB  ' has no meeting on line 1 "
                         "of Cal1.dat, and the list shows the race in column 3"}},
-        CheckCase{"RaceWithoutMeetingIsDropped",
-                  [](Year& y) { y.races[2] = "0112" + NoRace + NoRace + Race(Hanshin, "Race"); },
-                  {Jy + "3:81: error: race slot 3: the racecourse '阪神' has no meeting on line 3 "
-                        "of Cal1.dat, and the list does not show the race"}},
+        CheckCase{
+            "RaceWithoutMeetingIsDropped",
+            [](Year& y) { y.races[2] = "0112" + EmptyRace + EmptyRace + Race(Hanshin, "Race"); },
+            {Jy + "3:81: error: race slot 3: the racecourse '阪神' has no meeting on line 3 "
+                  "of Cal1.dat, and the list does not show the race"}},
         CheckCase{"RaceInAnotherMeetingsColumn",
                   [](Year& y) { y.races[0] = "0105" + Race(Kyoto, "B") + Race(Tokyo, "A"); },
                   {Jy + "1:43: error: race slot 2: the racecourse '東京' is meeting slot 1, and "
@@ -253,10 +232,11 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"MissingFile",
                   [](Year& y) { y.noCourseFile = true; },
                   {"/d/Cal2.dat: error: cannot open the file"}}),
-    [](const testing::TestParamInfo<CheckCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(DataCheckSampleTest, TheSampleYearIsClean) {
-    const std::vector<Finding> findings = CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR), ScheduleYear()).findings;
+    const std::vector<Finding> findings =
+        CheckDataFiles(DataDir(TURVANE_SAMPLE_DIR), ScheduleYear()).findings;
     for (const Finding& finding : findings) {
         ADD_FAILURE() << FormatFinding(finding);
     }

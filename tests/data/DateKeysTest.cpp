@@ -1,4 +1,5 @@
 #include "data/DateKeys.h"
+#include "CaseName.h"
 #include "data/Errors.h"
 
 #include <gtest/gtest.h>
@@ -62,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "0105\r\n\r\n0111\r\n",
                    "20030106",
                    {"next 0111", "scroll 2", "none today"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
     Recorder recorder;
@@ -143,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Days, FirstDayOnOrAfterTest,
                                          ScrollCase{"BeforeTheYear", "20020101", 0},
                                          ScrollCase{"LastDay", "20031228", 3},
                                          ScrollCase{"AfterTheYear", "20040101", 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST(FirstDayOnOrAfterFailure, DateThatIsNoNumber) {
     const LineList lines = LineList::Split("0105\r\n01x1\r\n");

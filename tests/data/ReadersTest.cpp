@@ -1,3 +1,5 @@
+#include "CaseName.h"
+#include "Cp932Text.h"
 #include "data/CourseCalendar.h"
 #include "data/Errors.h"
 #include "data/GradedRaces.h"
@@ -8,43 +10,23 @@
 #include <string>
 
 using namespace turvane;
+using namespace cp932text;
 
 namespace {
 
-// Code page 932 spellings used to build lines.
-const std::string Kyoto = "\x8b\x9e\x93\x73";   // 京都
-const std::string Tokyo = "\x93\x8c\x8b\x9e";   // 東京
-const std::string Hanshin = "\x8d\xe3\x90\x5f"; // 阪神
-const std::string Kai = "\x89\xf1 ";            // "回 "
-const std::string Nichime = "\x93\xfa\x96\xda"; // 日目
-const std::string Star = "\x81\x9a";            // ★
 const std::string FwBlank = "\x81\x40";
-
-std::string Meeting(const std::string& name, char kai, char day) {
-    return Star + name + " " + kai + Kai + day + Nichime;
-}
 
 std::string Blanks(std::size_t n) {
     return std::string(n, ' ');
 }
-
-std::string Pad(std::string text, std::size_t width) {
-    text.resize(width, ' ');
-    return text;
-}
-
-std::string Race(const std::string& name, const std::string& text) {
-    return name + Pad(text, 34);
-}
-
-const std::string EmptyRace = Blanks(38);
 
 std::string Digit(char d) {
     return std::string("\x82") + static_cast<char>(0x4f + (d - '0'));
 }
 
 TEST(MeetingTextTest, RendersNumeralsFullWidthAndTheRestAsStored) {
-    const std::string line = "0105" + Meeting(Tokyo, '1', '5') + Meeting(Kyoto, '2', '8');
+    const std::string line =
+        "0105" + Meeting(Tokyo, '1', '5', Star) + Meeting(Kyoto, '2', '8', Star);
     EXPECT_EQ(MeetingText(line, 1), Star + Tokyo + " " + Digit('1') + Kai + Digit('5') + Nichime);
     EXPECT_EQ(MeetingText(line, 2), Star + Kyoto + " " + Digit('2') + Kai + Digit('8') + Nichime);
     EXPECT_EQ(MeetingText(line, 3), "");
@@ -110,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                     EmptySlotCase{"LineEndsBeforeTheSlot", "0105" + Race(Tokyo, " X"), 2, true},
                     EmptySlotCase{"LineEndsInsideTheName", "0105" + EmptyRace + "  ", 2, true},
                     EmptySlotCase{"ExactlyOneSlotLong", "0105" + Race(Tokyo, "X"), 3, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 struct PlaceCase {
     const char* name;
@@ -131,8 +113,8 @@ TEST_P(PlaceRacesTest, PutsEachRaceInTheColumnOfItsMeeting) {
     }
 }
 
-const std::string Day =
-    "0105" + Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + Meeting(Hanshin, '1', '1');
+const std::string Day = "0105" + Meeting(Tokyo, '1', '1', Star) + Meeting(Kyoto, '1', '1', Star) +
+                        Meeting(Hanshin, '1', '1', Star);
 
 INSTANTIATE_TEST_SUITE_P(
     Placement, PlaceRacesTest,
@@ -162,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                               Day,
                               {"", "-", Race(Kyoto, "b"), "-"}},
                     PlaceCase{"NoRaces", "0105", Day, {"", "-", "-", "-"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(PlaceRacesFailure, RaceWithoutACalendarLineNamesTheRow) {
     const LineList calendar = LineList::Split(Day);

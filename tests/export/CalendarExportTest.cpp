@@ -1,3 +1,5 @@
+#include "CaseName.h"
+#include "Cp932Text.h"
 #include "data/DataFiles.h"
 #include "data/FileSource.h"
 #include "export/CalendarEvents.h"
@@ -18,30 +20,11 @@
 #include <vector>
 
 using namespace turvane;
+using namespace cp932text;
 
 namespace {
 
-const std::string Tokyo = "\x93\x8c\x8b\x9e";   // 東京
-const std::string Kyoto = "\x8b\x9e\x93\x73";   // 京都
-const std::string Hanshin = "\x8d\xe3\x90\x5f"; // 阪神
 const std::string Blank(16, ' ');
-
-std::string Meeting(const std::string& course, char kai, char day) {
-    return "\x81\x9f" + course + " " + kai + "\x89\xf1 " + day + "\x93\xfa\x96\xda"; // ◆ 回 日目
-}
-std::string Race(const std::string& course, std::string text) {
-    text.resize(34, ' ');
-    return course + text;
-}
-const std::string NoRace(38, ' ');
-
-std::string Join(const std::vector<std::string>& lines) {
-    std::string bytes;
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
 
 // Sets an environment variable for one test and puts the old value back.
 class ScopedEnvironment {
@@ -202,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "20030105-2-meeting-1 20030105/20030106 ◆東京 １回 ２日目 @東京競馬場",
                    "20030105-2-race-1 20030105/20030106 東京 R2 @東京競馬場 #重賞"}},
         EventCase{"NoDays", {}, {}, 2003, false, {}}),
-    [](const testing::TestParamInfo<EventCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(CalendarFile, HasTheFramePartsClientsNeed) {
     ScopedEnvironment epoch("SOURCE_DATE_EPOCH", "1700000000");
@@ -377,6 +360,6 @@ INSTANTIATE_TEST_SUITE_P(
                     nullptr,
                     "cannot write '",
                     true}),
-    [](const testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+    CaseName());
 
 } // namespace

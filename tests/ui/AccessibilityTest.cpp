@@ -1,3 +1,5 @@
+#include "Accessibility.h"
+#include "CaseName.h"
 #include "GUnit.h"
 #include "HeaderCells.h"
 #include "TestData.h"
@@ -47,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{"JapaneseBeforeLatin", "重賞 GⅠ", "重賞 GⅠ"},
                     CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
                     CaptionCase{"Empty", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Both windows on the sample year's 17 May, read only through Qt's
 // accessibility interfaces, the way a screen reader reads them.
@@ -116,7 +118,7 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"RaceGrid", "Form2", "StringGrid1", "重賞日程一覧"},
                     NameCase{"BackButton", "Form2", "Button1", "戻る"},
                     NameCase{"BackButtonFrame", "Form2", "GroupBox2", "戻る"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Walks a window's accessible tree, leaving out the grids' cells, and
 // collects every control a screen reader would announce without a name;
@@ -258,7 +260,7 @@ INSTANTIATE_TEST_SUITE_P(
         CellCase{"LastCourseLastDay", "Form1", "StringGrid2", 109, 9, "", "１２月２８日", "◎函館"},
         CellCase{"ListDayWithoutRaces", "Form2", "StringGrid1", 1, 0, "１月１１日", "１月１１日",
                  ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST_F(ScreenReader, GridTablesHaveTheBodyCellsAndTodaySelected) {
     struct {

@@ -1,5 +1,6 @@
 #include "CalendarExportWindow.h"
 #include "TestData.h"
+#include "data/DataFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,7 +23,7 @@ TEST(CalendarExportWindow, WritesTheFileOrShowsTheErrorBox) {
     EXPECT_FALSE(ics.contains("-meeting-"));
     EXPECT_TRUE(ctx.errors->isEmpty());
 
-    dir.Remove("jyuusyou.dat");
+    dir.Remove(turvane::RaceFile);
     EXPECT_FALSE(ExportCalendarTo(path, ctx.context, false));
     EXPECT_EQ(*ctx.errors,
               QStringList{QStringLiteral("ファイル /memory/jyuusyou.dat は開けません.")});

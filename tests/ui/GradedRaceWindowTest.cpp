@@ -1,5 +1,7 @@
+#include "CaseName.h"
 #include "GUnit.h"
 #include "TestData.h"
+#include "data/DataFiles.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
@@ -34,23 +36,20 @@ QString Shown(const std::string& course, const char* text) {
     return (name + text).leftJustified(2 + 34, ' ');
 }
 
-class GradedRaceWindow : public testing::Test {
+class GradedRaceWindow : public WindowTest {
 protected:
     std::unique_ptr<TForm2> Open(const std::string& races, turvane::CivilDate today = {2003, 1, 5},
                                  const std::string& calendar = Calendar(),
                                  turvane::ScheduleYear year = {}) {
-        dir_.Write("Cal1.dat", calendar);
-        dir_.Write("jyuusyou.dat", races);
+        dir_.Write(turvane::MeetingFile, calendar);
+        dir_.Write(turvane::RaceFile, races);
         ctx_ = std::make_unique<TestContext>(dir_.source(), today);
         ctx_->context.year = year;
         auto form = std::make_unique<TForm2>(ctx_->context);
-        grid_ = form->findChild<StringGrid*>("StringGrid1");
+        grid_ = Grid(form.get(), "StringGrid1");
         return form;
     }
-    QStringList errors() const { return *ctx_->errors; }
 
-    MemoryDataDir dir_;
-    std::unique_ptr<TestContext> ctx_;
     StringGrid* grid_ = nullptr;
 };
 
@@ -77,8 +76,8 @@ TEST_F(GradedRaceWindow, ResizingGrowsBothBoxesByTheChange) {
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     form->resize(800, 263);
-    QTest::qWait(1);
     auto* list = form->findChild<QWidget*>("GroupBox1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list->width() == 800; }));
     auto* buttons = form->findChild<QWidget*>("GroupBox2");
     EXPECT_EQ(list->geometry(), QRect(0, 0, 800, 201));
     EXPECT_EQ(buttons->geometry(), QRect(0, 167, 800, 96));
@@ -143,15 +142,15 @@ INSTANTIATE_TEST_SUITE_P(Days, GradedRaceScroll,
                                          ScrollCase{"NextYear", {2004, 1, 11}, 0},
                                          ScrollCase{
                                              "OtherYearOnAMeetingDay", {2004, 1, 11}, 1, 2004}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 TEST_F(GradedRaceWindow, MissingFileKeepsTheEmptyRows) {
-    dir_.Write("Cal1.dat", Calendar());
+    dir_.Write(turvane::MeetingFile, Calendar());
     ctx_ = std::make_unique<TestContext>(dir_.source());
     TForm2 form(ctx_->context);
     ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0],
-              QString::fromStdString("ファイル " + dir_.PathOf("jyuusyou.dat") + " は開けません."));
+    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::RaceFile) +
+                                                  " は開けません."));
     EXPECT_EQ(form.findChild<StringGrid*>("StringGrid1")->rowCount(), 130);
 }
 
@@ -254,7 +253,7 @@ TEST_P(GradedRaceEscape, ClosesTheListOnly) {
 INSTANTIATE_TEST_SUITE_P(Focus, GradedRaceEscape,
                          testing::Values(EscapeCase{"OnTheList", "StringGrid1"},
                                          EscapeCase{"OnTheBackButton", "Button1"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         CaseName());
 
 // The keyboard alone. Each step presses a key where the focus is and names
 // the control that has the focus afterwards, so a key that leaves the focus
@@ -358,7 +357,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"Button1"},
                                 Qt::Key_Enter,
                                 Qt::KeypadModifier}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // The grids keep the keys that move their current cell: where they take the
 // current cell of the course grid, which opens on 17 May (row 41, first
@@ -397,6 +396,6 @@ INSTANTIATE_TEST_SUITE_P(
         GridKeyCase{"PageDownMovesAPage", {{Qt::Key_PageDown, NoMod}}, 1, 54, 1},
         GridKeyCase{
             "ShiftSelectsARange", {{Qt::Key_Down, Shift}, {Qt::Key_Right, Shift}}, 2, 42, 4}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 } // namespace

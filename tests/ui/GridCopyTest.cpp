@@ -1,3 +1,4 @@
+#include "CaseName.h"
 #include "TestData.h"
 #include "grid/CellText.h"
 #include "grid/StringGrid.h"
@@ -60,7 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"AwkwardCellsAreQuoted",
                  {{1, 1}, {1, 2}, {1, 3}},
                  "\"b\t2\"\t\"c\n2\"\t\"say \"\"2\"\"\""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // Ctrl+C in a shown grid, through the application's clipboard.
 class GridCopy : public testing::Test {

@@ -1,7 +1,10 @@
+#include "CaseName.h"
 #include "ErrorBox.h"
 #include "GUnit.h"
 #include "SelfCopy.h"
+#include "TempDir.h"
 #include "TestData.h"
+#include "data/DataFiles.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
@@ -30,53 +33,32 @@ using namespace cp932text;
 
 namespace {
 
-// Reads a window the way a user (or an accessibility tool) would: by the
-// controls' names and the grids' properties.
-class MainWindowTest : public testing::Test {
-protected:
-    std::unique_ptr<TForm1> Open(turvane::CivilDate today = {2003, 5, 12}) {
-        ctx_ = std::make_unique<TestContext>(dir_.source(), today);
-        return std::make_unique<TForm1>(ctx_->context);
-    }
-    static StringGrid* Grid(QWidget* w, const char* name) {
-        return w->findChild<StringGrid*>(QString::fromLatin1(name));
-    }
-    static QString Text(QWidget* w, const char* name) {
-        return w->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
-    }
-    static QString Caption(QWidget* w, const char* name) {
-        return w->findChild<QGroupBox*>(QString::fromLatin1(name))->title();
-    }
-    QStringList errors() const { return *ctx_->errors; }
-
-    MemoryDataDir dir_;
-    std::unique_ptr<TestContext> ctx_;
-};
+using MainWindowTest = WindowTest;
 
 TEST_F(MainWindowTest, ShowsTheSampleYear) {
     dir_.CopySampleYear();
-    auto form = Open({2003, 5, 17});
+    TForm1* form = OpenMain({2003, 5, 17});
     EXPECT_TRUE(errors().isEmpty()) << errors().join('\n').toStdString();
-    StringGrid* meetings = Grid(form.get(), "StringGrid1");
+    StringGrid* meetings = Grid(form, "StringGrid1");
     EXPECT_EQ(meetings->property("rowCount").toInt(), 110);
     EXPECT_EQ(meetings->cell(0, 0), "　１月　５日");
     EXPECT_EQ(meetings->cell(1, 0), "■中山 １回 １日目");
     EXPECT_EQ(meetings->cell(2, 0), "★京都 １回 １日目");
     EXPECT_EQ(meetings->cell(0, 109), "１２月２８日");
-    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    StringGrid* courses = Grid(form, "StringGrid2");
     EXPECT_EQ(courses->property("rowCount").toInt(), 111);
     EXPECT_EQ(courses->cell(0, 1), "　１月　５日");
     EXPECT_EQ(courses->cell(1, 1), "１回 １日目");
     EXPECT_EQ(courses->cell(6, 1), "１回 １日目");
     EXPECT_EQ(courses->cell(2, 1), "　   　    ");
-    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/17]");
-    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催 [2003/05/18]");
-    EXPECT_EQ(Text(form.get(), "Edit1"), "◆東京 ２回 ８日目");
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/17]");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催 [2003/05/18]");
+    EXPECT_EQ(Text(form, "Edit1"), "◆東京 ２回 ８日目");
 }
 
 TEST_F(MainWindowTest, HasTheDesignLayout) {
     dir_.CopySampleYear();
-    auto form = Open();
+    TForm1* form = OpenMain();
     EXPECT_STREQ(form->metaObject()->className(), "TForm1");
     EXPECT_EQ(form->objectName(), "Form1");
     EXPECT_EQ(form->windowTitle(), "Turvane version 0.90");
@@ -102,16 +84,16 @@ TEST_F(MainWindowTest, HasTheDesignLayout) {
     EXPECT_EQ(form->findChild<QPushButton*>("Button2")->text(), "閉 じ る");
     EXPECT_EQ(form->findChild<QPushButton*>("Button3")->text(), "重賞日程");
     EXPECT_EQ(form->findChild<QLabel*>("Label2")->text(), "oakhollow");
-    EXPECT_EQ(Caption(form.get(), "GroupBox1"), "開催日程");
-    EXPECT_EQ(Caption(form.get(), "GroupBox2"), "競馬場別開催日程");
-    StringGrid* meetings = Grid(form.get(), "StringGrid1");
+    EXPECT_EQ(Caption(form, "GroupBox1"), "開催日程");
+    EXPECT_EQ(Caption(form, "GroupBox2"), "競馬場別開催日程");
+    StringGrid* meetings = Grid(form, "StringGrid1");
     EXPECT_EQ(meetings->property("fixedRows").toInt(), 0);
     EXPECT_EQ(meetings->property("fixedCols").toInt(), 1);
     EXPECT_EQ(meetings->property("colCount").toInt(), 4);
     for (int c = 0; c < 4; ++c) {
         EXPECT_EQ(meetings->colWidth(c), c == 0 ? 80 : 116);
     }
-    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    StringGrid* courses = Grid(form, "StringGrid2");
     EXPECT_EQ(courses->property("fixedRows").toInt(), 1);
     EXPECT_EQ(courses->property("colCount").toInt(), 11);
     EXPECT_EQ(courses->colWidth(10), 65);
@@ -133,14 +115,14 @@ TEST(QtDialogsTest, SpeakJapanese) {
 
 TEST_F(MainWindowTest, OpensCentred) {
     dir_.CopySampleYear();
-    auto form = Open();
+    TForm1* form = OpenMain();
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     EXPECT_LE((form->geometry().center() - screenCentre).manhattanLength(), 2);
 }
 
 TEST_F(MainWindowTest, Label1ShowsTwoLines) {
     dir_.CopySampleYear();
-    auto form = Open();
+    TForm1* form = OpenMain();
     auto* label = form->findChild<QLabel*>("Label1");
     EXPECT_EQ(label->text(), "開催日程\n　２００３");
     EXPECT_GE(label->height(), 2 * QFontMetrics(label->font()).lineSpacing());
@@ -148,10 +130,10 @@ TEST_F(MainWindowTest, Label1ShowsTwoLines) {
 
 TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
     dir_.CopySampleYear();
-    auto form = Open();
+    TForm1* form = OpenMain();
     const QStringList expected = {"★京都", "●阪神", "☆中京", "○小倉", "◆東京",
                                   "■中山", "◇福島", "□新潟", "△札幌", "◎函館"};
-    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    StringGrid* courses = Grid(form, "StringGrid2");
     for (int c = 1; c <= 10; ++c) {
         EXPECT_EQ(courses->cell(c, 0), expected[c - 1]);
     }
@@ -160,64 +142,64 @@ TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
 
 TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
     dir_.CopySampleYear();
-    auto form = Open();
+    TForm1* form = OpenMain();
     form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     QTest::mouseClick(form->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(MainWindowTest, EmptyMeetingFileLeavesTheDesignRows) {
-    dir_.Write("Cal1.dat", "");
-    dir_.Write("Cal2.dat", "");
-    auto form = Open();
+    dir_.Write(turvane::MeetingFile, "");
+    dir_.Write(turvane::CourseFile, "");
+    TForm1* form = OpenMain();
     EXPECT_TRUE(errors().isEmpty());
-    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 130);
-    EXPECT_EQ(Grid(form.get(), "StringGrid2")->rowCount(), 130);
-    EXPECT_EQ(Grid(form.get(), "StringGrid1")->cell(0, 0), "");
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid1")->cell(0, 0), "");
     for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) {
-        EXPECT_EQ(Text(form.get(), edit), "") << edit;
+        EXPECT_EQ(Text(form, edit), "") << edit;
     }
-    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/12]");
-    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催");
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
 }
 
 TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt) {
     dir_.CopySampleYear();
-    dir_.Remove("Cal1.dat");
-    auto form = Open();
-    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 130);
-    EXPECT_EQ(Grid(form.get(), "StringGrid2")->rowCount(), 130);
-    EXPECT_EQ(Grid(form.get(), "StringGrid2")->cell(1, 0), "★京都");
-    EXPECT_EQ(Grid(form.get(), "StringGrid2")->cell(0, 1), "");
+    dir_.Remove(turvane::MeetingFile);
+    TForm1* form = OpenMain();
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->cell(1, 0), "★京都");
+    EXPECT_EQ(Grid(form, "StringGrid2")->cell(0, 1), "");
     ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0],
-              QString::fromStdString("ファイル " + dir_.PathOf("Cal1.dat") + " は開けません."));
-    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催 [2003/05/12]");
-    EXPECT_EQ(Text(form.get(), "Edit1"), "");
+    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::MeetingFile) +
+                                                  " は開けません."));
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Text(form, "Edit1"), "");
 }
 
 TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
     dir_.CopySampleYear();
-    dir_.Remove("Cal2.dat");
-    auto form = Open();
-    EXPECT_EQ(Grid(form.get(), "StringGrid1")->rowCount(), 110);
-    StringGrid* courses = Grid(form.get(), "StringGrid2");
+    dir_.Remove(turvane::CourseFile);
+    TForm1* form = OpenMain();
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 110);
+    StringGrid* courses = Grid(form, "StringGrid2");
     EXPECT_EQ(courses->rowCount(), 130);
     EXPECT_EQ(courses->cell(5, 0), "◆東京");
     EXPECT_EQ(courses->cell(0, 1), "");
     ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0],
-              QString::fromStdString("ファイル " + dir_.PathOf("Cal2.dat") + " は開けません."));
+    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::CourseFile) +
+                                                  " は開けません."));
     // The panel keeps its design texts.
-    EXPECT_EQ(Caption(form.get(), "GroupBox4"), "本日の開催");
-    EXPECT_EQ(Caption(form.get(), "GroupBox5"), "次の開催");
-    EXPECT_EQ(Text(form.get(), "Edit1"), "なし");
-    EXPECT_EQ(Text(form.get(), "Edit4"), "なし");
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
+    EXPECT_EQ(Text(form, "Edit1"), "なし");
+    EXPECT_EQ(Text(form, "Edit4"), "なし");
 }
 
 TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
-    auto form = Open();
+    OpenMain();
     ASSERT_FALSE(errors().isEmpty());
     if (selfcopy::IsCopy("caption")) {
         selfcopy::Report("caption", ctx_->lastCaption->toStdString());
@@ -226,12 +208,9 @@ TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
     EXPECT_EQ(*ctx_->lastCaption, "ui_tests");
 
     // Also from a folder whose name is Shift-JIS and Latin-1 bytes, not UTF-8.
-    namespace fs = std::filesystem;
-    std::string pattern = (fs::temp_directory_path() / "turvane-caption-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const TempDir temp;
     const std::string output =
-        selfcopy::RunCopy(fs::path(pattern) / "\x8b\xa3\x94\x6e-caf\xe9", "caption");
-    fs::remove_all(pattern);
+        selfcopy::RunCopy(temp.path() / "\x8b\xa3\x94\x6e-caf\xe9", "caption");
     EXPECT_EQ(selfcopy::Reported(output, "caption"), "ui_tests");
 }
 
@@ -275,7 +254,7 @@ TEST(DesignFonts, ResolveToTheIpaGothicFaces) {
 }
 
 TEST_F(MainWindowTest, IconIsTheSamePictureDoubledOnScreensAt200Percent) {
-    const QIcon icon = Open()->windowIcon();
+    const QIcon icon = OpenMain()->windowIcon();
     const QImage normal = icon.pixmap(QSize(32, 32), 1.0).toImage();
     const QPixmap high = icon.pixmap(QSize(32, 32), 2.0);
     EXPECT_EQ(high.deviceIndependentSize(), QSizeF(32, 32));
@@ -432,7 +411,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ColourCase{"MeetingGridBlack", "Form1", "StringGrid1", Area::BodyCell, 15},
                     ColourCase{"CourseGridBlack", "Form1", "StringGrid2", Area::BodyCell, 15},
                     ColourCase{"RaceGridBlack", "Form2", "StringGrid1", Area::BodyCell, 15}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 // The pixels of the ring of the given width along a control's edges, as the
 // window paints them, that have the given colour; and how many there are.

@@ -1,6 +1,8 @@
+#include "CaseName.h"
 #include "GUnit.h"
 #include "GridMenu.h"
 #include "TestData.h"
+#include "data/DataFiles.h"
 #include "data/Errors.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
@@ -198,7 +200,7 @@ TEST_P(DocumentFailure, LeavesNoDocument) {
     }
 }
 
-std::string WithLine(const char* name, std::size_t index, const std::string& line) {
+std::string WithLine(std::string_view name, std::size_t index, const std::string& line) {
     std::string bytes = SampleFile(name);
     std::size_t start = 0;
     for (std::size_t i = 0; i < index; ++i) {
@@ -209,43 +211,39 @@ std::string WithLine(const char* name, std::size_t index, const std::string& lin
 
 INSTANTIATE_TEST_SUITE_P(
     Reads, DocumentFailure,
-    testing::Values(FailureCase{"MissingCalendar", [](MemoryDataDir& d) { d.Remove("Cal1.dat"); },
-                                "ファイル PATH/Cal1.dat は開けません"},
-                    FailureCase{"MissingCourses", [](MemoryDataDir& d) { d.Remove("Cal2.dat"); },
-                                "ファイル PATH/Cal2.dat は開けません"},
-                    FailureCase{"MissingRaces", [](MemoryDataDir& d) { d.Remove("jyuusyou.dat"); },
-                                "ファイル PATH/jyuusyou.dat は開けません"},
-                    // The last day: past any today a window would search to.
-                    FailureCase{"CalendarDateNoNumber",
-                                [](MemoryDataDir& d) {
-                                    d.Write("Cal1.dat", WithLine("Cal1.dat", 109, "12x8"));
-                                },
-                                "'200312x8' は整数ではありません"},
-                    FailureCase{"RaceDateNoNumber",
-                                [](MemoryDataDir& d) {
-                                    d.Write("jyuusyou.dat", WithLine("jyuusyou.dat", 109, "12x8"));
-                                },
-                                "'200312x8' は整数ではありません"},
-                    FailureCase{"RaceWithoutCalendarLine",
-                                [](MemoryDataDir& d) {
-                                    d.Write("jyuusyou.dat", SampleFile("jyuusyou.dat") + "1231" +
-                                                                Race(Tokyo, "X") + "\r\n");
-                                },
-                                "リストのインデックスが範囲を超えています (110)"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::Values(
+        FailureCase{"MissingCalendar", [](MemoryDataDir& d) { d.Remove(turvane::MeetingFile); },
+                    "ファイル PATH/Cal1.dat は開けません"},
+        FailureCase{"MissingCourses", [](MemoryDataDir& d) { d.Remove(turvane::CourseFile); },
+                    "ファイル PATH/Cal2.dat は開けません"},
+        FailureCase{"MissingRaces", [](MemoryDataDir& d) { d.Remove(turvane::RaceFile); },
+                    "ファイル PATH/jyuusyou.dat は開けません"},
+        // The last day: past any today a window would search to.
+        FailureCase{"CalendarDateNoNumber",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::MeetingFile, WithLine(turvane::MeetingFile, 109, "12x8"));
+                    },
+                    "'200312x8' は整数ではありません"},
+        FailureCase{"RaceDateNoNumber",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::RaceFile, WithLine(turvane::RaceFile, 109, "12x8"));
+                    },
+                    "'200312x8' は整数ではありません"},
+        FailureCase{"RaceWithoutCalendarLine",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::RaceFile,
+                                SampleFile(turvane::RaceFile) + "1231" + Race(Tokyo, "X") + "\r\n");
+                    },
+                    "リストのインデックスが範囲を超えています (110)"}),
+    CaseName());
 
 // Ctrl+P and the grids' context menu, on the shown windows.
-class PrintFromWindows : public testing::Test {
+class PrintFromWindows : public WindowTest {
 protected:
     void SetUp() override {
         dir_.CopySampleYear();
-        ctx_ = std::make_unique<TestContext>(dir_.source(), turvane::CivilDate{2003, 5, 17});
-        main_ = std::make_unique<TForm1>(ctx_->context);
-        main_->show();
+        OpenMain({2003, 5, 17})->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    }
-    StringGrid* Grid(QWidget* w, const char* name) const {
-        return w->findChild<StringGrid*>(QString::fromLatin1(name));
     }
 
     // Does what opens the preview and checks, from inside its modal run,
@@ -301,10 +299,6 @@ protected:
         open();
         EXPECT_TRUE(shown);
     }
-
-    MemoryDataDir dir_;
-    std::unique_ptr<TestContext> ctx_;
-    std::unique_ptr<TForm1> main_;
 };
 
 TEST_F(PrintFromWindows, CtrlPOpensThePreviewOfTheWholeDocument) {
@@ -321,7 +315,7 @@ TEST_F(PrintFromWindows, CtrlPInTheGradedRaceList) {
 }
 
 TEST_F(PrintFromWindows, UnreadableFileShowsItsErrorAndNoPreview) {
-    dir_.Remove("jyuusyou.dat");
+    dir_.Remove(turvane::RaceFile);
     EXPECT_FALSE(
         PreviewOpensOn([&] { QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier); }));
     ASSERT_EQ(ctx_->errors->size(), 1);

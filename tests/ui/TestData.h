@@ -1,24 +1,36 @@
 #pragma once
 
 #include "AppContext.h"
+#include "Cp932Text.h"
+#include "TempDir.h"
+#include "data/DataFiles.h"
 #include "data/FileSource.h"
+#include "grid/StringGrid.h"
+#include "mainUnit.h"
 
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 // Data files in memory, for every window test that does not need a real
 // file system: no temporary directories, and each read of a file can be
 // handed other bytes deterministically.
 class MemoryDataDir {
 public:
-    std::string PathOf(const char* name) const { return files_->PathOf(name); }
+    std::string PathOf(std::string_view name) const { return files_->PathOf(name); }
     // Writes raw bytes (code page 932) as a data file.
-    void Write(const char* name, const std::string& bytes) const { files_->Write(name, bytes); }
-    void Remove(const char* name) const { files_->Remove(name); }
+    void Write(std::string_view name, const std::string& bytes) const {
+        files_->Write(name, bytes);
+    }
+    void Remove(std::string_view name) const { files_->Remove(name); }
     // Puts the bundled sample year's files in.
     void CopySampleYear() const;
 
@@ -33,25 +45,20 @@ private:
 // for what only a file system has (pipes, links, directories, dates).
 class TempDataDir {
 public:
-    TempDataDir();
-    ~TempDataDir();
-    TempDataDir(const TempDataDir&) = delete;
-    TempDataDir& operator=(const TempDataDir&) = delete;
+    const std::filesystem::path& path() const { return dir_.path(); }
+    std::string PathOf(std::string_view name) const { return (path() / name).string(); }
 
-    const std::filesystem::path& path() const { return path_; }
-    std::string PathOf(const char* name) const { return (path_ / name).string(); }
-
-    void Write(const char* name, const std::string& bytes) const;
+    void Write(std::string_view name, const std::string& bytes) const;
     void CopySampleYear() const;
 
     std::shared_ptr<const turvane::FileSource> source() const;
 
 private:
-    std::filesystem::path path_;
+    TempDir dir_;
 };
 
 // The sample year's bytes, read once.
-const std::string& SampleFile(const char* name);
+const std::string& SampleFile(std::string_view name);
 
 // A context on data files at a fixed date that records its error boxes.
 struct TestContext {
@@ -64,18 +71,35 @@ struct TestContext {
     AppContext context;
 };
 
-// Code page 932 spellings for building test lines.
-namespace cp932text {
-inline const std::string Tokyo = "\x93\x8c\x8b\x9e";   // 東京
-inline const std::string Kyoto = "\x8b\x9e\x93\x73";   // 京都
-inline const std::string Hanshin = "\x8d\xe3\x90\x5f"; // 阪神
-inline const std::string Kai = "\x89\xf1 ";            // "回 "
-inline const std::string Nichime = "\x93\xfa\x96\xda"; // 日目
-inline const std::string Mark = "\x81\x9f";            // ◆
+// A main window on the data files in dir_ (in memory unless Dir says
+// otherwise), read the way a user or an accessibility tool would: by the
+// controls' names; its error boxes are collected.
+template <typename Dir = MemoryDataDir> class WindowTestOn : public testing::Test {
+protected:
+    TForm1* OpenMain() { return OpenMain(defaultToday_); }
+    TForm1* OpenMain(turvane::CivilDate today) {
+        main_.reset();
+        ctx_ = std::make_unique<TestContext>(dir_.source(), today);
+        main_ = std::make_unique<TForm1>(ctx_->context);
+        return main_.get();
+    }
 
-// One 16-byte meeting slot: mark, course, meeting and day numbers.
-std::string Meeting(const std::string& course, char kai, char day);
-// One 38-byte race slot.
-std::string Race(const std::string& course, const std::string& text);
-inline const std::string EmptyRace(38, ' ');
-} // namespace cp932text
+    static StringGrid* Grid(const QWidget* w, const char* name) {
+        return w->findChild<StringGrid*>(QString::fromLatin1(name));
+    }
+    static QString Text(const QWidget* w, const char* name) {
+        return w->findChild<QLineEdit*>(QString::fromLatin1(name))->text();
+    }
+    static QString Caption(const QWidget* w, const char* name) {
+        return w->findChild<QGroupBox*>(QString::fromLatin1(name))->title();
+    }
+    StringGrid* Grid(const char* name) const { return Grid(main_.get(), name); }
+    QString Text(const char* name) const { return Text(main_.get(), name); }
+    QStringList errors() const { return *ctx_->errors; }
+
+    turvane::CivilDate defaultToday_{2003, 5, 12};
+    Dir dir_;
+    std::unique_ptr<TestContext> ctx_;
+    std::unique_ptr<TForm1> main_;
+};
+using WindowTest = WindowTestOn<>;

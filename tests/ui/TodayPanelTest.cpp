@@ -1,4 +1,6 @@
+#include "CaseName.h"
 #include "TestData.h"
+#include "data/DataFiles.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 
@@ -56,8 +58,8 @@ class TodayPanel : public testing::TestWithParam<PanelCase> {};
 
 TEST_P(TodayPanel, ShowsTodayAndTheNextMeetingDay) {
     MemoryDataDir dir;
-    dir.Write("Cal1.dat", Calendar());
-    dir.Write("Cal2.dat", CourseCalendar(5));
+    dir.Write(turvane::MeetingFile, Calendar());
+    dir.Write(turvane::CourseFile, CourseCalendar(5));
     TestContext ctx(dir.source(), GetParam().today);
     ctx.context.year = turvane::ScheduleYear(GetParam().year);
     TForm1 form(ctx.context);
@@ -146,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                   0,
                   1999,
                   "開催日程\n　１９９９"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 class TodayPanelFailure : public testing::Test {
 protected:
@@ -154,8 +156,8 @@ protected:
 };
 
 TEST_F(TodayPanelFailure, DateThatIsNoNumberKeepsWhatWasShown) {
-    dir_.Write("Cal1.dat", "0105" + Meeting(Tokyo, '1', '1') + "\r\n01x1\r\n0112\r\n");
-    dir_.Write("Cal2.dat", CourseCalendar(3));
+    dir_.Write(turvane::MeetingFile, "0105" + Meeting(Tokyo, '1', '1') + "\r\n01x1\r\n0112\r\n");
+    dir_.Write(turvane::CourseFile, CourseCalendar(3));
     TestContext ctx(dir_.source(), {2003, 1, 5});
     TForm1 form(ctx.context);
     ASSERT_EQ(ctx.errors->size(), 1);
@@ -170,8 +172,8 @@ TEST_F(TodayPanelFailure, CourseGridTooShortForTheScrollTarget) {
     for (int day = 1; day <= 9; ++day) {
         calendar += "010" + std::to_string(day) + Meeting(Tokyo, '1', '1') + "\r\n";
     }
-    dir_.Write("Cal1.dat", calendar);
-    dir_.Write("Cal2.dat", CourseCalendar(3));
+    dir_.Write(turvane::MeetingFile, calendar);
+    dir_.Write(turvane::CourseFile, CourseCalendar(3));
     TestContext ctx(dir_.source(), {2003, 1, 5});
     TForm1 form(ctx.context);
     ASSERT_EQ(ctx.errors->size(), 1);
@@ -187,8 +189,8 @@ TEST_F(TodayPanelFailure, NearTheEndTheFirstVisibleRowIsPulledBack) {
         calendar +=
             QString::asprintf("01%02d", day).toStdString() + Meeting(Tokyo, '1', '1') + "\r\n";
     }
-    dir_.Write("Cal1.dat", calendar);
-    dir_.Write("Cal2.dat", CourseCalendar(28));
+    dir_.Write(turvane::MeetingFile, calendar);
+    dir_.Write(turvane::CourseFile, CourseCalendar(28));
     TestContext ctx(dir_.source(), {2003, 1, 27});
     TForm1 form(ctx.context);
     form.show();
