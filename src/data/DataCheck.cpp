@@ -118,14 +118,6 @@ std::string Hex(std::string_view bytes) {
     return out;
 }
 
-std::string Quoted(std::string_view bytes) {
-    // Built in place: GCC 12 warns (falsely) of overlapping copies for "'" + text.
-    std::string out(1, '\'');
-    out += Cp932ToUtf8(bytes);
-    out += '\'';
-    return out;
-}
-
 std::string Number(std::size_t n) {
     return std::to_string(n);
 }
@@ -225,7 +217,7 @@ private:
             Report(line, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the date %1 is not four digits (month and day)"),
-                           {Quoted(mmdd)}));
+                           {QuotedBytes(mmdd)}));
             return std::nullopt;
         }
         const int month = std::stoi(mmdd.substr(0, 2));
@@ -233,25 +225,26 @@ private:
         if (!year_.HasDay(month, dayOfMonth)) {
             Report(line, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
-                           {Quoted(mmdd), std::string(year_.text())}));
+                           {QuotedBytes(mmdd), std::string(year_.text())}));
             return std::nullopt;
         }
         return month * 100 + dayOfMonth;
     }
 
     void CheckOrder(std::size_t previous, std::size_t i) {
-        const std::string mmdd = Quoted(Slice(lines_[i], 1, 4));
+        const std::string mmdd = QuotedBytes(Slice(lines_[i], 1, 4));
         if (*dates_[i] == *dates_[previous]) {
             Report(i + 1, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 repeats the one on line %2"),
                            {mmdd, Number(previous + 1)}));
         } else if (*dates_[i] < *dates_[previous]) {
-            Report(i + 1, 1, Severity::Error,
-                   Message(QT_TRANSLATE_NOOP(
-                               "DataCheck",
-                               "the date %1 comes after %2 on line %3; the lines must be in date "
-                               "order"),
-                           {mmdd, Quoted(Slice(lines_[previous], 1, 4)), Number(previous + 1)}));
+            Report(
+                i + 1, 1, Severity::Error,
+                Message(QT_TRANSLATE_NOOP(
+                            "DataCheck",
+                            "the date %1 comes after %2 on line %3; the lines must be in date "
+                            "order"),
+                        {mmdd, QuotedBytes(Slice(lines_[previous], 1, 4)), Number(previous + 1)}));
         }
     }
 
@@ -356,7 +349,7 @@ private:
                         line, start + offset, Severity::Error,
                         Message(QT_TRANSLATE_NOOP("DataCheck",
                                                   "%1: %2 stands where a digit or a blank belongs"),
-                                {layout_.Slot(k), Quoted(slot.substr(offset, 1))}));
+                                {layout_.Slot(k), QuotedBytes(slot.substr(offset, 1))}));
                 }
             }
         }
@@ -376,7 +369,7 @@ private:
         return Message(
             QT_TRANSLATE_NOOP("DataCheck",
                               "%1: the racecourse name %2 is not two double-byte characters"),
-            {layout_.Slot(k), Quoted(name)});
+            {layout_.Slot(k), QuotedBytes(name)});
     }
 
     const CheckedFile& file_;
@@ -443,7 +436,7 @@ private:
     }
     std::size_t Remaining(std::size_t f) const { return entries_[f].size() - head_[f]; }
     std::string Mmdd(std::size_t f) const {
-        return Quoted(Slice(files_[f]->lines()[Line(f, head_[f])], 1, 4));
+        return QuotedBytes(Slice(files_[f]->lines()[Line(f, head_[f])], 1, 4));
     }
 
     void Advance(std::initializer_list<std::size_t> files) {
@@ -684,7 +677,7 @@ void CheckRacePlaces(const Checker& meetings, Checker& races,
             if (meeting != 0 && column == meeting) {
                 continue;
             }
-            const std::string course = Quoted(RaceCourseName(lines[i], k));
+            const std::string course = QuotedBytes(RaceCourseName(lines[i], k));
             const std::string slot = std::to_string(k);
             Message message =
                 meeting == 0
@@ -718,6 +711,14 @@ void CheckRacePlaces(const Checker& meetings, Checker& races,
 }
 
 } // namespace
+
+std::string QuotedBytes(std::string_view bytes) {
+    // Built in place: GCC 12 warns (falsely) of overlapping copies for "'" + text.
+    std::string out(1, '\'');
+    out += Cp932ToUtf8(bytes);
+    out += '\'';
+    return out;
+}
 
 std::string Render(const Message& message, const Translate& translate) {
     if (message.source == nullptr) {

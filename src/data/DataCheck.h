@@ -76,6 +76,9 @@ CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& cours
 // Reads the three files from files and checks them.
 CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year);
 
+// Stored bytes as messages quote them: decoded, in single quotes.
+std::string QuotedBytes(std::string_view bytes);
+
 // "PATH:LINE:COLUMN: error: message", the form editors and build logs
 // understand; "PATH: error: message" for a file as a whole. Translated, only
 // the words change ("error", "warning" and the message), as compilers do.

@@ -60,14 +60,6 @@ const CourseBytes& Courses() {
     return courses;
 }
 
-std::string Quoted(std::string_view bytes) {
-    // Built in place: GCC 12 warns (falsely) of overlapping copies for "'" + text.
-    std::string out(1, '\'');
-    out += Cp932ToUtf8(bytes);
-    out += '\'';
-    return out;
-}
-
 std::string_view TrimBlanks(std::string_view text) {
     const std::size_t end = text.find_last_not_of(' ');
     return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
@@ -171,7 +163,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
         if (!digits || !IsDayOfYear(year, day.month, day.day)) {
             report(MeetingFileIndex, i + 1, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
-                           {Quoted(mmdd), std::to_string(year)}));
+                           {QuotedBytes(mmdd), std::to_string(year)}));
             continue;
         }
         for (int k = 1; k <= MeetingSlots; ++k) {
@@ -196,7 +188,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                                                  "meeting slot %1: the racecourse %2 is none "
                                                  "of the ten the course file has a column "
                                                  "for"),
-                               {slotNumber, Quoted(name)}));
+                               {slotNumber, QuotedBytes(name)}));
                 continue;
             }
             const auto twice =
@@ -208,7 +200,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                                                  "meeting slot %1: the racecourse %2 also "
                                                  "holds meeting slot %3, and the course "
                                                  "file has one column for it"),
-                               {slotNumber, Quoted(name), std::to_string(twice->slot)}));
+                               {slotNumber, QuotedBytes(name), std::to_string(twice->slot)}));
                 continue;
             }
             const std::size_t words = MeetingLabelSize;
@@ -239,7 +231,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "race slot %1: the racecourse %2 holds no "
                                                  "meeting that day"),
-                               {std::to_string(k), Quoted(name)}));
+                               {std::to_string(k), QuotedBytes(name)}));
                 continue;
             }
             std::string_view text = RaceText(raceLine, k).substr(CourseNameSize);
