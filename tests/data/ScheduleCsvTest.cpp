@@ -3,6 +3,9 @@
 #include "data/DataCheck.h"
 #include "data/NewFiles.h"
 
+#include "CaseName.h"
+#include "TempDir.h"
+
 #include <gtest/gtest.h>
 
 // GCC 12 warns, falsely, of an uninitialised std::function inside its own
@@ -369,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {"2:2: the date '2003-13-01' is no day of 2003",
                  "2:4: the meeting number 'x' does not fit",
                  "4:3: there is no meeting at 阪神 on 2003-01-05"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
     // A note of the user's own spans two lines; the rows after it keep their
@@ -492,18 +495,10 @@ INSTANTIATE_TEST_SUITE_P(
                    {"Cal1.dat:1:23: error: meeting slot 2: the racecourse '京都' also holds "
                     "meeting slot 1, and the course file has one column for it"},
                    false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    CaseName());
 
 class NewFilesTest : public testing::Test {
 protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("turvane-newfiles-" + std::to_string(getpid()) + "-" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-    }
-    void TearDown() override { fs::remove_all(dir_); }
-
     std::vector<std::string> Names() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(dir_)) {
@@ -515,7 +510,8 @@ protected:
 
     const std::vector<NewFile> files_ = {
         {"Cal1.dat", "a"}, {"Cal2.dat", "b"}, {"jyuusyou.dat", "c"}};
-    fs::path dir_;
+    TempDir temp_;
+    fs::path dir_ = temp_.path() / "season"; // not there until a test makes it
 };
 
 TEST_F(NewFilesTest, WritesAllIntoANewDirectoryAndLeavesNoTemporaryFile) {
