@@ -2,10 +2,10 @@
 // text, for the sample year and for 100,000 meeting days (the sample year
 // over and over), per event.
 
-#include "data/DataFiles.h"
-#include "data/FileSource.h"
-#include "export/CalendarEvents.h"
-#include "export/IcsWriter.h"
+#include "core/DataFiles.h"
+#include "core/FileSource.h"
+#include "outputs/CalendarEvents.h"
+#include "outputs/IcsWriter.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,10 +2,10 @@
 // floor for loading lines: the same read() of the whole file and a plain
 // memchr split into the same kind of spans.
 
-#include "data/CourseCalendar.h"
-#include "data/DataDir.h"
-#include "data/Labels.h"
-#include "data/MeetingCalendar.h"
+#include "core/CourseCalendar.h"
+#include "core/DataDir.h"
+#include "core/Labels.h"
+#include "core/MeetingCalendar.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 
 #include "AppContext.h"
 #include "Application.h"
-#include "data/DataDir.h"
+#include "core/DataDir.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 

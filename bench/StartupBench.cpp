@@ -17,11 +17,11 @@
 
 #include "AppContext.h"
 #include "Application.h"
-#include "CommandLine.h"
 #include "FirstPaint.h"
 #include "GUnit.h"
-#include "Language.h"
-#include "data/DataDir.h"
+#include "app/CommandLine.h"
+#include "app/Language.h"
+#include "core/DataDir.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
 

@@ -5,17 +5,17 @@
 // writes must pass the layout check, and files the check finds nothing in come back as they
 // were.
 
-#include "data/ByteText.h"
-#include "data/CourseCalendar.h"
-#include "data/Cp932.h"
-#include "data/DataCheck.h"
-#include "data/DateKeys.h"
-#include "data/Errors.h"
-#include "data/GradedRaces.h"
-#include "data/Labels.h"
-#include "data/LineList.h"
-#include "data/MeetingCalendar.h"
-#include "data/ScheduleCsv.h"
+#include "core/ByteText.h"
+#include "core/CourseCalendar.h"
+#include "core/Cp932.h"
+#include "core/DateKeys.h"
+#include "core/Errors.h"
+#include "core/GradedRaces.h"
+#include "core/Labels.h"
+#include "core/LineList.h"
+#include "core/MeetingCalendar.h"
+#include "core/check/DataCheck.h"
+#include "core/season/ScheduleCsv.h"
 
 #include <array>
 #include <cstdint>

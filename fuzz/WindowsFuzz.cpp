@@ -5,7 +5,7 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "GUnit.h"
-#include "data/DataFiles.h"
+#include "core/DataFiles.h"
 #include "mainUnit.h"
 
 #include <QApplication>

@@ -1,0 +1,156 @@
+#include "CsvCommands.h"
+
+#include "CommandLine.h"
+#include "core/DataDir.h"
+#include "core/DateKeys.h"
+#include "core/FileSource.h"
+#include "core/season/NewFiles.h"
+#include "core/season/ScheduleCsv.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+void Say(std::FILE* stream, const QString& message) {
+    std::fputs((QStringLiteral("turvane: ") + message + QLatin1Char('\n')).toUtf8().constData(),
+               stream);
+}
+
+void Print(const std::vector<turvane::Finding>& findings) {
+    for (const turvane::Finding& finding : findings) {
+        std::fputs((FormatTranslated(finding) + '\n').c_str(), stderr);
+    }
+}
+
+fs::path PathOf(const QString& name) {
+    return fs::path(QFile::encodeName(name).toStdString());
+}
+
+QString Shown(const fs::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+}
+
+// Reports why files were not written; true when they were.
+bool Written(const turvane::NewFilesResult& result) {
+    using Status = turvane::NewFilesResult::Status;
+    if (result.status == Status::Written) {
+        return true;
+    }
+    for (const fs::path& path : result.paths) {
+        Say(stderr,
+            result.status == Status::AlreadyExist
+                ? QCoreApplication::translate(
+                      "CommandLine", "'%1' exists already and stays as it is; nothing was written")
+                      .arg(Shown(path))
+                : QCoreApplication::translate("CommandLine",
+                                              "cannot write '%1': %2; nothing was written")
+                      .arg(Shown(path), QString::fromLocal8Bit(result.reason.c_str())));
+    }
+    return false;
+}
+
+} // namespace
+
+int RunExportCsv(const CommandLine& command) {
+    const turvane::CsvExport result =
+        turvane::ExportScheduleCsv(*FilesFor(command), command.year.value());
+    if (result.checkFailed) {
+        const QString check =
+            command.dataDir.isEmpty()
+                ? QStringLiteral("turvane --check")
+                : QStringLiteral("turvane --check --data %1").arg(command.dataDir);
+        Say(stderr,
+            QCoreApplication::translate("CommandLine", "the data files have errors, so nothing was "
+                                                       "exported; to see each one, run: %1")
+                .arg(check));
+        return 1;
+    }
+    Print(result.findings);
+    if (!result.ok) {
+        Say(stderr, QCoreApplication::translate(
+                        "CommandLine",
+                        "nothing was exported: a CSV file cannot carry what is named above"));
+        return 1;
+    }
+    if (!result.findings.empty()) {
+        Say(stderr,
+            QCoreApplication::translate(
+                "CommandLine", "an import of the CSV file writes the lines named above otherwise"));
+    }
+    if (command.csvFile == QStringLiteral("-")) {
+        const bool ok =
+            std::fwrite(result.csv.data(), 1, result.csv.size(), stdout) == result.csv.size() &&
+            std::fflush(stdout) == 0;
+        if (!ok) {
+            Say(stderr, QCoreApplication::translate("CommandLine",
+                                                    "cannot write the CSV to standard output: %1")
+                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        }
+        return ok ? 0 : 1;
+    }
+    // Never over a file of that name: it may hold a season edited by hand.
+    const fs::path path = PathOf(command.csvFile);
+    const fs::path directory = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    return Written(turvane::WriteNewFiles(directory, {{path.filename().string(), result.csv}})) ? 0
+                                                                                                : 1;
+}
+
+int RunImportCsv(const CommandLine& command) {
+    const bool fromStdin = command.csvFile == QStringLiteral("-");
+    std::ifstream file;
+    if (!fromStdin) {
+        file.open(PathOf(command.csvFile), std::ios::binary);
+        if (!file) {
+            Say(stderr, QCoreApplication::translate("CommandLine", "cannot read '%1': %2")
+                            .arg(command.csvFile, QString::fromLocal8Bit(std::strerror(errno))));
+            return 1;
+        }
+    }
+    std::istream& in = fromStdin ? std::cin : file;
+    // As much as the data files themselves may hold, and no more.
+    std::string csv;
+    char chunk[1 << 16];
+    while (csv.size() <= turvane::DataDir::DefaultMaxTextBytes &&
+           in.read(chunk, sizeof chunk).gcount() > 0) {
+        csv.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (csv.size() > turvane::DataDir::DefaultMaxTextBytes) {
+        Say(stderr, QCoreApplication::translate("CommandLine",
+                                                "'%1' is larger than %2 MiB; nothing was written")
+                        .arg(command.csvFile)
+                        .arg(turvane::DataDir::DefaultMaxTextBytes >> 20));
+        return 1;
+    }
+    const std::string name =
+        fromStdin ? std::string("<stdin>") : QFile::encodeName(command.csvFile).toStdString();
+    const turvane::CsvImport result = turvane::ImportScheduleCsv(csv, name, command.year.value());
+    if (!result.files) {
+        Print(result.problems);
+        Say(stderr, QCoreApplication::translate("CommandLine",
+                                                "nothing was written; the CSV file's problems "
+                                                "are listed above"));
+        return 1;
+    }
+    std::vector<turvane::NewFile> files;
+    for (std::size_t f = 0; f < turvane::DataFileCount; ++f) {
+        files.push_back({std::string(turvane::DataFileNames[f]), (*result.files)[f]});
+    }
+    if (!Written(turvane::WriteNewFiles(PathOf(command.dataDir), files))) {
+        return 1;
+    }
+    Say(stdout, QCoreApplication::translate("CommandLine",
+                                            "wrote Cal1.dat, Cal2.dat and jyuusyou.dat into '%1'")
+                    .arg(command.dataDir));
+    return 0;
+}

@@ -1,0 +1,27 @@
+#include "CalendarExportWindow.h"
+
+#include "AppContext.h"
+#include "ErrorBox.h"
+#include "outputs/IcsExport.h"
+
+#include <QDir>
+#include <QFileDialog>
+
+bool ExportCalendarTo(const QString& path, const AppContext& context, bool gradedOnly) {
+    bool written = false;
+    RunReportingErrors(context, [&] {
+        ExportCalendar(*context.files, CalendarExport{context.year, gradedOnly}, path);
+        written = true;
+    });
+    return written;
+}
+
+bool ExportCalendarFromWindow(QWidget* parent, const AppContext& context, bool gradedOnly) {
+    const QString path = QFileDialog::getSaveFileName(
+        parent, QStringLiteral("カレンダーに書き出す"),
+        QDir::home().filePath(CalendarFileName(context.year)), QStringLiteral("iCalendar (*.ics)"));
+    if (path.isEmpty()) {
+        return false;
+    }
+    return ExportCalendarTo(path, context, gradedOnly);
+}

@@ -1,0 +1,94 @@
+#include "PdfCommand.h"
+
+#include "Fonts.h"
+#include "PdfOutput.h"
+#include "ScheduleDocument.h"
+#include "app/CommandLine.h"
+#include "app/Language.h"
+#include "core/Errors.h"
+#include "core/FileSource.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageSize>
+#include <QProcessEnvironment>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+int Fail(const QString& message) {
+    std::fputs((QStringLiteral("turvane: ") + message + QLatin1Char('\n')).toUtf8().constData(),
+               stderr);
+    return 1;
+}
+
+// Qt notes on standard error that it made up a runtime directory (no
+// XDG_RUNTIME_DIR, as under su or in a container); that is no concern of a
+// command whose standard error says in one line why it failed.
+QtMessageHandler QtHandler = nullptr;
+void DropRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: "))) {
+        return;
+    }
+    if (QtHandler) {
+        QtHandler(type, context, message);
+    }
+}
+
+} // namespace
+
+int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
+    // Fonts and painting need a platform; this one needs no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QtHandler = qInstallMessageHandler(DropRuntimeDirNotes);
+    QGuiApplication app(argc, argv);
+    const CommandLineTranslations translations(
+        MessageLanguage(QProcessEnvironment::systemEnvironment()));
+    InstallFontSubstitutions();
+
+    std::optional<ScheduleDocument> document;
+    try {
+        document = ScheduleDocument::Read(*FilesFor(command), command.year);
+    } catch (const turvane::ScheduleError& error) {
+        return Fail(QCoreApplication::translate("CommandLine", "no PDF written: %1")
+                        .arg(QString::fromUtf8(error.what())));
+    }
+
+    if (command.pdfFile == QLatin1String("-")) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        if (!WriteSchedulePdf(*document, buffer, DefaultPageSize())) {
+            return Fail(QCoreApplication::translate("CommandLine", "no PDF written"));
+        }
+        const QByteArray& bytes = buffer.data();
+        if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
+                static_cast<std::size_t>(bytes.size()) ||
+            std::fflush(stdout) != 0) {
+            return Fail(QCoreApplication::translate("CommandLine",
+                                                    "cannot write the PDF to standard output"));
+        }
+        return 0;
+    }
+
+    // Written beside FILE and renamed over it only once complete.
+    QSaveFile file(command.pdfFile);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
+                        .arg(command.pdfFile, file.errorString()));
+    }
+    if (!WriteSchedulePdf(*document, file, DefaultPageSize())) {
+        file.cancelWriting();
+        return Fail(
+            QCoreApplication::translate("CommandLine", "cannot write '%1'").arg(command.pdfFile));
+    }
+    if (!file.commit()) {
+        return Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
+                        .arg(command.pdfFile, file.errorString()));
+    }
+    return 0;
+}

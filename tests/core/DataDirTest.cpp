@@ -1,0 +1,198 @@
+#include "core/DataDir.h"
+#include "CaseName.h"
+#include "SelfCopy.h"
+#include "TempDir.h"
+#include "core/DataFiles.h"
+#include "core/Errors.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace turvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DataDirTest : public testing::Test {
+protected:
+    void Write(const fs::path& dir, std::string_view name, const std::string& bytes) {
+        fs::create_directories(dir);
+        std::ofstream(dir / name, std::ios::binary) << bytes;
+    }
+
+    static std::string OpenMessage(const DataDir& dir, std::string_view name) {
+        try {
+            LoadLines(dir, name);
+        } catch (const FileOpenError& e) {
+            return e.what();
+        }
+        return "(no failure)";
+    }
+
+    TempDir temp_;
+    const fs::path& root_ = temp_.path();
+};
+
+TEST_F(DataDirTest, LoadsTheLinesOfAFile) {
+    Write(root_, MeetingFile, "0105a\r\n0111b\r\n");
+    const DataDir dir(root_);
+    EXPECT_TRUE(dir.DataFileExists(MeetingFile));
+    const LineList lines = LoadLines(dir, MeetingFile);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1], "0111b");
+}
+
+TEST_F(DataDirTest, MissingFileNamesItsFullPath) {
+    const DataDir dir(root_);
+    EXPECT_FALSE(dir.DataFileExists(MeetingFile));
+    EXPECT_EQ(OpenMessage(dir, MeetingFile),
+              "ファイル " + (root_ / MeetingFile).string() + " は開けません");
+}
+
+TEST_F(DataDirTest, NonAsciiDirectoryShowsInTheMessage) {
+    const fs::path japanese = root_ / "ユーザー" / "競馬";
+    fs::create_directories(japanese);
+    EXPECT_EQ(OpenMessage(DataDir(japanese), CourseFile),
+              "ファイル " + root_.string() + "/ユーザー/競馬/Cal2.dat は開けません");
+}
+
+TEST_F(DataDirTest, NotARegularFileCountsAsMissing) {
+    fs::create_directory(root_ / MeetingFile);
+    ASSERT_EQ(::mkfifo((root_ / CourseFile).c_str(), 0600), 0);
+    fs::create_symlink(root_ / "nowhere", root_ / RaceFile);
+    const DataDir dir(root_);
+    for (const std::string_view name : {MeetingFile, CourseFile, RaceFile}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(dir.DataFileExists(name));
+        // A pipe must fail at once rather than wait for a writer.
+        EXPECT_EQ(OpenMessage(dir, name), "ファイル " + (root_ / name).string() + " は開けません");
+    }
+}
+
+TEST_F(DataDirTest, OldFilesStillCount) {
+    // Files unpacked from archives often carry a 1970 date.
+    Write(root_, MeetingFile, "0105\r\n");
+    fs::last_write_time(root_ / MeetingFile, fs::file_time_type(std::chrono::seconds(0)));
+    EXPECT_TRUE(DataDir(root_).DataFileExists(MeetingFile));
+}
+
+TEST_F(DataDirTest, LinksAreFollowed) {
+    Write(root_ / "real", MeetingFile, "0105\r\n");
+    fs::create_directory(root_ / "bin");
+    fs::create_symlink(root_ / "real" / MeetingFile, root_ / "bin" / MeetingFile);
+    const DataDir dir(root_ / "bin");
+    EXPECT_TRUE(dir.DataFileExists(MeetingFile));
+    EXPECT_EQ(LoadLines(dir, MeetingFile).size(), 1u);
+}
+
+struct BoundedReadCase {
+    const char* name;
+    std::size_t limit;
+    std::function<void(const fs::path& file)> make;
+    std::size_t lines; // or, when ~0u, the read must fail
+};
+
+class BoundedRead : public DataDirTest, public testing::WithParamInterface<BoundedReadCase> {};
+
+TEST_P(BoundedRead, StopsAtTheFirstNulAndNeverOutgrowsTheLimit) {
+    GetParam().make(root_ / MeetingFile);
+    const DataDir dir(root_, GetParam().limit);
+    if (GetParam().lines == ~std::size_t{0}) {
+        EXPECT_EQ(OpenMessage(dir, MeetingFile),
+                  "ファイル " + (root_ / MeetingFile).string() + " は開けません");
+    } else {
+        EXPECT_EQ(LoadLines(dir, MeetingFile).size(), GetParam().lines);
+    }
+    // Whatever follows a NUL is never read, however large.
+    EXPECT_LE(dir.bytesRead(), std::uint64_t{1} << 20);
+}
+
+void WriteBytes(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+// Eight real lines, then a hole of zeros up to size: takes no disk space.
+void SparseAfterEightLines(const fs::path& file, off_t size) {
+    WriteBytes(file, "0105\r\n0111\r\n0112\r\n0118\r\n0119\r\n0125\r\n0126\r\n0201\r\n");
+    ASSERT_EQ(::truncate(file.c_str(), size), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BoundedRead,
+    testing::Values(
+        BoundedReadCase{"ThreeGigabyteHoleAfterTheText", DataDir::DefaultMaxTextBytes,
+                        [](const fs::path& f) { SparseAfterEightLines(f, off_t{3} << 30); }, 8},
+        BoundedReadCase{"TwelveGigabyteHoleAfterTheText", DataDir::DefaultMaxTextBytes,
+                        [](const fs::path& f) { SparseAfterEightLines(f, off_t{12} << 30); }, 8},
+        BoundedReadCase{"TextUpToTheLimit", 12,
+                        [](const fs::path& f) { WriteBytes(f, "0105\r\n0111\r\n"); }, 2},
+        BoundedReadCase{"TextPastTheLimit", 11,
+                        [](const fs::path& f) { WriteBytes(f, "0105\r\n0111\r\n"); },
+                        ~std::size_t{0}},
+        BoundedReadCase{"LimitCountsOnlyTheTextBeforeTheNul", 6,
+                        [](const fs::path& f) {
+                            WriteBytes(f, std::string("0105\r\n\0", 7) + std::string(100, 'x'));
+                        },
+                        1},
+        BoundedReadCase{"TextPastTheLimitInALaterPiece", 100'000,
+                        [](const fs::path& f) { WriteBytes(f, std::string(100'001, 'x')); },
+                        ~std::size_t{0}}),
+    CaseName());
+
+TEST_F(DataDirTest, AllBytesGoOnPastANulUnderTheSameLimit) {
+    const std::string bytes = std::string("0105\r\n\0", 7) + "0111\r\n";
+    WriteBytes(root_ / MeetingFile, bytes);
+    EXPECT_EQ(DataDir(root_).LoadBytes(MeetingFile), "0105\r\n");
+    EXPECT_EQ(DataDir(root_).LoadAllBytes(MeetingFile), bytes);
+    const DataDir limited(root_, bytes.size() - 1);
+    EXPECT_EQ(limited.LoadBytes(MeetingFile), "0105\r\n");
+    EXPECT_THROW(limited.LoadAllBytes(MeetingFile), FileOpenError);
+}
+
+TEST(DataDirRead, NeverReadsPastTheSizeTheFileHadWhenOpened) {
+    // The kernel's files report a size of 0 and still produce text: what a
+    // file appended to while it is read looks like, without a race.
+    EXPECT_EQ(DataDir("/proc/self").LoadBytes("status"), "");
+}
+
+TEST(DataDirOfExecutable, IsTheDirectoryOfThisProgram) {
+    const fs::path self = fs::canonical("/proc/self/exe");
+    EXPECT_EQ(ExecutablePath(), self.string());
+    EXPECT_EQ(DataDir::OfExecutable().directory(), self.parent_path());
+}
+
+TEST(DataDirOfExecutable, StaysTheProgramsDirectoryOnceTheProgramIsRemoved) {
+    if (selfcopy::IsCopy("removed")) {
+        // A package upgrade removes the running program's file.
+        ::unlink(ExecutablePath().c_str());
+        selfcopy::Report("path", ExecutablePath());
+        selfcopy::Report("dir", DataDir::OfExecutable().directory().string());
+        return;
+    }
+    const TempDir temp;
+    const fs::path dir = temp.path() / "lib";
+    const std::string output = selfcopy::RunCopy(dir, "removed");
+    EXPECT_EQ(selfcopy::Reported(output, "dir"), dir.string());
+    EXPECT_EQ(selfcopy::Reported(output, "path"),
+              (dir / fs::canonical("/proc/self/exe").filename()).string());
+}
+
+TEST_F(DataDirTest, UnknownExecutableDirectoryReadsNothingElse) {
+    // A meeting file in the working directory must not stand in for the
+    // program's own.
+    Write(root_, MeetingFile, "0105\r\n");
+    const fs::path before = fs::current_path();
+    fs::current_path(root_);
+    const DataDir dir = DataDir::OfExecutable("");
+    EXPECT_FALSE(dir.DataFileExists(MeetingFile));
+    EXPECT_EQ(OpenMessage(dir, MeetingFile), "ファイル Cal1.dat は開けません");
+    fs::current_path(before);
+}
+
+} // namespace

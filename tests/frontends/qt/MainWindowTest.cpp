@@ -1,0 +1,473 @@
+#include "CaseName.h"
+#include "ErrorBox.h"
+#include "GUnit.h"
+#include "SelfCopy.h"
+#include "TempDir.h"
+#include "TestData.h"
+#include "core/DataFiles.h"
+#include "grid/StringGrid.h"
+#include "mainUnit.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLibraryInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace cp932text;
+
+namespace {
+
+using MainWindowTest = WindowTest;
+
+TEST_F(MainWindowTest, ShowsTheSampleYear) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain({2003, 5, 17});
+    EXPECT_TRUE(errors().isEmpty()) << errors().join('\n').toStdString();
+    StringGrid* meetings = Grid(form, "StringGrid1");
+    EXPECT_EQ(meetings->property("rowCount").toInt(), 110);
+    EXPECT_EQ(meetings->cell(0, 0), "　１月　５日");
+    EXPECT_EQ(meetings->cell(1, 0), "■中山 １回 １日目");
+    EXPECT_EQ(meetings->cell(2, 0), "★京都 １回 １日目");
+    EXPECT_EQ(meetings->cell(0, 109), "１２月２８日");
+    StringGrid* courses = Grid(form, "StringGrid2");
+    EXPECT_EQ(courses->property("rowCount").toInt(), 111);
+    EXPECT_EQ(courses->cell(0, 1), "　１月　５日");
+    EXPECT_EQ(courses->cell(1, 1), "１回 １日目");
+    EXPECT_EQ(courses->cell(6, 1), "１回 １日目");
+    EXPECT_EQ(courses->cell(2, 1), "　   　    ");
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/17]");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催 [2003/05/18]");
+    EXPECT_EQ(Text(form, "Edit1"), "◆東京 ２回 ８日目");
+}
+
+TEST_F(MainWindowTest, HasTheDesignLayout) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain();
+    EXPECT_STREQ(form->metaObject()->className(), "TForm1");
+    EXPECT_EQ(form->objectName(), "Form1");
+    EXPECT_EQ(form->windowTitle(), "Turvane version 0.90");
+    EXPECT_EQ(form->size(), QSize(762, 553));
+    EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    const std::pair<const char*, QRect> placements[] = {
+        {"GroupBox1", {0, 0, 465, 261}},   {"StringGrid1", {2, 14, 455, 245}},
+        {"GroupBox2", {0, 261, 762, 292}}, {"StringGrid2", {2, 14, 751, 276}},
+        {"GroupBox3", {472, 0, 290, 261}}, {"Bevel1", {200, 16, 81, 129}},
+        {"Image1", {224, 72, 33, 33}},     {"Label2", {206, 120, 70, 13}},
+        {"Button2", {200, 200, 81, 49}},   {"Button3", {200, 160, 81, 41}},
+        {"GroupBox4", {8, 16, 185, 113}},  {"GroupBox5", {8, 136, 185, 113}},
+        {"Edit1", {8, 16, 169, 20}},       {"Edit2", {8, 48, 169, 20}},
+        {"Edit3", {8, 80, 169, 20}},       {"Edit4", {8, 16, 169, 20}},
+        {"Edit5", {8, 48, 169, 20}},       {"Edit6", {8, 80, 169, 20}},
+    };
+    for (const auto& [name, rect] : placements) {
+        SCOPED_TRACE(name);
+        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(widget->geometry(), rect);
+    }
+    EXPECT_EQ(form->findChild<QPushButton*>("Button2")->text(), "閉 じ る");
+    EXPECT_EQ(form->findChild<QPushButton*>("Button3")->text(), "重賞日程");
+    EXPECT_EQ(form->findChild<QLabel*>("Label2")->text(), "oakhollow");
+    EXPECT_EQ(Caption(form, "GroupBox1"), "開催日程");
+    EXPECT_EQ(Caption(form, "GroupBox2"), "競馬場別開催日程");
+    StringGrid* meetings = Grid(form, "StringGrid1");
+    EXPECT_EQ(meetings->property("fixedRows").toInt(), 0);
+    EXPECT_EQ(meetings->property("fixedCols").toInt(), 1);
+    EXPECT_EQ(meetings->property("colCount").toInt(), 4);
+    for (int c = 0; c < 4; ++c) {
+        EXPECT_EQ(meetings->colWidth(c), c == 0 ? 80 : 116);
+    }
+    StringGrid* courses = Grid(form, "StringGrid2");
+    EXPECT_EQ(courses->property("fixedRows").toInt(), 1);
+    EXPECT_EQ(courses->property("colCount").toInt(), 11);
+    EXPECT_EQ(courses->colWidth(10), 65);
+    for (auto* grid : {meetings, courses}) {
+        EXPECT_EQ(grid->property("defaultRowHeight").toInt(), 18);
+        EXPECT_EQ(grid->fixedColor(), QColor(255, 255, 187));
+    }
+}
+
+// The windows are Japanese whatever the locale, and so are the dialogs Qt
+// opens for them, where Qt's Japanese is installed.
+TEST(QtDialogsTest, SpeakJapanese) {
+    if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_ja.qm")) {
+        GTEST_SKIP() << "Qt's Japanese translation is not installed";
+    }
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "&Open"), QStringLiteral("開く(&O)"));
+    EXPECT_EQ(QCoreApplication::translate("QPrintDialog", "Print"), QStringLiteral("印刷"));
+}
+
+TEST_F(MainWindowTest, OpensCentred) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain();
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE((form->geometry().center() - screenCentre).manhattanLength(), 2);
+}
+
+TEST_F(MainWindowTest, Label1ShowsTwoLines) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain();
+    auto* label = form->findChild<QLabel*>("Label1");
+    EXPECT_EQ(label->text(), "開催日程\n　２００３");
+    EXPECT_GE(label->height(), 2 * QFontMetrics(label->font()).lineSpacing());
+}
+
+TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain();
+    const QStringList expected = {"★京都", "●阪神", "☆中京", "○小倉", "◆東京",
+                                  "■中山", "◇福島", "□新潟", "△札幌", "◎函館"};
+    StringGrid* courses = Grid(form, "StringGrid2");
+    for (int c = 1; c <= 10; ++c) {
+        EXPECT_EQ(courses->cell(c, 0), expected[c - 1]);
+    }
+    EXPECT_EQ(courses->cell(0, 0), "");
+}
+
+TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
+    dir_.CopySampleYear();
+    TForm1* form = OpenMain();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    QTest::mouseClick(form->findChild<QPushButton*>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, EmptyMeetingFileLeavesTheDesignRows) {
+    dir_.Write(turvane::MeetingFile, "");
+    dir_.Write(turvane::CourseFile, "");
+    TForm1* form = OpenMain();
+    EXPECT_TRUE(errors().isEmpty());
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid1")->cell(0, 0), "");
+    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) {
+        EXPECT_EQ(Text(form, edit), "") << edit;
+    }
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
+}
+
+TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt) {
+    dir_.CopySampleYear();
+    dir_.Remove(turvane::MeetingFile);
+    TForm1* form = OpenMain();
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
+    EXPECT_EQ(Grid(form, "StringGrid2")->cell(1, 0), "★京都");
+    EXPECT_EQ(Grid(form, "StringGrid2")->cell(0, 1), "");
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::MeetingFile) +
+                                                  " は開けません."));
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
+    EXPECT_EQ(Text(form, "Edit1"), "");
+}
+
+TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
+    dir_.CopySampleYear();
+    dir_.Remove(turvane::CourseFile);
+    TForm1* form = OpenMain();
+    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 110);
+    StringGrid* courses = Grid(form, "StringGrid2");
+    EXPECT_EQ(courses->rowCount(), 130);
+    EXPECT_EQ(courses->cell(5, 0), "◆東京");
+    EXPECT_EQ(courses->cell(0, 1), "");
+    ASSERT_EQ(errors().size(), 1);
+    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::CourseFile) +
+                                                  " は開けません."));
+    // The panel keeps its design texts.
+    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催");
+    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
+    EXPECT_EQ(Text(form, "Edit1"), "なし");
+    EXPECT_EQ(Text(form, "Edit4"), "なし");
+}
+
+TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
+    OpenMain();
+    ASSERT_FALSE(errors().isEmpty());
+    if (selfcopy::IsCopy("caption")) {
+        selfcopy::Report("caption", ctx_->lastCaption->toStdString());
+        return;
+    }
+    EXPECT_EQ(*ctx_->lastCaption, "ui_tests");
+
+    // Also from a folder whose name is Shift-JIS and Latin-1 bytes, not UTF-8.
+    const TempDir temp;
+    const std::string output =
+        selfcopy::RunCopy(temp.path() / "\x8b\xa3\x94\x6e-caf\xe9", "caption");
+    EXPECT_EQ(selfcopy::Reported(output, "caption"), "ui_tests");
+}
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+class ErrorBoxTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersAboveIt) {
+    EXPECT_EQ(ErrorBoxText(QString::fromUtf8(GetParam().input)),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
+                         testing::Values(TextCase{"は開けません", "は開けません."},
+                                         TextCase{"範囲を超えています (3)",
+                                                  "範囲を超えています (3)"},
+                                         TextCase{"done.", "done."}, TextCase{"a-", "a-"},
+                                         TextCase{"a/", "a/."}, TextCase{"", ""}));
+
+class ApplicationTitleTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ApplicationTitleTest, IsTheFileNameCutAtItsFirstDot) {
+    EXPECT_EQ(ApplicationTitle(QString::fromUtf8(GetParam().input)),
+              QString::fromUtf8(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ApplicationTitleTest,
+                         testing::Values(TextCase{"/usr/lib/turvane/turvane", "turvane"},
+                                         TextCase{"/x/TURVANE.EXE", "Turvane"},
+                                         TextCase{"/x/my.app.bin", "my"},
+                                         TextCase{"/x.y/Prog", "Prog"}));
+
+TEST(DesignFonts, ResolveToTheIpaGothicFaces) {
+    EXPECT_EQ(QFontInfo(QFont("ＭＳ Ｐゴシック")).family(), "IPAPGothic");
+    EXPECT_EQ(QFontInfo(QFont("MS PGothic")).family(), "IPAPGothic");
+    EXPECT_EQ(QFontInfo(QFont("ＭＳ ゴシック")).family(), "IPAGothic");
+    EXPECT_EQ(QFontInfo(QFont("MS Gothic")).family(), "IPAGothic");
+}
+
+TEST_F(MainWindowTest, IconIsTheSamePictureDoubledOnScreensAt200Percent) {
+    const QIcon icon = OpenMain()->windowIcon();
+    const QImage normal = icon.pixmap(QSize(32, 32), 1.0).toImage();
+    const QPixmap high = icon.pixmap(QSize(32, 32), 2.0);
+    EXPECT_EQ(high.deviceIndependentSize(), QSizeF(32, 32));
+    const QImage doubled = high.toImage();
+    ASSERT_EQ(normal.size(), QSize(32, 32));
+    ASSERT_EQ(doubled.size(), QSize(64, 64));
+    // Every pixel becomes a 2 x 2 block of the same colour, no blur.
+    int differing = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x) {
+            differing += doubled.pixel(x, y) != normal.pixel(x / 2, y / 2);
+        }
+    }
+    EXPECT_EQ(differing, 0);
+}
+
+// The design's colours on a dark desktop: both windows built under a dark
+// application palette (the colour scheme "darker" of qt6ct, role by role),
+// read back from the pixels they paint. Every design colour must reach the
+// screen on the background it was designed on, so the contrast between text
+// and background stays what it is under the standard palette.
+QPalette DarkerScheme() {
+    const char* const colors[] = {"#ffffff", "#424245", "#979797", "#5e5c5b", "#302f2e",
+                                  "#4a4947", "#ffffff", "#ffffff", "#ffffff", "#3d3d3d",
+                                  "#222020", "#e7e4e0", "#12608a", "#f9f9f9", "#0986d3",
+                                  "#a70b06", "#5c5b5a", "#ffffff", "#3f3f36", "#ffffff"};
+    QPalette palette;
+    for (std::size_t role = 0; role < std::size(colors); ++role) {
+        palette.setColor(QPalette::ColorRole(role), QColor(colors[role]));
+    }
+    return palette;
+}
+
+double Luminance(QRgb rgb) {
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(qRed(rgb)) + 0.7152 * channel(qGreen(rgb)) +
+           0.0722 * channel(qBlue(rgb));
+}
+
+double Contrast(QRgb a, QRgb b) {
+    const double la = Luminance(a);
+    const double lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+enum class Area { Edit, GroupCaption, BodyCell };
+
+struct ColourCase {
+    const char* name;
+    const char* window;
+    const char* control;
+    Area area;
+    double minContrast; // under the standard palette
+};
+
+// Text colour and background of a control as painted: the background from
+// the top-right corner of where its text goes, the text colour the pixel
+// that stands out most from it.
+struct Painted {
+    QRgb text;
+    QRgb background;
+};
+
+class DesignColours : public testing::TestWithParam<ColourCase> {
+protected:
+    static Painted Paint(const QPalette& desktop) {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(desktop);
+        MemoryDataDir dir;
+        dir.CopySampleYear();
+        TestContext ctx(dir.source(), {2003, 5, 17});
+        TForm1 main(ctx.context);
+        TForm2 list(ctx.context);
+        QWidget* window = QString(GetParam().window) == "Form1" ? static_cast<QWidget*>(&main)
+                                                                : static_cast<QWidget*>(&list);
+        const Painted painted = Read(window);
+        QApplication::setPalette(saved);
+        return painted;
+    }
+
+    static Painted Read(QWidget* window) {
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(GetParam().control));
+        EXPECT_NE(control, nullptr);
+        if (!control) {
+            return {};
+        }
+        const QImage image = window->grab().toImage();
+        const qreal scale = image.devicePixelRatio();
+        const QRect area = TextArea(control).translated(control->mapTo(window, QPoint()));
+        const auto at = [&](int x, int y) {
+            return image.pixel(QPointF(x * scale, y * scale).toPoint());
+        };
+        Painted painted{0, at(area.right() - 3, area.top() + 3)};
+        painted.text = painted.background;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                if (Contrast(at(x, y), painted.background) >
+                    Contrast(painted.text, painted.background)) {
+                    painted.text = at(x, y);
+                }
+            }
+        }
+        return painted;
+    }
+
+    // Where the control shows text, in its own coordinates: for a grid, the
+    // first body cell with text below the selected row.
+    static QRect TextArea(QWidget* control) {
+        if (GetParam().area == Area::GroupCaption) {
+            return {0, 0, control->width(), QFontMetrics(control->font()).height()};
+        }
+        auto* grid = qobject_cast<StringGrid*>(control);
+        if (!grid) {
+            return control->rect();
+        }
+        const QAbstractItemModel* model = grid->model();
+        for (int row = grid->currentIndex().row() + 1; row < model->rowCount(); ++row) {
+            for (int col = 0; col < model->columnCount(); ++col) {
+                const QModelIndex cell = model->index(row, col);
+                if (!cell.data().toString().isEmpty()) {
+                    return grid->visualRect(cell)
+                        .adjusted(0, 0, -1, -1)
+                        .translated(grid->viewport()->mapTo(grid, QPoint()));
+                }
+            }
+        }
+        ADD_FAILURE() << "no text below the selected row";
+        return {};
+    }
+};
+
+TEST_P(DesignColours, LookTheSameOnADarkDesktop) {
+    const Painted standard = Paint(QApplication::style()->standardPalette());
+    const Painted dark = Paint(DarkerScheme());
+    EXPECT_GE(Contrast(standard.text, standard.background), GetParam().minContrast);
+    EXPECT_EQ(QColor(dark.background).name().toStdString(),
+              QColor(standard.background).name().toStdString());
+    EXPECT_EQ(QColor(dark.text).name().toStdString(), QColor(standard.text).name().toStdString());
+    EXPECT_GE(Contrast(dark.text, dark.background), 3.0);
+}
+
+// Red on white is the design's weakest pair, at 4:1.
+INSTANTIATE_TEST_SUITE_P(
+    Controls, DesignColours,
+    testing::Values(ColourCase{"TodaysMeetingRed", "Form1", "Edit1", Area::Edit, 3.9},
+                    ColourCase{"NextMeetingBlue", "Form1", "Edit4", Area::Edit, 8},
+                    ColourCase{"NextMeetingCaptionBlue", "Form1", "GroupBox5", Area::GroupCaption,
+                               7},
+                    ColourCase{"MeetingGridBlack", "Form1", "StringGrid1", Area::BodyCell, 15},
+                    ColourCase{"CourseGridBlack", "Form1", "StringGrid2", Area::BodyCell, 15},
+                    ColourCase{"RaceGridBlack", "Form2", "StringGrid1", Area::BodyCell, 15}),
+    CaseName());
+
+// The pixels of the ring of the given width along a control's edges, as the
+// window paints them, that have the given colour; and how many there are.
+std::pair<int, int> RingPixels(QWidget* window, QWidget* control, int width, QRgb colour) {
+    const QImage image = window->grab().toImage();
+    const qreal scale = image.devicePixelRatio();
+    const QRect edge = control->rect().translated(control->mapTo(window, QPoint()));
+    const QRect inside = edge.adjusted(width, width, -width, -width);
+    int matching = 0;
+    int all = 0;
+    for (int y = edge.top(); y <= edge.bottom(); ++y) {
+        for (int x = edge.left(); x <= edge.right(); ++x) {
+            if (!inside.contains(x, y)) {
+                ++all;
+                matching += image.pixel(QPointF(x * scale, y * scale).toPoint()) == colour;
+            }
+        }
+    }
+    return {matching, all};
+}
+
+// The grid with the keyboard focus is framed all round, two pixels wide, in
+// the design's highlight colour, on a dark desktop as well; the other grid
+// keeps its plain frame (its selected cell may touch it), and the frame moves
+// no cell.
+TEST(FocusFrame, MarksTheGridWithTheFocusInTheDesignHighlight) {
+    const QRgb highlight =
+        QApplication::style()->standardPalette().color(QPalette::Active, QPalette::Highlight).rgb();
+    for (const QPalette& desktop : {QApplication::style()->standardPalette(), DarkerScheme()}) {
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(desktop);
+        MemoryDataDir dir;
+        dir.CopySampleYear();
+        TestContext ctx(dir.source(), {2003, 5, 17});
+        TForm1 form(ctx.context);
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        auto* courses = form.findChild<StringGrid*>("StringGrid2");
+        auto* meetings = form.findChild<StringGrid*>("StringGrid1");
+        const QRect courseCells = courses->viewport()->geometry();
+        const QRect meetingCells = meetings->viewport()->geometry();
+        const auto expectFramed = [&](StringGrid* focused, StringGrid* other) {
+            SCOPED_TRACE(focused->objectName().toStdString());
+            ASSERT_TRUE(focused->hasFocus());
+            const auto [framed, ring] = RingPixels(&form, focused, 2, highlight);
+            EXPECT_EQ(framed, ring);
+            EXPECT_EQ(RingPixels(&form, other, 1, highlight).first, 0);
+        };
+        expectFramed(courses, meetings); // from the start
+        QTest::keyClick(courses, Qt::Key_Tab);
+        expectFramed(meetings, courses);
+        EXPECT_EQ(courses->viewport()->geometry(), courseCells);
+        EXPECT_EQ(meetings->viewport()->geometry(), meetingCells);
+        QApplication::setPalette(saved);
+    }
+}
+
+} // namespace

@@ -1,0 +1,427 @@
+#include "CaseName.h"
+#include "GUnit.h"
+#include "GridMenu.h"
+#include "TestData.h"
+#include "core/DataFiles.h"
+#include "core/Errors.h"
+#include "grid/StringGrid.h"
+#include "mainUnit.h"
+#include "print/PdfOutput.h"
+#include "print/ScheduleDocument.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPageSize>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace cp932text;
+
+namespace {
+
+// The document's text as poppler reads it back, one string per page.
+QStringList PdfPages(const QByteArray& pdf) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(pdf) != pdf.size()) {
+        ADD_FAILURE() << "cannot write " << file.toStdString();
+        return {};
+    }
+    out.close();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, "-"});
+    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext failed (poppler-utils installed?)";
+        return {};
+    }
+    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) {
+        pages.removeLast();
+    }
+    return pages;
+}
+
+// A row as text extraction gives it back: cells in order, any run of blanks
+// (full-width ones included) as one.
+QString Flattened(QStringList cells) {
+    for (QString& cell : cells) {
+        cell.replace(QChar(0x3000), QLatin1Char(' '));
+    }
+    return cells.join(QLatin1Char(' ')).simplified();
+}
+
+QStringList ShownRows(const StringGrid& grid, int firstRow) {
+    QStringList rows;
+    for (int r = firstRow; r < grid.rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.colCount(); ++c) {
+            cells.append(grid.cell(c, r));
+        }
+        rows.append(Flattened(cells));
+    }
+    return rows;
+}
+
+QByteArray PdfOf(const turvane::FileSource& files) {
+    const ScheduleDocument document = ScheduleDocument::Read(files, {});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WriteSchedulePdf(document, buffer, QPageSize(QPageSize::A4)));
+    return buffer.data();
+}
+
+struct Section {
+    QString title;
+    QStringList rows; // as the window's grid shows them
+    QString header;   // on every page of the section; empty for none
+};
+
+TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    TestContext ctx(dir.source(), {2003, 5, 17});
+    TForm1 main(ctx.context);
+    TForm2 list(ctx.context);
+    ASSERT_TRUE(ctx.errors->isEmpty());
+    const auto grid = [](QWidget& w, const char* name) {
+        return w.findChild<StringGrid*>(QString::fromLatin1(name));
+    };
+    const std::vector<Section> sections = {
+        {"開催日程", ShownRows(*grid(main, "StringGrid1"), 0), {}},
+        {"競馬場別開催日程", ShownRows(*grid(main, "StringGrid2"), 1),
+         Flattened(QStringList{"★京都", "●阪神", "☆中京", "○小倉", "◆東京", "■中山", "◇福島",
+                               "□新潟", "△札幌", "◎函館"})},
+        {"重賞日程一覧", ShownRows(*grid(list, "StringGrid1"), 0), {}},
+    };
+
+    const QStringList pages = PdfPages(PdfOf(dir.files()));
+    ASSERT_GT(pages.size(), 3);
+    std::size_t section = 0;
+    int row = 0;
+    for (qsizetype p = 0; p < pages.size(); ++p) {
+        QStringList lines = pages[p].split('\n');
+        for (QString& line : lines) {
+            line = Flattened({line});
+        }
+        lines.removeAll(QString());
+        ASSERT_GE(lines.size(), 2) << "page " << p + 1;
+        // A section starts on a new page once the one before has ended.
+        if (row == sections[section].rows.size()) {
+            ++section;
+            row = 0;
+        }
+        ASSERT_LT(section, sections.size()) << "page " << p + 1;
+        const Section& s = sections[section];
+        EXPECT_EQ(lines.front().toStdString(), ("Turvane 2003 " + s.title).toStdString())
+            << "page " << p + 1;
+        EXPECT_EQ(lines.back().toStdString(),
+                  QStringLiteral("%1 / %2").arg(p + 1).arg(pages.size()).toStdString());
+        lines = lines.mid(1, lines.size() - 2);
+        if (!s.header.isEmpty()) {
+            ASSERT_FALSE(lines.isEmpty());
+            EXPECT_EQ(lines.takeFirst().toStdString(), s.header.toStdString()) << "page " << p + 1;
+        }
+        for (const QString& line : lines) {
+            ASSERT_LT(row, s.rows.size()) << "page " << p + 1 << ": " << line.toStdString();
+            EXPECT_EQ(line.toStdString(), s.rows[row].toStdString())
+                << s.title.toStdString() << " row " << row;
+            ++row;
+        }
+    }
+    EXPECT_EQ(section, sections.size() - 1);
+    EXPECT_EQ(row, sections.back().rows.size());
+}
+
+TEST(PrintedDocument, EmbedsEveryFont) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    QTemporaryDir temp;
+    QFile file(temp.filePath(QStringLiteral("schedule.pdf")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(PdfOf(dir.files()));
+    file.close();
+    QProcess pdffonts;
+    pdffonts.start(QStringLiteral("pdffonts"), {file.fileName()});
+    ASSERT_TRUE(pdffonts.waitForFinished(30000));
+    const QStringList lines =
+        QString::fromUtf8(pdffonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 3) << "no fonts listed";
+    for (const QString& line : lines.mid(2)) {
+        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+        // name type... encoding emb sub uni object ID: emb is the fifth from the end.
+        ASSERT_GE(fields.size(), 6) << line.toStdString();
+        EXPECT_EQ(fields[fields.size() - 5], "yes") << line.toStdString();
+        EXPECT_TRUE(line.startsWith(QLatin1String("IPA"))) << line.toStdString();
+    }
+}
+
+// Every failure that stops a window's filling means no document at all.
+struct FailureCase {
+    const char* name;
+    std::function<void(MemoryDataDir&)> damage;
+    std::string message; // with PATH for the data directory
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DocumentFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(DocumentFailure, LeavesNoDocument) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    GetParam().damage(dir);
+    std::string expected = GetParam().message;
+    if (const auto at = expected.find("PATH"); at != std::string::npos) {
+        expected.replace(at, 4, "/memory");
+    }
+    try {
+        ScheduleDocument::Read(dir.files(), {});
+        ADD_FAILURE() << "a document was made";
+    } catch (const turvane::ScheduleError& error) {
+        EXPECT_EQ(error.what(), expected);
+    }
+}
+
+std::string WithLine(std::string_view name, std::size_t index, const std::string& line) {
+    std::string bytes = SampleFile(name);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < index; ++i) {
+        start = bytes.find('\n', start) + 1;
+    }
+    return bytes.replace(start, bytes.find('\n', start) - start + 1, line + "\r\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Reads, DocumentFailure,
+    testing::Values(
+        FailureCase{"MissingCalendar", [](MemoryDataDir& d) { d.Remove(turvane::MeetingFile); },
+                    "ファイル PATH/Cal1.dat は開けません"},
+        FailureCase{"MissingCourses", [](MemoryDataDir& d) { d.Remove(turvane::CourseFile); },
+                    "ファイル PATH/Cal2.dat は開けません"},
+        FailureCase{"MissingRaces", [](MemoryDataDir& d) { d.Remove(turvane::RaceFile); },
+                    "ファイル PATH/jyuusyou.dat は開けません"},
+        // The last day: past any today a window would search to.
+        FailureCase{"CalendarDateNoNumber",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::MeetingFile, WithLine(turvane::MeetingFile, 109, "12x8"));
+                    },
+                    "'200312x8' は整数ではありません"},
+        FailureCase{"RaceDateNoNumber",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::RaceFile, WithLine(turvane::RaceFile, 109, "12x8"));
+                    },
+                    "'200312x8' は整数ではありません"},
+        FailureCase{"RaceWithoutCalendarLine",
+                    [](MemoryDataDir& d) {
+                        d.Write(turvane::RaceFile,
+                                SampleFile(turvane::RaceFile) + "1231" + Race(Tokyo, "X") + "\r\n");
+                    },
+                    "リストのインデックスが範囲を超えています (110)"}),
+    CaseName());
+
+// Ctrl+P and the grids' context menu, on the shown windows.
+class PrintFromWindows : public WindowTest {
+protected:
+    void SetUp() override {
+        dir_.CopySampleYear();
+        OpenMain({2003, 5, 17})->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    }
+
+    // Does what opens the preview and checks, from inside its modal run,
+    // that it shows the whole document, then closes it. False when no
+    // preview opened.
+    static bool PreviewOpensOn(const std::function<void()>& action) {
+        bool opened = false;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || qstrcmp(dialog->metaObject()->className(), "QPrintPreviewDialog")) {
+                return; // not yet: a menu may still be running its action
+            }
+            opened = true;
+            poll.stop();
+            // The page count beside the page number, "/ N": every section
+            // has a page at least (how many depends on the printer's paper).
+            static const QRegularExpression count(QStringLiteral("^/ ([0-9]+)$"));
+            int pages = 0;
+            for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+                if (const auto match = count.match(label->text()); match.hasMatch()) {
+                    pages = match.captured(1).toInt();
+                }
+            }
+            EXPECT_GE(pages, 3) << "the preview does not show the whole document";
+            QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+        });
+        poll.start();
+        action();
+        return opened;
+    }
+
+    // Opens the grid's menu from the keyboard and runs inMenu while it shows.
+    static void WithMenu(StringGrid* grid, const std::function<void()>& open,
+                         const std::function<void(QMenu&)>& inMenu) {
+        bool shown = false;
+        // A local timer: when no menu opens, nothing fires after the test.
+        QTimer wait;
+        wait.setSingleShot(true);
+        QObject::connect(&wait, &QTimer::timeout, grid, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu) {
+                return;
+            }
+            shown = true;
+            inMenu(*menu);
+            if (menu->isVisible()) {
+                menu->close();
+            }
+        });
+        wait.start(0);
+        open();
+        EXPECT_TRUE(shown);
+    }
+};
+
+TEST_F(PrintFromWindows, CtrlPOpensThePreviewOfTheWholeDocument) {
+    EXPECT_TRUE(
+        PreviewOpensOn([&] { QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier); }));
+    EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
+}
+
+TEST_F(PrintFromWindows, CtrlPInTheGradedRaceList) {
+    TForm2 list(ctx_->context, main_.get());
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    EXPECT_TRUE(PreviewOpensOn([&] { QTest::keyClick(&list, Qt::Key_P, Qt::ControlModifier); }));
+}
+
+TEST_F(PrintFromWindows, UnreadableFileShowsItsErrorAndNoPreview) {
+    dir_.Remove(turvane::RaceFile);
+    EXPECT_FALSE(
+        PreviewOpensOn([&] { QTest::keyClick(main_.get(), Qt::Key_P, Qt::ControlModifier); }));
+    ASSERT_EQ(ctx_->errors->size(), 1);
+    EXPECT_EQ(ctx_->errors->at(0), "ファイル /memory/jyuusyou.dat は開けません.");
+}
+
+TEST_F(PrintFromWindows, MenuKeyAndShiftF10OpenTheMenuInEveryGrid) {
+    TForm2 list(ctx_->context, main_.get());
+    for (StringGrid* grid : {Grid(main_.get(), "StringGrid1"), Grid(main_.get(), "StringGrid2"),
+                             Grid(&list, "StringGrid1")}) {
+        QStringList texts;
+        const auto read = [&](QMenu& menu) {
+            texts.clear();
+            for (const QAction* action : menu.actions()) {
+                texts.append(action->isSeparator()
+                                 ? QStringLiteral("-")
+                                 : action->text() + '\t' + action->shortcut().toString());
+            }
+        };
+        QString current;
+        WithMenu(
+            grid, [&] { QTest::keyClick(grid, Qt::Key_Menu); },
+            [&](QMenu& menu) {
+                read(menu);
+                // Opened by a key, the menu starts on its first entry, so a
+                // screen reader has something to read at once.
+                EXPECT_TRUE(QTest::qWaitFor([&] { return menu.activeAction() != nullptr; }));
+                current = menu.activeAction() ? menu.activeAction()->text() : QString();
+            });
+        EXPECT_EQ(current, "コピー(&C)") << grid->accessibleName().toStdString();
+        EXPECT_EQ(texts, (QStringList{"コピー(&C)\tCtrl+C", "すべて選択(&A)\tCtrl+A", "-",
+                                      "印刷(&P)...\tCtrl+P", "カレンダーに書き出す(&E)...\t"}))
+            << grid->accessibleName().toStdString();
+        texts.clear();
+        WithMenu(
+            grid, [&] { QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier); }, read);
+        EXPECT_EQ(texts.size(), 5);
+        texts.clear();
+        WithMenu(
+            grid,
+            [&] {
+                QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                        grid->viewport()->mapToGlobal(QPoint(5, 5)));
+                QApplication::sendEvent(grid->viewport(), &click);
+            },
+            read);
+        EXPECT_EQ(texts.size(), 5);
+    }
+}
+
+TEST_F(PrintFromWindows, MenuEntriesReachTheirCommands) {
+    StringGrid* grid = Grid(main_.get(), "StringGrid1");
+    grid->setFocus();
+    const auto choose = [&](char letter) {
+        WithMenu(
+            grid, [&] { QTest::keyClick(grid, Qt::Key_Menu); },
+            [&](QMenu& menu) { QTest::keyClick(&menu, letter); });
+    };
+    choose('a');
+    EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 110 * 3);
+    QApplication::clipboard()->setText(QStringLiteral("before"));
+    choose('c');
+    const QStringList copied = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(copied.size(), 110);
+    EXPECT_EQ(copied[0], grid->cell(1, 0) + '\t' + grid->cell(2, 0) + '\t' + grid->cell(3, 0));
+    EXPECT_TRUE(PreviewOpensOn([&] { choose('p'); }));
+}
+
+// "カレンダーに書き出す" proposes turvane-YYYY.ics in the save dialog and writes
+// there what the window shows: the list window its races alone.
+TEST_F(PrintFromWindows, CalendarEntryWritesTheChosenFile) {
+    TForm2 list(ctx_->context, main_.get());
+    QTemporaryDir target;
+    for (const bool inList : {false, true}) {
+        StringGrid* grid = inList ? Grid(&list, "StringGrid1") : Grid(main_.get(), "StringGrid2");
+        const QString path = target.filePath(inList ? "races.ics" : "all.ics");
+        QString proposed;
+        QTimer poll;
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, &poll, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                return;
+            }
+            poll.stop();
+            proposed = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            // Typed as a user types it: selectFile() would move the dialog to
+            // another folder, which its file model loads in a thread of its own.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        poll.start();
+        WithMenu(
+            grid, [&] { QTest::keyClick(grid, Qt::Key_Menu); },
+            [&](QMenu& menu) { QTest::keyClick(&menu, 'e'); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path); }));
+        EXPECT_EQ(proposed, "turvane-2003.ics");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray ics = file.readAll();
+        EXPECT_TRUE(ics.contains("SUMMARY:東京 オークス GⅠ")) << inList;
+        EXPECT_EQ(ics.contains("-meeting-"), !inList);
+    }
+    EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
+}
+
+} // namespace
