@@ -32,6 +32,8 @@ PACKAGES=(
   poppler-utils
   # the C++ formatting every test run checks, and git to list the files
   clang-format-14 git
+  # the core compiled for Windows: it must stay free of this system's calls
+  g++-mingw-w64-x86-64-posix
 )
 
 install_missing() {

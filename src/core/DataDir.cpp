@@ -1,36 +1,15 @@
 #include "DataDir.h"
 
 #include "Errors.h"
+#include "Platform.h"
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <limits.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace turvane {
 
 namespace {
-
-// Closes a descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 constexpr std::string_view DeletedMark = " (deleted)";
 constexpr std::size_t ReadPiece = 64 * 1024;
@@ -38,12 +17,7 @@ constexpr std::size_t ReadPiece = 64 * 1024;
 } // namespace
 
 std::string ExecutablePath() {
-    std::array<char, PATH_MAX + 1> buffer{};
-    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
-    if (n <= 0 || static_cast<std::size_t>(n) >= buffer.size()) {
-        return {};
-    }
-    std::string path(buffer.data(), static_cast<std::size_t>(n));
+    std::string path = SystemExecutablePath();
     if (path.ends_with(DeletedMark)) {
         path.resize(path.size() - DeletedMark.size());
     }
@@ -63,8 +37,7 @@ std::string DataDir::PathOf(std::string_view name) const {
 }
 
 bool DataDir::DataFileExists(std::string_view name) const {
-    struct stat info {};
-    return !directory_.empty() && ::stat(PathOf(name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    return !directory_.empty() && IsRegularFile(PathOf(name));
 }
 
 std::string DataDir::LoadBytes(std::string_view name) const {
@@ -81,23 +54,17 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
         // A relative name would read the working directory's files.
         throw FileOpenError(path);
     }
-    // O_NONBLOCK keeps a pipe named like a data file from stalling start-up;
-    // it is refused below as not a regular file.
-    FileDescriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (file.get() < 0 || ::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    ReadOnlyFile file(path);
+    if (!file.isOpen()) {
         throw FileOpenError(path);
     }
-    auto left = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+    std::uint64_t left = file.size();
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(left, maxTextBytes_)) + 1);
     std::array<char, ReadPiece> piece;
     while (left > 0) {
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(left, piece.size()));
-        const ssize_t n = ::read(file.get(), piece.data(), want);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
+        const long long n = file.read(piece.data(), want);
         if (n < 0) {
             throw FileOpenError(path);
         }

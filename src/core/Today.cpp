@@ -1,15 +1,13 @@
 #include "Today.h"
 
+#include "Platform.h"
+
 #include <cstdio>
-#include <ctime>
 
 namespace turvane {
 
 CivilDate SystemToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    return LocalDate();
 }
 
 std::string TodayText(const CivilDate& today) {
