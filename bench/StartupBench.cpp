@@ -20,6 +20,7 @@
 #include "FirstPaint.h"
 #include "GUnit.h"
 #include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/Language.h"
 #include "core/DataDir.h"
 #include "grid/StringGrid.h"

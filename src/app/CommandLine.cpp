@@ -1,23 +1,15 @@
 #include "CommandLine.h"
 
-#include "CsvCommands.h"
-#include "DisplayCheck.h"
 #include "core/DataDir.h"
-#include "core/DataFiles.h"
 #include "core/FileSource.h"
-#include "core/check/DataCheck.h"
-#include "outputs/IcsExport.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 
-#include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <variant>
 
@@ -162,43 +154,6 @@ QString HelpText(const QCommandLineParser& parser) {
 }
 
 } // namespace
-
-QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile) {
-    int errors = 0;
-    int warnings = 0;
-    for (const turvane::Finding& finding : report.findings) {
-        ++(finding.severity == turvane::Severity::Error ? errors : warnings);
-    }
-    QString found;
-    if (errors + warnings == 0) {
-        found = QCoreApplication::translate("CommandLine", "no problems found");
-    } else {
-        QStringList counts;
-        if (errors > 0) {
-            counts.append(
-                errors == 1 ? QCoreApplication::translate("CommandLine", "1 error")
-                            : QCoreApplication::translate("CommandLine", "%1 errors").arg(errors));
-        }
-        if (warnings > 0) {
-            counts.append(
-                warnings == 1
-                    ? QCoreApplication::translate("CommandLine", "1 warning")
-                    : QCoreApplication::translate("CommandLine", "%1 warnings").arg(warnings));
-        }
-        found = counts.join(QCoreApplication::translate("CommandLine", ", "));
-    }
-    QString directory = meetingFile;
-    directory.truncate(std::max<qsizetype>(directory.lastIndexOf(QLatin1Char('/')), 0));
-    if (directory.isEmpty()) {
-        directory = QStringLiteral(".");
-    }
-    return QCoreApplication::translate("CommandLine",
-                                       "turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in "
-                                       "'%1', %2 lines: %3")
-        .arg(directory)
-        .arg(report.lines)
-        .arg(found);
-}
 
 CommandLine ParseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -409,63 +364,4 @@ turvane::TodaySource TodayFor(const CommandLine& command) {
         return turvane::SystemToday;
     }
     return [date = *command.date] { return date; };
-}
-
-std::string FormatTranslated(const turvane::Finding& finding) {
-    return turvane::FormatFinding(finding, [](const char* source) {
-        return QCoreApplication::translate("DataCheck", source).toStdString();
-    });
-}
-
-std::optional<int> RunWithoutWindow(const CommandLine& command) {
-    switch (command.action) {
-    case CommandLine::Action::ShowWindow:
-        if (const std::optional<QString> missing =
-                MissingDisplay(QProcessEnvironment::systemEnvironment(), command.platformGiven)) {
-            std::fputs((*missing + QLatin1Char('\n')).toUtf8().constData(), stderr);
-            return 1;
-        }
-        return std::nullopt;
-    case CommandLine::Action::Pdf:
-        return std::nullopt;
-    case CommandLine::Action::Help:
-    case CommandLine::Action::Version:
-        std::fputs(command.text.toUtf8().constData(), stdout);
-        return 0;
-    case CommandLine::Action::UsageError:
-        std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
-        return 2;
-    case CommandLine::Action::ExportCsv:
-        return RunExportCsv(command);
-    case CommandLine::Action::ImportCsv:
-        return RunImportCsv(command);
-    case CommandLine::Action::Check: {
-        const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
-        const turvane::CheckReport report = turvane::CheckDataFiles(*files, command.year);
-        for (const turvane::Finding& finding : report.findings) {
-            std::fputs((FormatTranslated(finding) + '\n').c_str(), stdout);
-        }
-        // Standard output stays findings only, for tools; the summary is for
-        // the person who ran it, after the findings when both go to one place.
-        std::fflush(stdout);
-        const QString summary =
-            CheckSummary(report, QString::fromStdString(files->PathOf(turvane::MeetingFile)));
-        std::fputs((summary + QLatin1Char('\n')).toUtf8().constData(), stderr);
-        return report.findings.empty() ? 0 : 1;
-    }
-    case CommandLine::Action::ExportCalendar:
-        try {
-            ExportCalendar(*FilesFor(command), CalendarExport{command.year, command.gradedOnly},
-                           command.calendarFile);
-            return 0;
-        } catch (const std::exception& error) {
-            std::fputs((QString::fromLatin1(ProgramName) + QStringLiteral(": ") +
-                        QString::fromUtf8(error.what()) + QLatin1Char('\n'))
-                           .toUtf8()
-                           .constData(),
-                       stderr);
-            return 1;
-        }
-    }
-    return 2;
 }

@@ -12,8 +12,6 @@
 
 namespace turvane {
 class FileSource;
-struct CheckReport;
-struct Finding;
 } // namespace turvane
 
 // What the program was asked to do on its command line. Started without
@@ -66,17 +64,3 @@ QStringList ArgumentList(int argc, char* argv[]);
 // Where the window reads its files from, and the day it shows as today.
 std::shared_ptr<const turvane::FileSource> FilesFor(const CommandLine& command);
 turvane::TodaySource TodayFor(const CommandLine& command);
-
-// The check's last line: which files, how many lines, how many errors and
-// warnings, or that it found nothing.
-QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile);
-
-// A finding of the check or of a CSV file in the command line's language.
-std::string FormatTranslated(const turvane::Finding& finding);
-
-// Does what needs no window (help, version, usage error, check, calendar
-// export, CSV) and returns the exit status; nothing when the window is to be
-// shown or the document written, which need an application object. Without
-// a display for a window, says so and returns 1. Its texts are in the
-// language of the translations installed, if any.
-std::optional<int> RunWithoutWindow(const CommandLine& command);

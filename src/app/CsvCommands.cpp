@@ -1,5 +1,6 @@
 #include "CsvCommands.h"
 
+#include "CheckCommand.h"
 #include "CommandLine.h"
 #include "core/DataDir.h"
 #include "core/DateKeys.h"

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "CaseName.h"
+#include "app/CheckCommand.h"
 #include "app/Language.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"

@@ -2,6 +2,7 @@
 #include "Application.h"
 #include "ErrorBox.h"
 #include "app/CommandLine.h"
+#include "app/Commands.h"
 #include "app/Language.h"
 #include "mainUnit.h"
 #include "print/PdfCommand.h"

@@ -1,0 +1,53 @@
+#include "Commands.h"
+
+#include "CheckCommand.h"
+#include "CommandLine.h"
+#include "CsvCommands.h"
+#include "DisplayCheck.h"
+#include "outputs/IcsExport.h"
+
+#include <QProcessEnvironment>
+
+#include <cstdio>
+#include <exception>
+
+std::optional<int> RunWithoutWindow(const CommandLine& command) {
+    switch (command.action) {
+    case CommandLine::Action::ShowWindow:
+        if (const std::optional<QString> missing =
+                MissingDisplay(QProcessEnvironment::systemEnvironment(), command.platformGiven)) {
+            std::fputs((*missing + QLatin1Char('\n')).toUtf8().constData(), stderr);
+            return 1;
+        }
+        return std::nullopt;
+    case CommandLine::Action::Pdf:
+        return std::nullopt;
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::fputs(command.text.toUtf8().constData(), stdout);
+        return 0;
+    case CommandLine::Action::UsageError:
+        std::fputs((command.text + QLatin1Char('\n')).toUtf8().constData(), stderr);
+        return 2;
+    case CommandLine::Action::ExportCsv:
+        return RunExportCsv(command);
+    case CommandLine::Action::ImportCsv:
+        return RunImportCsv(command);
+    case CommandLine::Action::Check:
+        return RunCheck(command);
+    case CommandLine::Action::ExportCalendar:
+        try {
+            ExportCalendar(*FilesFor(command), CalendarExport{command.year, command.gradedOnly},
+                           command.calendarFile);
+            return 0;
+        } catch (const std::exception& error) {
+            std::fputs((QStringLiteral("turvane") + QStringLiteral(": ") +
+                        QString::fromUtf8(error.what()) + QLatin1Char('\n'))
+                           .toUtf8()
+                           .constData(),
+                       stderr);
+            return 1;
+        }
+    }
+    return 2;
+}
