@@ -5,12 +5,12 @@
 #include "Fonts.h"
 #include "GridIndexError.h"
 #include "GridMenu.h"
+#include "PrintFromWindow.h"
 #include "ScheduleTables.h"
 #include "WidgetFactory.h"
 #include "core/DataFiles.h"
 #include "core/DateKeys.h"
 #include "grid/StringGrid.h"
-#include "print/PrintFromWindow.h"
 
 #include <QGroupBox>
 #include <QPushButton>

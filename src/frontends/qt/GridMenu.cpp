@@ -3,8 +3,8 @@
 #include "AppContext.h"
 #include "CalendarExportWindow.h"
 #include "ErrorBox.h"
+#include "PrintFromWindow.h"
 #include "grid/StringGrid.h"
-#include "print/PrintFromWindow.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>

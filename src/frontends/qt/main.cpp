@@ -1,11 +1,11 @@
 #include "AppContext.h"
 #include "Application.h"
 #include "ErrorBox.h"
+#include "PdfCommand.h"
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Language.h"
 #include "mainUnit.h"
-#include "print/PdfCommand.h"
 
 #include <QApplication>
 #include <QProcessEnvironment>

@@ -7,6 +7,7 @@
 #include "GUnit.h"
 #include "GridIndexError.h"
 #include "GridMenu.h"
+#include "PrintFromWindow.h"
 #include "ScheduleTables.h"
 #include "WidgetFactory.h"
 #include "core/ByteText.h"
@@ -15,7 +16,6 @@
 #include "core/DateKeys.h"
 #include "core/MeetingCalendar.h"
 #include "grid/StringGrid.h"
-#include "print/PrintFromWindow.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -1,13 +1,13 @@
 #include "CaseName.h"
 #include "GUnit.h"
 #include "GridMenu.h"
+#include "PdfOutput.h"
+#include "ScheduleDocument.h"
 #include "TestData.h"
 #include "core/DataFiles.h"
 #include "core/Errors.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
-#include "print/PdfOutput.h"
-#include "print/ScheduleDocument.h"
 
 #include <QAction>
 #include <QApplication>

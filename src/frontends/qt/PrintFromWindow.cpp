@@ -2,10 +2,10 @@
 
 #include "AppContext.h"
 #include "ErrorBox.h"
-#include "PrintPlugin.h"
 #include "ScheduleDocument.h"
 #include "core/DataDir.h"
 #include "core/Errors.h"
+#include "print/PrintPlugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
