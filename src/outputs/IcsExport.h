@@ -4,21 +4,21 @@
 // command line and the windows alike.
 
 #include "core/DateKeys.h"
+#include "core/Errors.h"
 
 #include <QString>
 
 #include <ctime>
 #include <optional>
-#include <stdexcept>
 
 namespace turvane {
 class FileSource;
 }
 
 // A failure of the export, its message ready to show (UTF-8).
-class CalendarExportError : public std::runtime_error {
+class CalendarExportError : public turvane::ScheduleError {
 public:
-    using std::runtime_error::runtime_error;
+    using ScheduleError::ScheduleError;
 };
 
 struct CalendarExport {

@@ -1,10 +1,11 @@
 #include "IcsWriter.h"
 
+#include "core/Errors.h"
+
 #include <libical/ical.h>
 
 #include <cstdlib>
 #include <memory>
-#include <stdexcept>
 
 namespace turvane {
 
@@ -31,7 +32,7 @@ Component NewComponent(icalcomponent_kind kind) {
 std::string Serialised(icalcomponent* component) {
     const std::unique_ptr<char, TextFree> text(icalcomponent_as_ical_string_r(component));
     if (!text) {
-        throw std::runtime_error("libical could not write a calendar component");
+        throw ScheduleError("libical could not write a calendar component");
     }
     return text.get();
 }
@@ -85,7 +86,7 @@ void WriteIcs(const IcsCalendar& calendar, const std::vector<CalendarEvent>& eve
     const std::string frame = Serialised(c);
     constexpr std::string_view End = "END:VCALENDAR\r\n";
     if (frame.size() < End.size() || frame.compare(frame.size() - End.size(), End.size(), End)) {
-        throw std::runtime_error("libical wrote a calendar without its end");
+        throw ScheduleError("libical wrote a calendar without its end");
     }
     sink(std::string_view(frame).substr(0, frame.size() - End.size()));
     const icaltimetype stamp =

@@ -1,14 +1,13 @@
 #pragma once
 
+#include "core/Errors.h"
 #include "grid/StringGrid.h"
 
-#include <stdexcept>
-
-// A grid row outside 0 .. rowCount - 1. what() is a UTF-8 message ready for
-// the error box.
-class GridIndexError : public std::out_of_range {
+// A grid row outside 0 .. rowCount - 1, the program's failure like any other
+// the error box shows.
+class GridIndexError : public turvane::ScheduleError {
 public:
-    GridIndexError() : std::out_of_range("グリッドインデックス が範囲を超えています") {}
+    GridIndexError() : ScheduleError("グリッドインデックス が範囲を超えています") {}
 };
 
 // Selects a row of a window's grid; a row outside the grid is the program's
