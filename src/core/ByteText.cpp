@@ -1,6 +1,7 @@
 #include "ByteText.h"
 
 #include <array>
+#include <initializer_list>
 
 namespace turvane {
 
@@ -94,6 +95,45 @@ std::string ToFullWidth(std::string_view text) {
         }
     }
     return out;
+}
+
+namespace {
+
+// Takes any of the blanks off the chosen ends until none is left there.
+std::string_view Trim(std::string_view text, std::initializer_list<std::string_view> blanks,
+                      bool start) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : blanks) {
+            if (start && text.starts_with(blank)) {
+                text.remove_prefix(blank.size());
+                trimmed = true;
+            }
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    return Trim(text, {" "}, false);
+}
+
+bool IsBlank(std::string_view text) {
+    return TrimTrailingBlanks(text).empty();
+}
+
+std::string_view TrimCell(std::string_view text) {
+    return Trim(text, {" ", "\t"}, true);
+}
+
+std::string_view TrimUtf8Blanks(std::string_view utf8) {
+    return Trim(utf8, {" ", "\u3000"}, true);
 }
 
 } // namespace turvane

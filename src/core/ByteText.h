@@ -22,4 +22,21 @@ std::string_view Slice(std::string_view text, std::size_t start, std::size_t cou
 // folded in where a composed kana exists. Everything else is copied.
 std::string ToFullWidth(std::string_view text);
 
+// Blanks around texts, trimmed in one place. Every form is safe on code page
+// 932 bytes and on UTF-8: neither has a blank, a tab or the ideographic
+// space's bytes inside another character.
+
+// Without the ASCII blanks at its end: a field as the files pad it.
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// Whether it holds nothing but ASCII blanks.
+bool IsBlank(std::string_view text);
+
+// Without blanks and tabs at either end: a cell as a spreadsheet saves it.
+std::string_view TrimCell(std::string_view text);
+
+// Without ASCII blanks and ideographic spaces (U+3000) at either end, of a
+// UTF-8 text.
+std::string_view TrimUtf8Blanks(std::string_view utf8);
+
 } // namespace turvane

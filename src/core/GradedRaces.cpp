@@ -14,7 +14,7 @@ std::string_view RaceText(std::string_view line, int k) {
 }
 
 bool RaceSlotIsEmpty(std::string_view line, int k) {
-    return RaceCourseName(line, k).find_first_not_of(' ') == std::string_view::npos;
+    return IsBlank(RaceCourseName(line, k));
 }
 
 RaceRow PlaceRaces(std::string_view raceLine, const LineList& calendar, std::size_t row) {

@@ -17,34 +17,10 @@ namespace turvane {
 
 namespace {
 
-constexpr std::string_view IdeographicSpace = "\u3000";
 constexpr std::string_view Racecourse = "競馬場";
 
-// Without the half-width and full-width blanks at either end.
-std::string Trimmed(std::string_view text) {
-    while (true) {
-        if (text.starts_with(' ')) {
-            text.remove_prefix(1);
-        } else if (text.starts_with(IdeographicSpace)) {
-            text.remove_prefix(IdeographicSpace.size());
-        } else {
-            break;
-        }
-    }
-    while (true) {
-        if (text.ends_with(' ')) {
-            text.remove_suffix(1);
-        } else if (text.ends_with(IdeographicSpace)) {
-            text.remove_suffix(IdeographicSpace.size());
-        } else {
-            break;
-        }
-    }
-    return std::string(text);
-}
-
 std::string Location(std::string_view courseName) {
-    std::string name = Trimmed(Cp932ToUtf8(courseName));
+    std::string name(TrimUtf8Blanks(Cp932ToUtf8(courseName)));
     if (!name.empty()) {
         name += Racecourse;
     }
@@ -106,7 +82,7 @@ std::vector<CalendarEvent> MeetingEvents(const LineList& calendar, const std::st
     for (std::size_t i = 0; i < calendar.size(); ++i) {
         const std::size_t firstOfLine = events.size();
         for (int k = 1; k <= MeetingSlots; ++k) {
-            std::string summary = Trimmed(Cp932ToUtf8(MeetingText(calendar[i], k)));
+            std::string summary(TrimUtf8Blanks(Cp932ToUtf8(MeetingText(calendar[i], k))));
             if (summary.empty()) {
                 continue;
             }
@@ -131,7 +107,7 @@ std::vector<CalendarEvent> GradedRaceEvents(const LineList& races, const LineLis
             if (!text) {
                 continue;
             }
-            std::string summary = Trimmed(Cp932ToUtf8(*text));
+            std::string summary(TrimUtf8Blanks(Cp932ToUtf8(*text)));
             if (summary.empty()) {
                 continue;
             }

@@ -110,6 +110,32 @@ INSTANTIATE_TEST_SUITE_P(
                     MappingCase{"ControlByteKept", "\t", "\t"}),
     CaseName());
 
+// Each trim takes off only its own blanks, and only at its own ends.
+struct TrimCase {
+    const char* name;
+    std::string_view (*trim)(std::string_view);
+    std::string input;
+    std::string expected;
+};
+
+class Trims : public testing::TestWithParam<TrimCase> {};
+
+TEST_P(Trims, TakeTheirBlanksOffTheirEnds) {
+    EXPECT_EQ(GetParam().trim(GetParam().input), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blanks, Trims,
+    testing::Values(TrimCase{"FieldKeepsLeadingBlanks", TrimTrailingBlanks, "  \x8b\x9e  ",
+                             "  \x8b\x9e"},
+                    TrimCase{"FieldOfBlanksOnly", TrimTrailingBlanks, "   ", ""},
+                    TrimCase{"FieldKeepsTabs", TrimTrailingBlanks, "a\t", "a\t"},
+                    TrimCase{"CellBlanksAndTabs", TrimCell, " \t1\t ", "1"},
+                    TrimCase{"CellKeepsInnerBlanks", TrimCell, " a b ", "a b"},
+                    TrimCase{"TextIdeographicSpaces", TrimUtf8Blanks, "\u3000 京都\u3000", "京都"},
+                    TrimCase{"TextKeepsTabs", TrimUtf8Blanks, "\t京都 ", "\t京都"}),
+    CaseName());
+
 class MonthDay : public testing::TestWithParam<MappingCase> {};
 
 TEST_P(MonthDay, BlanksLeadingZeros) {

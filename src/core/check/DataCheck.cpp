@@ -93,10 +93,6 @@ Layout RaceLayout() {
             true};
 }
 
-bool IsBlank(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
 bool IsDigitOrBlank(char c) {
     return c == ' ' || (c >= '0' && c <= '9');
 }

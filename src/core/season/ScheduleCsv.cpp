@@ -1,6 +1,7 @@
 #include "ScheduleCsv.h"
 
 #include "CsvRows.h"
+#include "core/ByteText.h"
 #include "core/CourseCalendar.h"
 #include "core/Cp932.h"
 #include "core/DataFiles.h"
@@ -82,14 +83,6 @@ std::string Quoted(std::string_view text) {
         }
     }
     return out + "'";
-}
-
-std::string_view Trim(std::string_view text) {
-    const std::size_t begin = text.find_first_not_of(" \t");
-    if (begin == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(begin, text.find_last_not_of(" \t") - begin + 1);
 }
 
 std::string Lower(std::string_view text) {
@@ -198,13 +191,13 @@ private:
 
     static bool IsEmpty(const CsvRow& row) {
         return std::all_of(row.cells.begin(), row.cells.end(),
-                           [](const CsvCell& c) { return Trim(c.text).empty(); });
+                           [](const CsvCell& c) { return TrimCell(c.text).empty(); });
     }
 
     bool ReadHeader(const CsvRow& row) {
         columns_.fill(std::nullopt);
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
-            const std::string name = Lower(Trim(row.cells[i].text));
+            const std::string name = Lower(TrimCell(row.cells[i].text));
             const auto known = std::find(ColumnNames.begin(), ColumnNames.end(), name);
             if (known == ColumnNames.end()) {
                 continue; // a column of the user's own, such as notes
@@ -295,7 +288,7 @@ private:
 
     int ReadCourse(const At& at) {
         const std::optional<std::string> name = Encode(
-            {Trim(at.text), at.line, at.column}, QT_TRANSLATE_NOOP("DataCheck", "racecourse"));
+            {TrimCell(at.text), at.line, at.column}, QT_TRANSLATE_NOOP("DataCheck", "racecourse"));
         if (!name) {
             return 0;
         }
@@ -303,14 +296,14 @@ private:
         if (course == 0) {
             Report(at.line, at.column,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the racecourse %1 is none of %2"),
-                           {Quoted(Trim(at.text)), CourseList()}));
+                           {Quoted(TrimCell(at.text)), CourseList()}));
         }
         return course;
     }
 
     // A one-digit field: a digit, or a blank for an empty cell.
     std::optional<char> ReadNumeral(const At& at, const char* what) {
-        const std::string_view text = Trim(at.text);
+        const std::string_view text = TrimCell(at.text);
         if (text.empty()) {
             return ' ';
         }
@@ -326,7 +319,7 @@ private:
 
     // 1-3, or 0 for an empty cell; -1 after a report.
     int ReadSlot(const At& at) {
-        const std::string_view text = Trim(at.text);
+        const std::string_view text = TrimCell(at.text);
         if (text.empty()) {
             return 0;
         }
@@ -344,7 +337,7 @@ private:
     // Year first, as ISO 8601 and as spreadsheets save it back: 2003-05-17,
     // 2003/05/17, 2003/5/17.
     std::optional<std::pair<int, int>> ReadDate(const At& at) {
-        const std::string_view text = Trim(at.text);
+        const std::string_view text = TrimCell(at.text);
         const auto fail = [&](const char* why) -> std::optional<std::pair<int, int>> {
             Report(at.line, at.column, Message(why, {Quoted(text), std::to_string(year_)}));
             return std::nullopt;
@@ -376,13 +369,13 @@ private:
 
     void ReadRow(const CsvRow& row) {
         const At kindAt = CellOf(row, Kind);
-        const std::string kind = Lower(Trim(kindAt.text));
+        const std::string kind = Lower(TrimCell(kindAt.text));
         const std::optional<std::pair<int, int>> date = ReadDate(CellOf(row, Date));
         if (kind != "meeting" && kind != "race" && kind != "line") {
             Report(kindAt.line, kindAt.column,
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the kind %1 is none of meeting, race and line"),
-                           {Quoted(Trim(kindAt.text))}));
+                           {Quoted(TrimCell(kindAt.text))}));
             return;
         }
         std::optional<MeetingRow> meeting;
@@ -458,7 +451,7 @@ private:
             Encode(textAt, QT_TRANSLATE_NOOP("DataCheck", "race text"));
         if (text) {
             // The padding is the layout's: trailing blanks carry nothing.
-            text->erase(std::min(text->size(), text->find_last_not_of(' ') + 1));
+            text->resize(TrimTrailingBlanks(*text).size());
             if (text->size() > RaceTextSize) {
                 Report(textAt.line, textAt.column,
                        Message(QT_TRANSLATE_NOOP("DataCheck",
@@ -479,26 +472,26 @@ private:
     std::optional<LineRow> ReadLine(const CsvRow& row) {
         LineRow l{0, 0, row.line};
         const At fileAt = CellOf(row, File);
-        const std::string name = Lower(Trim(fileAt.text));
+        const std::string name = Lower(TrimCell(fileAt.text));
         const auto file = std::find_if(DataFileNames.begin(), DataFileNames.end(),
                                        [&](std::string_view n) { return Lower(n) == name; });
         bool ok = true;
         if (file == DataFileNames.end()) {
             Report(fileAt.line, fileAt.column,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the file %1 is none of %2, %3 and %4"),
-                           {Quoted(Trim(fileAt.text)), std::string(MeetingFile),
+                           {Quoted(TrimCell(fileAt.text)), std::string(MeetingFile),
                             std::string(CourseFile), std::string(RaceFile)}));
             ok = false;
         } else {
             l.file = static_cast<std::size_t>(file - DataFileNames.begin());
         }
         const At bytesAt = CellOf(row, Bytes);
-        const std::optional<long> size = WholeNumber(Trim(bytesAt.text));
+        const std::optional<long> size = WholeNumber(TrimCell(bytesAt.text));
         if (!size || *size > static_cast<long>(MaxLineSize)) {
             Report(bytesAt.line, bytesAt.column,
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the line size %1 is no number of bytes from 0 to %2"),
-                           {Quoted(Trim(bytesAt.text)), std::to_string(MaxLineSize)}));
+                           {Quoted(TrimCell(bytesAt.text)), std::to_string(MaxLineSize)}));
             ok = false;
         } else {
             l.size = static_cast<std::size_t>(*size);
@@ -668,7 +661,7 @@ private:
             lineOwner[l.file] = &l;
             const std::string_view text =
                 std::string_view(full[l.file]).substr(0, full[l.file].size() - 2); // the CR LF
-            const std::size_t needed = text.find_last_not_of(' ') + 1;
+            const std::size_t needed = TrimTrailingBlanks(text).size();
             if (l.size < needed) {
                 Report(
                     l.line, columns_[Bytes] ? *columns_[Bytes] + 1 : 1,

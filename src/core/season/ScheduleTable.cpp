@@ -60,11 +60,6 @@ const CourseBytes& Courses() {
     return courses;
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view() : text.substr(0, end + 1);
-}
-
 std::string_view Line(const LineList& lines, std::size_t i) {
     return i < lines.size() ? lines[i] : std::string_view();
 }
@@ -169,7 +164,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
         for (int k = 1; k <= MeetingSlots; ++k) {
             const std::size_t start = MeetingSlotStart(k);
             const std::string_view slot = Slice(line, start, MeetingSlotSize);
-            if (TrimBlanks(slot).empty()) {
+            if (TrimTrailingBlanks(slot).empty()) {
                 continue;
             }
             const std::string slotNumber = std::to_string(k);
@@ -238,7 +233,7 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
             if (!text.empty() && text.front() == ' ') {
                 text.remove_prefix(1);
             }
-            day.races.push_back({k, course, std::string(TrimBlanks(text))});
+            day.races.push_back({k, course, std::string(TrimTrailingBlanks(text))});
         }
         reading.table.days.push_back(std::move(day));
         sourceLine.push_back(i);
