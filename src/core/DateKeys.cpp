@@ -4,6 +4,7 @@
 #include "Cp932.h"
 #include "Errors.h"
 
+#include <algorithm>
 #include <chrono>
 #include <limits>
 #include <stdexcept>
@@ -27,6 +28,15 @@ bool ScheduleYear::HasDay(int month, int day) const {
                                        std::chrono::month{static_cast<unsigned>(month)},
                                        std::chrono::day{static_cast<unsigned>(day)}}
         .ok();
+}
+
+std::optional<MonthDay> ParseMonthDay(std::string_view line) {
+    const std::string_view mmdd = Slice(line, 1, 4);
+    if (mmdd.size() != 4 ||
+        !std::all_of(mmdd.begin(), mmdd.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return MonthDay{(mmdd[0] - '0') * 10 + (mmdd[1] - '0'), (mmdd[2] - '0') * 10 + (mmdd[3] - '0')};
 }
 
 std::string DateKey(std::string_view line, ScheduleYear year) {

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,17 @@ private:
     int value_ = Default;
     std::array<char, 4> text_ = {'2', '0', '0', '3'};
 };
+
+// A record's month and day.
+struct MonthDay {
+    int month = 0;
+    int day = 0;
+};
+
+// The month and day of a record's bytes 1-4 (MMDD) when they are four ASCII
+// digits; none otherwise. Whether they name a day is ScheduleYear::HasDay's
+// question.
+std::optional<MonthDay> ParseMonthDay(std::string_view line);
 
 // The eight-digit date key of a record: the year followed by bytes 1-4.
 std::string DateKey(std::string_view line, ScheduleYear year);

@@ -31,16 +31,11 @@ std::string Location(std::string_view courseName) {
 // of the year, since the event would have no date.
 std::pair<int, int> DayOf(std::string_view line, const std::string& path, std::size_t index,
                           ScheduleYear year) {
-    const std::string_view mmdd = Slice(line, 1, 4);
-    const bool digits = mmdd.size() == 4 && std::all_of(mmdd.begin(), mmdd.end(), [](char c) {
-                            return c >= '0' && c <= '9';
-                        });
-    const int month = digits ? (mmdd[0] - '0') * 10 + (mmdd[1] - '0') : 0;
-    const int day = digits ? (mmdd[2] - '0') * 10 + (mmdd[3] - '0') : 0;
-    if (!digits || !year.HasDay(month, day)) {
-        throw CalendarDateError(path, index + 1, Cp932ToUtf8(mmdd), year);
+    const std::optional<MonthDay> date = ParseMonthDay(line);
+    if (!date || !year.HasDay(date->month, date->day)) {
+        throw CalendarDateError(path, index + 1, Cp932ToUtf8(Slice(line, 1, 4)), year);
     }
-    return {month, day};
+    return {date->month, date->day};
 }
 
 std::string Where(const std::string& path, std::size_t line) {

@@ -90,6 +90,20 @@ TEST(DateKeyTest, IsTheYearAndTheFirstFourBytes) {
     EXPECT_EQ(DateKey("0229", ScheduleYear(1000)), "10000229");
 }
 
+TEST(MonthDayTest, IsFourDigitsWhateverFollows) {
+    const std::optional<MonthDay> date = ParseMonthDay("1231\x8b\x9e");
+    ASSERT_TRUE(date.has_value());
+    EXPECT_EQ(date->month, 12);
+    EXPECT_EQ(date->day, 31);
+    // Whether it is a day of the year is asked elsewhere.
+    EXPECT_EQ(ParseMonthDay("0099")->day, 99);
+    for (const char* notFourDigits : {"123", "", " 105", "+105", "01x5",
+                                      "\x82\x4f"
+                                      "105"}) {
+        EXPECT_FALSE(ParseMonthDay(notFourDigits).has_value()) << notFourDigits;
+    }
+}
+
 struct KeyCase {
     const char* text;
     bool valid;

@@ -207,17 +207,17 @@ private:
     // Four digits making a day of the schedule's year, as MMDD; none when
     // they do not.
     std::optional<int> CheckDate(std::string_view text, std::size_t line) {
-        const std::string mmdd(Slice(text, 1, 4));
-        if (mmdd.size() < 4 ||
-            !std::all_of(mmdd.begin(), mmdd.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        const std::string_view mmdd = Slice(text, 1, 4);
+        const std::optional<MonthDay> date = ParseMonthDay(text);
+        if (!date) {
             Report(line, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the date %1 is not four digits (month and day)"),
                            {QuotedBytes(mmdd)}));
             return std::nullopt;
         }
-        const int month = std::stoi(mmdd.substr(0, 2));
-        const int dayOfMonth = std::stoi(mmdd.substr(2, 2));
+        const int month = date->month;
+        const int dayOfMonth = date->day;
         if (!year_.HasDay(month, dayOfMonth)) {
             Report(line, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),

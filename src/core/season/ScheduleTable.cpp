@@ -146,19 +146,16 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
     const LineList& calendar = stored[MeetingFileIndex];
     for (std::size_t i = 0; i < calendar.size(); ++i) {
         const std::string_view line = calendar[i];
-        const std::string_view mmdd = Slice(line, 1, 4);
-        const bool digits = mmdd.size() == 4 && std::all_of(mmdd.begin(), mmdd.end(), [](char c) {
-                                return c >= '0' && c <= '9';
-                            });
+        const std::optional<MonthDay> date = ParseMonthDay(line);
         TableDay day;
-        if (digits) {
-            day.month = (mmdd[0] - '0') * 10 + (mmdd[1] - '0');
-            day.day = (mmdd[2] - '0') * 10 + (mmdd[3] - '0');
+        if (date) {
+            day.month = date->month;
+            day.day = date->day;
         }
-        if (!digits || !IsDayOfYear(year, day.month, day.day)) {
+        if (!date || !IsDayOfYear(year, day.month, day.day)) {
             report(MeetingFileIndex, i + 1, 1, Severity::Error,
                    Message(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a day of %2"),
-                           {QuotedBytes(mmdd), std::to_string(year)}));
+                           {QuotedBytes(Slice(line, 1, 4)), std::to_string(year)}));
             continue;
         }
         for (int k = 1; k <= MeetingSlots; ++k) {
