@@ -2,6 +2,7 @@
 
 #include "core/DataDir.h"
 #include "core/FileSource.h"
+#include "core/Version.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

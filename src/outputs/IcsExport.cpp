@@ -2,6 +2,7 @@
 
 #include "CalendarEvents.h"
 #include "IcsWriter.h"
+#include "core/Version.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -4,6 +4,7 @@
 #include "app/Language.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
+#include "core/Version.h"
 #include "core/check/DataCheck.h"
 
 #include <QDir>

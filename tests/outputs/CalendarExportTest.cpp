@@ -2,6 +2,7 @@
 #include "Cp932Text.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
+#include "core/Version.h"
 #include "outputs/CalendarEvents.h"
 #include "outputs/IcsExport.h"
 

@@ -1,6 +1,7 @@
 #include "PdfOutput.h"
 
 #include "ScheduleDocument.h"
+#include "core/Version.h"
 
 #include <QLocale>
 #include <QMarginsF>

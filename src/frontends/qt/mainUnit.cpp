@@ -15,6 +15,7 @@
 #include "core/DataFiles.h"
 #include "core/DateKeys.h"
 #include "core/MeetingCalendar.h"
+#include "core/Version.h"
 #include "grid/StringGrid.h"
 
 #include <QFrame>
