@@ -117,16 +117,16 @@ std::string Lines(const std::vector<std::size_t>& lines) {
     return out;
 }
 
-struct MeetingRow {
+struct CsvMeeting {
     TableMeeting meeting;
     std::size_t line = 0;
 };
-struct RaceRow {
+struct CsvRace {
     TableRace race;
     std::size_t line = 0;
     bool slotGiven = false;
 };
-struct LineRow {
+struct CsvLine {
     std::size_t file = 0;
     std::size_t size = 0;
     std::size_t line = 0;
@@ -134,9 +134,9 @@ struct LineRow {
 struct DayRows {
     int month = 0;
     int day = 0;
-    std::vector<MeetingRow> meetings;
-    std::vector<RaceRow> races;
-    std::vector<LineRow> lines;
+    std::vector<CsvMeeting> meetings;
+    std::vector<CsvRace> races;
+    std::vector<CsvLine> lines;
 };
 
 class CsvReader {
@@ -378,9 +378,9 @@ private:
                            {Quoted(TrimCell(kindAt.text))}));
             return;
         }
-        std::optional<MeetingRow> meeting;
-        std::optional<RaceRow> race;
-        std::optional<LineRow> line;
+        std::optional<CsvMeeting> meeting;
+        std::optional<CsvRace> race;
+        std::optional<CsvLine> line;
         if (kind == "meeting") {
             meeting = ReadMeeting(row);
         } else if (kind == "race") {
@@ -407,8 +407,8 @@ private:
         }
     }
 
-    std::optional<MeetingRow> ReadMeeting(const CsvRow& row) {
-        MeetingRow m{{}, row.line};
+    std::optional<CsvMeeting> ReadMeeting(const CsvRow& row) {
+        CsvMeeting m{{}, row.line};
         m.meeting.course = ReadCourse(CellOf(row, Racecourse));
         const std::optional<char> number =
             ReadNumeral(CellOf(row, Number), QT_TRANSLATE_NOOP("DataCheck", "meeting number"));
@@ -441,8 +441,8 @@ private:
         return m;
     }
 
-    std::optional<RaceRow> ReadRace(const CsvRow& row) {
-        RaceRow r{{}, row.line, false};
+    std::optional<CsvRace> ReadRace(const CsvRow& row) {
+        CsvRace r{{}, row.line, false};
         r.race.course = ReadCourse(CellOf(row, Racecourse));
         r.race.slot = ReadSlot(CellOf(row, Slot));
         r.slotGiven = r.race.slot > 0;
@@ -469,8 +469,8 @@ private:
         return r;
     }
 
-    std::optional<LineRow> ReadLine(const CsvRow& row) {
-        LineRow l{0, 0, row.line};
+    std::optional<CsvLine> ReadLine(const CsvRow& row) {
+        CsvLine l{0, 0, row.line};
         const At fileAt = CellOf(row, File);
         const std::string name = Lower(TrimCell(fileAt.text));
         const auto file = std::find_if(DataFileNames.begin(), DataFileNames.end(),
@@ -496,7 +496,7 @@ private:
         } else {
             l.size = static_cast<std::size_t>(*size);
         }
-        return ok ? std::optional<LineRow>(l) : std::nullopt;
+        return ok ? std::optional<CsvLine>(l) : std::nullopt;
     }
 
     void AssembleDay(DayRows& rows) {
@@ -513,9 +513,9 @@ private:
         const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
 
         // Meetings: the slots given first, then the rest in row order.
-        std::array<const MeetingRow*, 4> slotOwner{};
-        std::map<int, const MeetingRow*> courseOwner;
-        for (const MeetingRow& m : rows.meetings) {
+        std::array<const CsvMeeting*, 4> slotOwner{};
+        std::map<int, const CsvMeeting*> courseOwner;
+        for (const CsvMeeting& m : rows.meetings) {
             if (const auto [it, added] = courseOwner.emplace(m.meeting.course, &m); !added) {
                 Report(m.line, columnOf(Racecourse),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
@@ -539,7 +539,7 @@ private:
             }
         }
         std::vector<std::size_t> extra;
-        for (const MeetingRow& m : rows.meetings) {
+        for (const CsvMeeting& m : rows.meetings) {
             if (courseOwner[m.meeting.course] != &m || m.meeting.slot > 0) {
                 continue;
             }
@@ -555,7 +555,7 @@ private:
         }
         if (!extra.empty()) {
             std::vector<std::size_t> all;
-            for (const MeetingRow& m : rows.meetings) {
+            for (const CsvMeeting& m : rows.meetings) {
                 all.push_back(m.line);
             }
             const auto [line, column] = dateAt(extra.front());
@@ -588,9 +588,9 @@ private:
 
         // Races: each in its meeting's column, so never in a slot after the
         // meeting's; one per racecourse.
-        std::array<const RaceRow*, 4> raceSlotOwner{};
-        std::map<int, const RaceRow*> raceCourseOwner;
-        for (const RaceRow& r : rows.races) {
+        std::array<const CsvRace*, 4> raceSlotOwner{};
+        std::map<int, const CsvRace*> raceCourseOwner;
+        for (const CsvRace& r : rows.races) {
             const auto meeting =
                 std::find_if(day.meetings.begin(), day.meetings.end(),
                              [&](const TableMeeting& m) { return m.course == r.race.course; });
@@ -648,8 +648,8 @@ private:
         ScheduleTable alone;
         alone.days.push_back(day);
         const DataFileBytes full = BuildDataFiles(alone);
-        std::array<const LineRow*, DataFileCount> lineOwner{};
-        for (const LineRow& l : rows.lines) {
+        std::array<const CsvLine*, DataFileCount> lineOwner{};
+        for (const CsvLine& l : rows.lines) {
             const std::string_view name = DataFileNames[l.file];
             if (lineOwner[l.file] != nullptr) {
                 Report(l.line, columnOf(Date),
