@@ -184,7 +184,9 @@ TEST_F(ScreenReader, PanelEditsGiveTheirTextWholeAndOnce) {
         ASSERT_EQ(chars->characterCount(), text.size());
         EXPECT_EQ(chars->text(0, chars->characterCount()), text);
         EXPECT_EQ(chars->selectionCount(), 0);
-        for (const int offset : {0, 5, static_cast<int>(text.size()) - 1}) {
+        // The end of the text too, where the caret stands after the last character.
+        for (const int offset :
+             {0, 5, static_cast<int>(text.size()) - 1, static_cast<int>(text.size())}) {
             int start = -2;
             int end = -2;
             EXPECT_EQ(chars->attributes(offset, &start, &end), "");
