@@ -262,6 +262,16 @@ INSTANTIATE_TEST_SUITE_P(
                         "jyuusyou.dat",
                    C2 + "3:1: error: the date '0110' should be '0112', as in Cal1.dat and "
                         "jyuusyou.dat"}},
+        CheckCase{"TwoLaterWrongDatesOnConsecutiveLines",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119"});
+                      y.courses[1].replace(0, 4, "0114");
+                      y.courses[2].replace(0, 4, "0115");
+                  },
+                  {C2 + "2:1: error: the date '0114' should be '0111', as in Cal1.dat and "
+                        "jyuusyou.dat",
+                   C2 + "3:1: error: the date '0115' should be '0112', as in Cal1.dat and "
+                        "jyuusyou.dat"}},
         CheckCase{"ThreeWrongDatesOnConsecutiveLines",
                   [](Year& y) {
                       y.AddDays({"0118", "0119"});

@@ -294,6 +294,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"DateOfAnotherYear",
                 "meeting,2004-01-05,京都,1,1,,,,,\r\n",
                 {"2:2: the date '2004-01-05' is not in 2003, the year of the schedule"}},
+        BadCase{"DateWithAFiveDigitYear",
+                "meeting,02003-01-05,京都,1,1\r\n",
+                {"2:2: the date '02003-01-05' is not a date written as YYYY-MM-DD"}},
         BadCase{"DateMonthFirst",
                 "meeting,01/05/2003,京都,1,1\r\n",
                 {"2:2: the date '01/05/2003' is not a date written as YYYY-MM-DD"}},
@@ -320,6 +323,11 @@ INSTANTIATE_TEST_SUITE_P(
                 Kyoto + "race,2003-01-05,京都,,,,,京都大賞典京都大賞典京都大賞典京都,,\r\n",
                 {"3:8: the race text takes 34 bytes in code page 932; at most 33 fit (a full-width "
                  "character takes 2)"}},
+        BadCase{"RaceTextThatJustFits",
+                Kyoto + "race,2003-01-05,京都,,,,,京都大賞典京都大賞典京都大賞典京A,,\r\n"
+                        "meeting,2003-01-05,阪神,1,x\r\n",
+                {"4:5: the day number 'x' does not fit its one-digit field (0-9, or empty for a "
+                 "blank)"}},
         BadCase{"RaceTextWithoutCodePage932Form",
                 Kyoto + "race,2003-01-05,京都,,,,,京都〜杯,,\r\n",
                 {"3:8: the race text: '〜' (U+301C) has no code page 932 form"}},

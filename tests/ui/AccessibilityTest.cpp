@@ -193,11 +193,13 @@ TEST_F(ScreenReader, PanelEditsGiveTheirTextWholeAndOnce) {
             EXPECT_EQ(start, 0) << "at " << offset;
             EXPECT_EQ(end, text.size()) << "at " << offset;
         }
-        // The last character lies on the edit, after the first.
+        // The first character starts the edit, within a character's width of
+        // its left edge; the last lies on the edit, after the first.
         const QRect first = chars->characterRect(0);
         const QRect last = chars->characterRect(chars->characterCount() - 1);
         EXPECT_GT(last.left(), first.left());
         const auto* widget = static_cast<QWidget*>(edit->object());
+        EXPECT_LT(first.left() - widget->mapToGlobal(QPoint()).x(), first.width());
         EXPECT_TRUE(QRect(widget->mapToGlobal(QPoint()), widget->size()).contains(last.center()));
         EXPECT_EQ(chars->offsetAtPoint(last.center()), chars->characterCount() - 1);
     }
