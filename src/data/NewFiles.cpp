@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // Why every write goes this way: a disk that fills up, a quota, a stick
@@ -97,6 +98,12 @@ public:
 
     // Gives the file the name target, replacing a file of that name.
     int Replace(const fs::path& target) {
+        // A replaced file keeps its permissions: a calendar the user made
+        // private stays private.
+        struct stat old {};
+        if (::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+            ::fchmod(fd_, old.st_mode & 07777);
+        }
         // A rename needs a name to start from.
         for (int attempt = 0; path_.empty(); ++attempt) {
             const fs::path path = HiddenName(attempt);

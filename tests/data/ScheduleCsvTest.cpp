@@ -536,7 +536,7 @@ TEST_F(NewFilesTest, AnyExistingFileBlocksAllAndStaysUntouched) {
 }
 
 // The system calls of a write, each of which a case makes fail.
-enum class Fault { None, Open, WriteHalfWay, Fsync, Link, Rename };
+enum class Fault { None, Open, WriteHalfWay, Fsync, Link, SecondLink, Rename };
 
 class FailingCalls : public FileCalls {
 public:
@@ -562,7 +562,10 @@ public:
     }
     int fsync(int fd) override { return Fail(Fault::Fsync, EIO) ? -1 : FileCalls::fsync(fd); }
     int link(int fd, const char* path) override {
-        return Fail(Fault::Link, EMLINK) ? -1 : FileCalls::link(fd, path);
+        ++links_;
+        return Fail(links_ == 2 ? Fault::SecondLink : Fault::Link, EMLINK)
+                   ? -1
+                   : FileCalls::link(fd, path);
     }
     int rename(const char* from, const char* to) override {
         return Fail(Fault::Rename, EXDEV) ? -1 : FileCalls::rename(from, to);
@@ -576,6 +579,7 @@ private:
     Fault fault_;
     bool unnamedFiles_;
     bool halfWritten_ = false;
+    int links_ = 0;
 };
 
 struct WriteCase {
@@ -584,6 +588,7 @@ struct WriteCase {
     bool unnamedFiles; // false: a file system with no O_TMPFILE
     int replaceError;  // what ReplaceFile says; 0 for written
     int newFilesError; // what WriteNewFiles says
+    const char* failedFile = "Cal1.dat";
 };
 
 void PrintTo(const WriteCase& c, std::ostream* os) {
@@ -596,10 +601,13 @@ TEST_P(WholeFileTest, IsWrittenWholeOrNotAtAll) {
     const WriteCase& c = GetParam();
     fs::create_directories(dir_);
     std::ofstream(dir_ / "out.pdf") << "kept";
+    fs::permissions(dir_ / "out.pdf", fs::perms::owner_read | fs::perms::owner_write);
     FailingCalls calls(c.fault, c.unnamedFiles);
     EXPECT_EQ(ReplaceFile(dir_ / "out.pdf", "a whole new file", calls), c.replaceError);
     EXPECT_EQ(ReadFile(dir_ / "out.pdf"), c.replaceError == 0 ? "a whole new file" : "kept");
     EXPECT_EQ(Names(), std::vector<std::string>{"out.pdf"});
+    EXPECT_EQ(fs::status(dir_ / "out.pdf").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
 
     FailingCalls again(c.fault, c.unnamedFiles);
     dir_ /= "season";
@@ -612,26 +620,28 @@ TEST_P(WholeFileTest, IsWrittenWholeOrNotAtAll) {
         EXPECT_EQ(Names(), (std::vector<std::string>{"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}));
     } else {
         EXPECT_EQ(result.status, NewFilesResult::Status::Failed);
-        EXPECT_EQ(result.paths, std::vector<fs::path>{dir_ / "Cal1.dat"});
+        EXPECT_EQ(result.paths, std::vector<fs::path>{dir_ / c.failedFile});
         EXPECT_EQ(Names(), std::vector<std::string>{});
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, WholeFileTest,
-    testing::Values(WriteCase{"Written", Fault::None, true, 0, 0},
-                    WriteCase{"WrittenWithoutUnnamedFiles", Fault::None, false, 0, 0},
-                    WriteCase{"OpenFails", Fault::Open, true, EROFS, EROFS},
-                    WriteCase{"OpenFailsWithoutUnnamedFiles", Fault::Open, false, EROFS, EROFS},
-                    WriteCase{"DiskFullHalfWay", Fault::WriteHalfWay, true, ENOSPC, ENOSPC},
-                    WriteCase{"DiskFullHalfWayWithoutUnnamedFiles", Fault::WriteHalfWay, false,
-                              ENOSPC, ENOSPC},
-                    WriteCase{"FlushFails", Fault::Fsync, true, EIO, EIO},
-                    WriteCase{"FlushFailsWithoutUnnamedFiles", Fault::Fsync, false, EIO, EIO},
-                    WriteCase{"NamingFails", Fault::Link, true, EMLINK, EMLINK},
-                    // New files are never renamed: a rename would replace.
-                    WriteCase{"RenameFails", Fault::Rename, true, EXDEV, 0},
-                    WriteCase{"RenameFailsWithoutUnnamedFiles", Fault::Rename, false, EXDEV, 0}),
+    testing::Values(
+        WriteCase{"Written", Fault::None, true, 0, 0},
+        WriteCase{"WrittenWithoutUnnamedFiles", Fault::None, false, 0, 0},
+        WriteCase{"OpenFails", Fault::Open, true, EROFS, EROFS},
+        WriteCase{"OpenFailsWithoutUnnamedFiles", Fault::Open, false, EROFS, EROFS},
+        WriteCase{"DiskFullHalfWay", Fault::WriteHalfWay, true, ENOSPC, ENOSPC},
+        WriteCase{"DiskFullHalfWayWithoutUnnamedFiles", Fault::WriteHalfWay, false, ENOSPC, ENOSPC},
+        WriteCase{"FlushFails", Fault::Fsync, true, EIO, EIO},
+        WriteCase{"FlushFailsWithoutUnnamedFiles", Fault::Fsync, false, EIO, EIO},
+        WriteCase{"NamingFails", Fault::Link, true, EMLINK, EMLINK},
+        // The first file, in place already, is taken back.
+        WriteCase{"NamingTheSecondFails", Fault::SecondLink, true, 0, EMLINK, "Cal2.dat"},
+        // New files are never renamed: a rename would replace.
+        WriteCase{"RenameFails", Fault::Rename, true, EXDEV, 0},
+        WriteCase{"RenameFailsWithoutUnnamedFiles", Fault::Rename, false, EXDEV, 0}),
     CaseName());
 
 TEST(Cp932Encode, AgreesWithTheDecoderAndWithTheSystemConverter) {
