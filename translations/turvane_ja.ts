@@ -197,10 +197,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <translation>PDF を標準出力に書き出せません</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; に書き込めません</translation>
-    </message>
-    <message>
         <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; (&apos;-&apos; for standard output), and exit.</source>
         <translation>3 つのデータファイルを、表計算ソフト向けの 1 つの CSV
 ファイル &lt;file&gt;（&apos;-&apos;
@@ -264,6 +260,42 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>nothing was written; the CSV file&apos;s problems are listed above</source>
         <translation>何も書き出していません。CSV ファイルの問題は上に挙げたとおりです</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the file would be larger than allowed</source>
+        <translation>ファイルが許される大きさを超えます</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>a part of the path is a file, not a folder</source>
+        <translation>パスの途中がフォルダーではなくファイルです</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>権限がありません</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>ファイルシステムが読み込み専用です</translation>
+    </message>
+    <message>
+        <source>the device reported an error</source>
+        <translation>装置がエラーを報告しました</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
     </message>
 </context>
 <context>

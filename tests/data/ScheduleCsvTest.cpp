@@ -16,8 +16,10 @@
 #pragma GCC diagnostic pop
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -583,7 +585,7 @@ protected:
 
 TEST_F(NewFilesTest, WritesAllIntoANewDirectoryAndLeavesNoTemporaryFile) {
     const NewFilesResult result = WriteNewFiles(dir_ / "season", files_);
-    ASSERT_EQ(result.status, NewFilesResult::Status::Written) << result.reason;
+    ASSERT_EQ(result.status, NewFilesResult::Status::Written) << result.error;
     dir_ /= "season";
     EXPECT_EQ(Names(), (std::vector<std::string>{"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}));
     EXPECT_EQ(ReadFile(dir_ / "Cal2.dat"), "b");
@@ -599,6 +601,115 @@ TEST_F(NewFilesTest, AnyExistingFileBlocksAllAndStaysUntouched) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"Cal2.dat", "jyuusyou.dat"}));
     EXPECT_EQ(ReadFile(dir_ / "Cal2.dat"), "kept");
 }
+
+// The system calls of a write, each of which a case makes fail.
+enum class Fault { None, Open, WriteHalfWay, Fsync, Link, SecondLink, Rename };
+
+class FailingCalls : public FileCalls {
+public:
+    FailingCalls(Fault fault, bool unnamedFiles) : fault_(fault), unnamedFiles_(unnamedFiles) {}
+    int open(const char* path, int flags, mode_t mode) override {
+        if ((flags & O_TMPFILE) == O_TMPFILE && !unnamedFiles_) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return Fail(Fault::Open, EROFS) ? -1 : FileCalls::open(path, flags, mode);
+    }
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (fault_ != Fault::WriteHalfWay) {
+            return FileCalls::write(fd, data, size);
+        }
+        // Half of it goes to the disk, then the disk is full.
+        if (halfWritten_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        halfWritten_ = true;
+        return FileCalls::write(fd, data, size / 2);
+    }
+    int fsync(int fd) override { return Fail(Fault::Fsync, EIO) ? -1 : FileCalls::fsync(fd); }
+    int link(int fd, const char* path) override {
+        ++links_;
+        return Fail(links_ == 2 ? Fault::SecondLink : Fault::Link, EMLINK)
+                   ? -1
+                   : FileCalls::link(fd, path);
+    }
+    int rename(const char* from, const char* to) override {
+        return Fail(Fault::Rename, EXDEV) ? -1 : FileCalls::rename(from, to);
+    }
+
+private:
+    bool Fail(Fault fault, int error) const {
+        errno = error;
+        return fault_ == fault;
+    }
+    Fault fault_;
+    bool unnamedFiles_;
+    bool halfWritten_ = false;
+    int links_ = 0;
+};
+
+struct WriteCase {
+    const char* name;
+    Fault fault;
+    bool unnamedFiles; // false: a file system with no O_TMPFILE
+    int replaceError;  // what ReplaceFile says; 0 for written
+    int newFilesError; // what WriteNewFiles says
+    const char* failedFile = "Cal1.dat";
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WholeFileTest : public NewFilesTest, public testing::WithParamInterface<WriteCase> {};
+
+TEST_P(WholeFileTest, IsWrittenWholeOrNotAtAll) {
+    const WriteCase& c = GetParam();
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "out.pdf") << "kept";
+    fs::permissions(dir_ / "out.pdf", fs::perms::owner_read | fs::perms::owner_write);
+    FailingCalls calls(c.fault, c.unnamedFiles);
+    EXPECT_EQ(ReplaceFile(dir_ / "out.pdf", "a whole new file", calls), c.replaceError);
+    EXPECT_EQ(ReadFile(dir_ / "out.pdf"), c.replaceError == 0 ? "a whole new file" : "kept");
+    EXPECT_EQ(Names(), std::vector<std::string>{"out.pdf"});
+    EXPECT_EQ(fs::status(dir_ / "out.pdf").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    FailingCalls again(c.fault, c.unnamedFiles);
+    dir_ /= "season";
+    const NewFilesResult result = WriteNewFiles(
+        dir_, {{"Cal1.dat", "meetings"}, {"Cal2.dat", "courses"}, {"jyuusyou.dat", "races"}},
+        again);
+    EXPECT_EQ(result.error, c.newFilesError);
+    if (c.newFilesError == 0) {
+        EXPECT_EQ(result.status, NewFilesResult::Status::Written);
+        EXPECT_EQ(Names(), (std::vector<std::string>{"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}));
+    } else {
+        EXPECT_EQ(result.status, NewFilesResult::Status::Failed);
+        EXPECT_EQ(result.paths, std::vector<fs::path>{dir_ / c.failedFile});
+        EXPECT_EQ(Names(), std::vector<std::string>{});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WholeFileTest,
+    testing::Values(
+        WriteCase{"Written", Fault::None, true, 0, 0},
+        WriteCase{"WrittenWithoutUnnamedFiles", Fault::None, false, 0, 0},
+        WriteCase{"OpenFails", Fault::Open, true, EROFS, EROFS},
+        WriteCase{"OpenFailsWithoutUnnamedFiles", Fault::Open, false, EROFS, EROFS},
+        WriteCase{"DiskFullHalfWay", Fault::WriteHalfWay, true, ENOSPC, ENOSPC},
+        WriteCase{"DiskFullHalfWayWithoutUnnamedFiles", Fault::WriteHalfWay, false, ENOSPC, ENOSPC},
+        WriteCase{"FlushFails", Fault::Fsync, true, EIO, EIO},
+        WriteCase{"FlushFailsWithoutUnnamedFiles", Fault::Fsync, false, EIO, EIO},
+        WriteCase{"NamingFails", Fault::Link, true, EMLINK, EMLINK},
+        // The first file, in place already, is taken back.
+        WriteCase{"NamingTheSecondFails", Fault::SecondLink, true, 0, EMLINK, "Cal2.dat"},
+        // New files are never renamed: a rename would replace.
+        WriteCase{"RenameFails", Fault::Rename, true, EXDEV, 0},
+        WriteCase{"RenameFailsWithoutUnnamedFiles", Fault::Rename, false, EXDEV, 0}),
+    CaseName());
 
 TEST(Cp932Encode, AgreesWithTheDecoderAndWithTheSystemConverter) {
     // Every code decodes to a character that encodes back to a code of that
