@@ -67,8 +67,13 @@ public:
 
     // 0, or the errno value of what failed.
     int Write(std::string_view bytes) {
-        fd_ = calls_.open(directory_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (fd_ < 0 && (errno == EOPNOTSUPP || errno == EISDIR)) {
+        // An unnamed file gets its name through /proc, which a chroot or a
+        // container may not have mounted: then a hidden name from the start.
+        const bool unnamed = ::access("/proc/self/fd", F_OK) == 0;
+        if (unnamed) {
+            fd_ = calls_.open(directory_.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        }
+        if (fd_ < 0 && (!unnamed || errno == EOPNOTSUPP || errno == EISDIR)) {
             // A file system without unnamed files: a hidden name of our own.
             for (int attempt = 0; fd_ < 0 && attempt < 100; ++attempt) {
                 const fs::path path = HiddenName(attempt);
