@@ -70,15 +70,15 @@
     </message>
     <message>
         <source>Show the schedule as if today were &lt;date&gt;, given as YYYY-MM-DD.</source>
-        <translation>今日が &lt;date&gt;（YYYY-MM-DD 形式）であるものとして日程を
-表示します。</translation>
+        <translation>今日が &lt;date&gt;（YYYY-MM-DD
+形式）であるものとして日程を表示します。</translation>
     </message>
     <message>
         <source>Check the layout of the three data files, print every problem as FILE:LINE:COLUMN: error|warning: message, and exit: 0 when there is none, 1 when there is any.</source>
         <translation>3 つのデータファイルのレイアウトを検査し、見つけた問題を
-1 件ずつ FILE:LINE:COLUMN: エラー|警告: メッセージ の形で
-出力して終了します。終了ステータスは、問題がなければ 0、
-あれば 1 です。</translation>
+1 件ずつ「FILE:LINE:COLUMN: エラー|警告:
+メッセージ」の形で出力し、問題がなければ
+0、あれば 1 で終了します。</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
@@ -115,25 +115,25 @@ meetings and the next meeting day, and the year&apos;s graded races. It reads
 Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or
 from the one given with --data.
 Qt&apos;s own options, such as -platform and -style, work as well.</source>
-        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。開催日程、
-競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることができます。
-データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのあるディレクトリか、
---data で指定したディレクトリから読み込みます。
+        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
+開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
+できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのある
+ディレクトリか、--data で指定したディレクトリから読み込みます。
 -platform や -style など、Qt 自身のオプションも使えます。</translation>
     </message>
     <message>
         <source>The year the data files describe, four digits (default 2003).</source>
-        <translation>データファイルが表す年を 4 桁で指定します（既定は 2003）。</translation>
+        <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
     </message>
     <message>
         <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; (&apos;-&apos; for standard output) and exit: 0 when written, 1 when not.</source>
-        <translation>開催と重賞を iCalendar ファイル &lt;file&gt; に書き出して
-終了します（&apos;-&apos; なら標準出力）。終了ステータスは、
-書き出せたときは 0、書き出せなかったときは 1 です。</translation>
+        <translation>開催と重賞を iCalendar ファイル &lt;file&gt;（&apos;-&apos;
+なら標準出力）に書き出します。書き出せたら
+0、書き出せなかったら 1 で終了します。</translation>
     </message>
     <message>
         <source>With --ics: the graded races alone.</source>
-        <translation>--ics と一緒に使い、重賞だけを書き出します。</translation>
+        <translation>重賞だけを書き出します（--ics と一緒に使います）。</translation>
     </message>
     <message>
         <source>--year: &apos;%1&apos; is not a year from 1000 to 9999</source>
@@ -169,8 +169,8 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     </message>
     <message>
         <source>Write the schedule as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
-        <translation>日程を PDF 文書として &lt;file&gt; に書き出して終了します
-（&apos;-&apos; なら標準出力）。ウィンドウは開きません。</translation>
+        <translation>ウィンドウを開かずに、日程を PDF 文書として &lt;file&gt;（&apos;-&apos;
+なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
         <source>--check and --pdf cannot be combined</source>
@@ -197,19 +197,17 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <translation>PDF を標準出力に書き出せません</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; に書き込めません</translation>
-    </message>
-    <message>
         <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; (&apos;-&apos; for standard output), and exit.</source>
-        <translation>3 つのデータファイルを、表計算ソフトで開ける 1 つの CSV
-ファイル &lt;file&gt; に書き出して終了します（&apos;-&apos; なら標準出力）。</translation>
+        <translation>3 つのデータファイルを、表計算ソフト向けの 1 つの CSV
+ファイル &lt;file&gt;（&apos;-&apos;
+なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
         <source>Build the three data files from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, and exit.</source>
-        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から 3 つの
-データファイルを作って終了します。作る場所は --data で
-指定したディレクトリで、まだどのファイルもあってはいけません。</translation>
+        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から
+3 つのデータファイルを作り、--data
+で指定したディレクトリに置いて終了します。そこにはまだ
+3 つのどれもあってはいけません。</translation>
     </message>
     <message>
         <source>give only one of --export-csv and --import-csv</source>
@@ -262,6 +260,42 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>nothing was written; the CSV file&apos;s problems are listed above</source>
         <translation>何も書き出していません。CSV ファイルの問題は上に挙げたとおりです</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>ディスクがいっぱいです</translation>
+    </message>
+    <message>
+        <source>the file would be larger than allowed</source>
+        <translation>ファイルが許される大きさを超えます</translation>
+    </message>
+    <message>
+        <source>no such file or folder</source>
+        <translation>そのようなファイルやフォルダーはありません</translation>
+    </message>
+    <message>
+        <source>a part of the path is a file, not a folder</source>
+        <translation>パスの途中がフォルダーではなくファイルです</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>フォルダーです</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>権限がありません</translation>
+    </message>
+    <message>
+        <source>the file system is read-only</source>
+        <translation>ファイルシステムが読み込み専用です</translation>
+    </message>
+    <message>
+        <source>the device reported an error</source>
+        <translation>装置がエラーを報告しました</translation>
+    </message>
+    <message>
+        <source>the name is too long</source>
+        <translation>名前が長すぎます</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "core/FileSource.h"
 #include "core/season/NewFiles.h"
 #include "core/season/ScheduleCsv.h"
+#include "outputs/SystemError.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -56,7 +57,7 @@ bool Written(const turvane::NewFilesResult& result) {
                       .arg(Shown(path))
                 : QCoreApplication::translate("CommandLine",
                                               "cannot write '%1': %2; nothing was written")
-                      .arg(Shown(path), QString::fromLocal8Bit(result.reason.c_str())));
+                      .arg(Shown(path), SystemErrorText(result.error)));
     }
     return false;
 }
@@ -96,7 +97,7 @@ int RunExportCsv(const CommandLine& command) {
         if (!ok) {
             Say(stderr, QCoreApplication::translate("CommandLine",
                                                     "cannot write the CSV to standard output: %1")
-                            .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                            .arg(SystemErrorText(errno)));
         }
         return ok ? 0 : 1;
     }
@@ -114,7 +115,7 @@ int RunImportCsv(const CommandLine& command) {
         file.open(PathOf(command.csvFile), std::ios::binary);
         if (!file) {
             Say(stderr, QCoreApplication::translate("CommandLine", "cannot read '%1': %2")
-                            .arg(command.csvFile, QString::fromLocal8Bit(std::strerror(errno))));
+                            .arg(command.csvFile, SystemErrorText(errno)));
             return 1;
         }
     }

@@ -2,11 +2,12 @@
 
 #include "CalendarEvents.h"
 #include "IcsWriter.h"
+#include "SystemError.h"
 #include "core/Version.h"
+#include "core/season/NewFiles.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <charconv>
@@ -49,36 +50,23 @@ void WriteToStandardOutput(const IcsCalendar& calendar, const std::vector<Calend
         if (std::fwrite(piece.data(), 1, piece.size(), stdout) != piece.size()) {
             Fail(QCoreApplication::translate("CommandLine",
                                              "cannot write the calendar to standard output: %1")
-                     .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                     .arg(SystemErrorText(errno)));
         }
     });
     if (std::fflush(stdout) != 0) {
         Fail(QCoreApplication::translate("CommandLine",
                                          "cannot write the calendar to standard output: %1")
-                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
+                 .arg(SystemErrorText(errno)));
     }
 }
 
 void WriteToFile(const QString& path, const IcsCalendar& calendar,
                  const std::vector<CalendarEvent>& events) {
-    QSaveFile file(path);
-    const auto failed = [&] {
+    std::string bytes;
+    WriteIcs(calendar, events, [&](std::string_view piece) { bytes.append(piece); });
+    if (const int error = ReplaceFile(QFile::encodeName(path).toStdString(), bytes)) {
         Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
-                 .arg(path, file.errorString()));
-    };
-    if (!file.open(QIODevice::WriteOnly)) {
-        failed();
-    }
-    // An exception leaves the file uncommitted: QSaveFile then removes its
-    // temporary file and the old file stays.
-    WriteIcs(calendar, events, [&](std::string_view piece) {
-        if (file.write(piece.data(), static_cast<qint64>(piece.size())) !=
-            static_cast<qint64>(piece.size())) {
-            failed();
-        }
-    });
-    if (!file.commit()) {
-        failed();
+                 .arg(path, SystemErrorText(error)));
     }
 }
 

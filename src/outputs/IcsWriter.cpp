@@ -4,6 +4,8 @@
 
 #include <libical/ical.h>
 
+#include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 
@@ -37,12 +39,20 @@ std::string Serialised(icalcomponent* component) {
     return text.get();
 }
 
-icaltimetype Date(int year, int month, int day) {
-    icaltimetype date = icaltime_null_date();
-    date.year = year;
-    date.month = month;
-    date.day = day;
-    return date;
+// A DATE property written from its text: libical turns a date after the year
+// 3000 into 00000000T000000, and counts the days of years before 1753 in the
+// Julian calendar, while a schedule's year may be any from 1000 to 9999 of
+// the Gregorian one.
+icalproperty* DateProperty(const char* name, std::chrono::year_month_day date) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%s;VALUE=DATE:%04d%02u%02u", name,
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()));
+    icalproperty* property = icalproperty_new_from_string(text);
+    if (property == nullptr) {
+        throw std::runtime_error("libical could not read a calendar date");
+    }
+    return property;
 }
 
 std::string EventText(const IcsCalendar& calendar, const CalendarEvent& event,
@@ -51,12 +61,17 @@ std::string EventText(const IcsCalendar& calendar, const CalendarEvent& event,
     icalcomponent* e = vevent.get();
     icalcomponent_add_property(e, icalproperty_new_uid(EventUid(event, calendar.year).c_str()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
-    const icaltimetype start = Date(calendar.year.value(), event.month, event.day);
-    icaltimetype end = start;
-    icaltime_adjust(&end, 1, 0, 0, 0);
+    const std::chrono::year_month_day start{std::chrono::year{calendar.year.value()},
+                                            std::chrono::month{static_cast<unsigned>(event.month)},
+                                            std::chrono::day{static_cast<unsigned>(event.day)}};
     // VALUE=DATE is written because the values are dates, not times.
-    icalcomponent_add_property(e, icalproperty_new_dtstart(start));
-    icalcomponent_add_property(e, icalproperty_new_dtend(end));
+    icalcomponent_add_property(e, DateProperty("DTSTART", start));
+    // The day after 9999-12-31 has no four-digit year; without an end an
+    // all-day event lasts its one day all the same.
+    const std::chrono::year_month_day end{std::chrono::sys_days{start} + std::chrono::days{1}};
+    if (end.year() <= std::chrono::year{9999}) {
+        icalcomponent_add_property(e, DateProperty("DTEND", end));
+    }
     icalcomponent_add_property(e, icalproperty_new_summary(event.summary.c_str()));
     if (!event.location.empty()) {
         icalcomponent_add_property(e, icalproperty_new_location(event.location.c_str()));

@@ -8,6 +8,7 @@
 #include "core/check/DataCheck.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -26,8 +27,8 @@ struct ParseCase {
     const char* name;
     QStringList arguments;
     CommandLine::Action action;
-    QString text; // the start of the help or version text, or the whole error
-    Language language = Language::English;
+    QString text;          // the start of the help or version text, or the whole error
+    QString japanese = {}; // the same under a Japanese locale; every error has one
 };
 
 void PrintTo(const ParseCase& c, std::ostream* os) {
@@ -36,12 +37,26 @@ void PrintTo(const ParseCase& c, std::ostream* os) {
 
 class ParseTest : public testing::TestWithParam<ParseCase> {};
 
-TEST_P(ParseTest, TellsWhatToDo) {
-    const CommandLineTranslations translations(GetParam().language);
-    const CommandLine command =
-        ParseCommandLine(QStringList{QStringLiteral("turvane")} + GetParam().arguments);
-    EXPECT_EQ(command.action, GetParam().action);
-    EXPECT_TRUE(command.text.startsWith(GetParam().text)) << command.text.toStdString();
+TEST_P(ParseTest, TellsWhatToDoInTheUsersLanguage) {
+    const ParseCase& c = GetParam();
+    if (c.action == CommandLine::Action::UsageError) {
+        EXPECT_FALSE(c.japanese.isEmpty()) << "every error is run in Japanese as well";
+    }
+    for (const Language language : {Language::English, Language::Japanese}) {
+        const QString& text = language == Language::English ? c.text : c.japanese;
+        if (language == Language::Japanese && text.isEmpty()) {
+            continue;
+        }
+        const CommandLineTranslations translations(language);
+        const CommandLine command =
+            ParseCommandLine(QStringList{QStringLiteral("turvane")} + c.arguments);
+        EXPECT_EQ(command.action, c.action);
+        if (c.action == CommandLine::Action::UsageError) {
+            EXPECT_EQ(command.text.toStdString(), text.toStdString());
+        } else {
+            EXPECT_TRUE(command.text.startsWith(text)) << command.text.toStdString();
+        }
+    }
 }
 
 using Action = CommandLine::Action;
@@ -49,6 +64,13 @@ const QString Usage = QStringLiteral("turvane: ");
 const QString SeeHelp = QStringLiteral(" (see 'turvane --help')");
 const QString SeeHelpJa = QStringLiteral("（'turvane --help' を参照してください）");
 const Language Ja = Language::Japanese;
+
+// A usage error in English and in Japanese.
+ParseCase Refused(const char* name, QStringList arguments, const QString& english,
+                  const QString& japanese) {
+    return ParseCase{name, std::move(arguments), Action::UsageError, Usage + english + SeeHelp,
+                     Usage + japanese + SeeHelpJa};
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ParseTest,
@@ -60,140 +82,96 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         ParseCase{
             "DataAndDate", {"--data", Sample, "--date", "2003-05-17"}, Action::ShowWindow, {}},
-        ParseCase{"ShortHelp", {"-h"}, Action::Help, "Usage: turvane [options]\n"},
-        ParseCase{"LongHelp", {"--help"}, Action::Help, "Usage: turvane [options]\n"},
+        ParseCase{"ShortHelp",
+                  {"-h"},
+                  Action::Help,
+                  "Usage: turvane [options]\n",
+                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 "
+                  "年）の競馬の開催日程を表示します。"},
+        ParseCase{"LongHelp",
+                  {"--help"},
+                  Action::Help,
+                  "Usage: turvane [options]\n",
+                  "使用法: turvane [オプション]\n"},
         ParseCase{"HelpWinsOverCheck", {"--check", "--help"}, Action::Help, "Usage: turvane"},
-        ParseCase{"ShortVersion", {"-v"}, Action::Version, "turvane " TURVANE_VERSION "\n"},
+        ParseCase{"ShortVersion",
+                  {"-v"},
+                  Action::Version,
+                  "turvane " TURVANE_VERSION "\n",
+                  "turvane " TURVANE_VERSION "\nCopyright (C) 2026 Turvane developers\n"
+                  "このプログラムは MIT ライセンスのフリーソフトウェアです。\n"},
         ParseCase{"LongVersion", {"--version"}, Action::Version, "turvane " TURVANE_VERSION "\n"},
         ParseCase{"Check", {"--check", "--data", Sample}, Action::Check, {}},
         ParseCase{"Pdf", {"--pdf", "out.pdf", "--data", Sample}, Action::Pdf, {}},
         ParseCase{"PdfToStandardOutput", {"--pdf", "-"}, Action::Pdf, {}},
-        ParseCase{"PdfWithoutFile",
-                  {"--pdf"},
-                  Action::UsageError,
-                  Usage + "missing value after '--pdf'" + SeeHelp},
-        ParseCase{"PdfAndCheck",
-                  {"--pdf", "out.pdf", "--check"},
-                  Action::UsageError,
-                  Usage + "--check and --pdf cannot be combined" + SeeHelp},
-        ParseCase{"UnknownOption",
-                  {"--bogus"},
-                  Action::UsageError,
-                  Usage + "unknown option '--bogus'" + SeeHelp},
-        ParseCase{"UnknownShortOption",
-                  {"-x"},
-                  Action::UsageError,
-                  Usage + "unknown option '-x'" + SeeHelp},
-        ParseCase{"UnknownOptionWithAValue",
-                  {"--data", Sample, "--bogus=1"},
-                  Action::UsageError,
-                  Usage + "unknown option '--bogus'" + SeeHelp},
-        ParseCase{"FlagGivenAValue",
-                  {"--check=yes"},
-                  Action::UsageError,
-                  Usage + "'--check' takes no value" + SeeHelp},
-        ParseCase{"StrayArgument",
-                  {"Cal1.dat"},
-                  Action::UsageError,
-                  Usage + "unexpected argument 'Cal1.dat'" + SeeHelp},
-        ParseCase{"DataWithoutDirectory",
-                  {"--data"},
-                  Action::UsageError,
-                  Usage + "missing value after '--data'" + SeeHelp},
-        ParseCase{"DataDirectoryMissing",
-                  {"--data", "/nonexistent/turvane"},
-                  Action::UsageError,
-                  Usage + "--data: '/nonexistent/turvane' is not a directory" + SeeHelp},
-        ParseCase{"DataIsAFile",
-                  {"--data", Sample + "/Cal1.dat"},
-                  Action::UsageError,
-                  Usage + "--data: '" + Sample + "/Cal1.dat' is not a directory" + SeeHelp},
-        ParseCase{"NoSuchDay",
-                  {"--date", "2003-02-29"},
-                  Action::UsageError,
-                  Usage + "--date: '2003-02-29' is no day of the calendar" + SeeHelp},
-        ParseCase{"DateOfAnotherShape",
-                  {"--date", "2003-5-17"},
-                  Action::UsageError,
-                  Usage + "--date: '2003-5-17' is not a date of the form YYYY-MM-DD" + SeeHelp},
+        Refused("PdfWithoutFile", {"--pdf"}, "missing value after '--pdf'",
+                "'--pdf' の後に値がありません"),
+        Refused("PdfOfNoName", {"--pdf", ""}, "--pdf: no file given",
+                "--pdf: ファイル名がありません"),
+        Refused("PdfAndCheck", {"--pdf", "out.pdf", "--check"},
+                "--check and --pdf cannot be combined", "--check と --pdf は同時に指定できません"),
+        Refused("PdfAndCalendar", {"--pdf", "out.pdf", "--ics", "x.ics"},
+                "--ics and --pdf cannot be combined", "--ics と --pdf は同時に指定できません"),
+        Refused("UnknownOption", {"--bogus"}, "unknown option '--bogus'",
+                "'--bogus' というオプションはありません"),
+        Refused("UnknownShortOption", {"-x"}, "unknown option '-x'",
+                "'-x' というオプションはありません"),
+        Refused("UnknownOptionWithAValue", {"--data", Sample, "--bogus=1"},
+                "unknown option '--bogus'", "'--bogus' というオプションはありません"),
+        Refused("FlagGivenAValue", {"--check=yes"}, "'--check' takes no value",
+                "'--check' は値を取りません"),
+        Refused("StrayArgument", {"Cal1.dat"}, "unexpected argument 'Cal1.dat'",
+                "余計な引数 'Cal1.dat' があります"),
+        Refused("DataWithoutDirectory", {"--data"}, "missing value after '--data'",
+                "'--data' の後に値がありません"),
+        Refused("DataDirectoryMissing", {"--data", "/nonexistent/turvane"},
+                "--data: '/nonexistent/turvane' is not a directory",
+                "--data: '/nonexistent/turvane' はディレクトリではありません"),
+        Refused("DataIsAFile", {"--data", Sample + "/Cal1.dat"},
+                "--data: '" + Sample + "/Cal1.dat' is not a directory",
+                "--data: '" + Sample + "/Cal1.dat' はディレクトリではありません"),
+        Refused("NoSuchDay", {"--date", "2003-02-29"},
+                "--date: '2003-02-29' is no day of the calendar",
+                "--date: '2003-02-29' という日は暦にありません"),
+        Refused("DateOfAnotherShape", {"--date", "2003-5-17"},
+                "--date: '2003-5-17' is not a date of the form YYYY-MM-DD",
+                "--date: '2003-5-17' は YYYY-MM-DD 形式の日付ではありません"),
         ParseCase{"Calendar",
                   {"--ics", "-", "--only-graded", "--year", "2004"},
                   Action::ExportCalendar,
                   {}},
-        ParseCase{"YearOfTwoDigits",
-                  {"--year", "03"},
-                  Action::UsageError,
-                  Usage + "--year: '03' is not a year from 1000 to 9999" + SeeHelp},
-        ParseCase{"YearBeforeOneThousand",
-                  {"--year", "0999"},
-                  Action::UsageError,
-                  Usage + "--year: '0999' is not a year from 1000 to 9999" + SeeHelp},
-        ParseCase{"OnlyGradedWithoutCalendar",
-                  {"--only-graded"},
-                  Action::UsageError,
-                  Usage + "--only-graded works only with --ics" + SeeHelp},
-        ParseCase{"CalendarAndCheck",
-                  {"--ics", "x.ics", "--check"},
-                  Action::UsageError,
-                  Usage + "--check and --ics cannot be used together" + SeeHelp},
+        Refused("CalendarOfNoName", {"--ics", ""}, "--ics: the file name is empty",
+                "--ics: ファイル名が空です"),
+        Refused("YearOfTwoDigits", {"--year", "03"}, "--year: '03' is not a year from 1000 to 9999",
+                "--year: '03' は 1000 から 9999 までの年ではありません"),
+        Refused("YearBeforeOneThousand", {"--year", "0999"},
+                "--year: '0999' is not a year from 1000 to 9999",
+                "--year: '0999' は 1000 から 9999 までの年ではありません"),
+        Refused("OnlyGradedWithoutCalendar", {"--only-graded"},
+                "--only-graded works only with --ics",
+                "--only-graded は --ics と一緒にしか使えません"),
+        Refused("CalendarAndCheck", {"--ics", "x.ics", "--check"},
+                "--check and --ics cannot be used together",
+                "--check と --ics は同時に指定できません"),
         ParseCase{"ExportCsv", {"--export-csv", "-"}, Action::ExportCsv, {}},
+        Refused("ExportCsvOfNoName", {"--export-csv", ""}, "--export-csv: the file name is empty",
+                "--export-csv: ファイル名が空です"),
         ParseCase{"ImportCsvIntoANewDirectory",
                   {"--import-csv", "s.csv", "--data", "/nonexistent/turvane"},
                   Action::ImportCsv,
                   {}},
-        ParseCase{"ImportCsvNeedsData",
-                  {"--import-csv", "s.csv"},
-                  Action::UsageError,
-                  Usage + "--import-csv needs --data <dir>, the directory to build the files in" +
-                      SeeHelp},
-        ParseCase{"ExportAndImportAtOnce",
-                  {"--import-csv", "a.csv", "--export-csv", "b.csv", "--data", Sample},
-                  Action::UsageError,
-                  Usage + "give only one of --export-csv and --import-csv" + SeeHelp},
-        ParseCase{"ErrorWinsOverHelp",
-                  {"--help", "--date", "17.05.2003"},
-                  Action::UsageError,
-                  Usage + "--date: '17.05.2003' is not a date of the form YYYY-MM-DD" + SeeHelp},
-        // The same in Japanese: Qt's parser texts, the program's own, and
-        // the usage errors the parser finds.
-        ParseCase{"JapaneseHelp", {"--help"}, Action::Help, "使用法: turvane [オプション]\n", Ja},
-        ParseCase{"JapaneseHelpOptions",
-                  {"-h"},
-                  Action::Help,
-                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 "
-                  "年）の競馬の開催日程を表示します。",
-                  Ja},
-        ParseCase{"JapaneseVersion",
-                  {"-v"},
-                  Action::Version,
-                  "turvane " TURVANE_VERSION "\nCopyright (C) 2026 Turvane developers\n"
-                  "このプログラムは MIT ライセンスのフリーソフトウェアです。\n",
-                  Ja},
-        ParseCase{"JapaneseUnknownOption",
-                  {"--bogus"},
-                  Action::UsageError,
-                  Usage + "'--bogus' というオプションはありません" + SeeHelpJa,
-                  Ja},
-        ParseCase{"JapaneseMissingValue",
-                  {"--data"},
-                  Action::UsageError,
-                  Usage + "'--data' の後に値がありません" + SeeHelpJa,
-                  Ja},
-        ParseCase{"JapaneseFlagGivenAValue",
-                  {"--check=yes"},
-                  Action::UsageError,
-                  Usage + "'--check' は値を取りません" + SeeHelpJa,
-                  Ja},
-        ParseCase{"JapaneseNoSuchDay",
-                  {"--date", "2003-02-30"},
-                  Action::UsageError,
-                  Usage + "--date: '2003-02-30' という日は暦にありません" + SeeHelpJa,
-                  Ja},
-        ParseCase{"JapaneseDateOfAnotherShape",
-                  {"--date", "2003-5-17"},
-                  Action::UsageError,
-                  Usage + "--date: '2003-5-17' は YYYY-MM-DD 形式の日付ではありません" + SeeHelpJa,
-                  Ja}),
+        Refused("ImportCsvOfNoName", {"--import-csv", "", "--data", Sample},
+                "--import-csv: the file name is empty", "--import-csv: ファイル名が空です"),
+        Refused("ImportCsvNeedsData", {"--import-csv", "s.csv"},
+                "--import-csv needs --data <dir>, the directory to build the files in",
+                "--import-csv には、ファイルを作るディレクトリを --data <dir> で指定してください"),
+        Refused("ExportAndImportAtOnce",
+                {"--import-csv", "a.csv", "--export-csv", "b.csv", "--data", Sample},
+                "give only one of --export-csv and --import-csv",
+                "--export-csv と --import-csv はどちらか一方だけを指定してください"),
+        Refused("ErrorWinsOverHelp", {"--help", "--date", "17.05.2003"},
+                "--date: '17.05.2003' is not a date of the form YYYY-MM-DD",
+                "--date: '17.05.2003' は YYYY-MM-DD 形式の日付ではありません")),
     CaseName());
 
 TEST(CommandLineTest, DataAndDateReachTheWindow) {
@@ -302,6 +280,7 @@ struct RunCase {
     QString out;                  // what standard output starts with
     QString err;                  // all of standard error
     QStringList environment = {}; // NAME=value, over plain C.UTF-8
+    QString errJa = {};           // all of standard error under ja_JP.UTF-8
 };
 
 void PrintTo(const RunCase& c, std::ostream* os) {
@@ -311,44 +290,63 @@ void PrintTo(const RunCase& c, std::ostream* os) {
 class ProgramTest : public testing::TestWithParam<RunCase> {};
 
 TEST_P(ProgramTest, RunsWithoutADisplay) {
+    const RunCase& c = GetParam();
+    if (c.status != 0 && c.environment.isEmpty()) {
+        EXPECT_FALSE(c.errJa.isEmpty()) << "every failure is run in Japanese as well";
+    }
     QTemporaryDir broken;
     ASSERT_TRUE(broken.isValid());
     std::ofstream((broken.path() + "/Cal1.dat").toStdString(), std::ios::binary)
         << "0105\r\n0104\r\n";
-    QStringList arguments = GetParam().arguments;
+    QStringList arguments = c.arguments;
     arguments.replaceInStrings(QStringLiteral("BROKEN"), broken.path());
-
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name :
-         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
-        environment.remove(QString::fromLatin1(name));
-    }
-    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
-    for (const QString& variable : GetParam().environment) {
-        environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    }
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
-    ASSERT_TRUE(program.waitForFinished(30000));
-    const QString out = QString::fromUtf8(program.readAllStandardOutput());
-    const QString err = QString::fromUtf8(program.readAllStandardError());
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), GetParam().status);
     const auto expected = [&](QString text) {
         text.replace(QStringLiteral("BROKEN"), broken.path());
         text.replace(QStringLiteral("PROGRAM_DIR"),
                      QFileInfo(QStringLiteral(TURVANE_EXECUTABLE)).path());
-        return text;
+        return text.toStdString();
     };
-    EXPECT_TRUE(out.startsWith(expected(GetParam().out))) << out.toStdString();
-    EXPECT_EQ(err.toStdString(), expected(GetParam().err).toStdString());
+
+    for (const bool japanese : {false, true}) {
+        if (japanese && c.errJa.isEmpty()) {
+            break;
+        }
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE",
+                                 "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        for (const QString& variable : c.environment) {
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        }
+        if (japanese) {
+            environment.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
+        ASSERT_TRUE(program.waitForFinished(30000));
+        const QString out = QString::fromUtf8(program.readAllStandardOutput());
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(program.exitCode(), c.status);
+        if (!japanese) {
+            const std::string start = expected(c.out);
+            EXPECT_EQ(out.toStdString().substr(0, start.size()), start);
+        }
+        EXPECT_EQ(err.toStdString(), expected(japanese ? c.errJa : c.err));
+    }
 }
 
 const QString Checked = QStringLiteral("turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in ");
 const QString NoDisplay = QStringLiteral(
     "turvane: a window needs a graphical display, and none is set (neither DISPLAY nor "
     "WAYLAND_DISPLAY); --check, --pdf and --ics work without one\n");
+const QString NoDisplayJa = QStringLiteral(
+    "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません"
+    "（DISPLAY も WAYLAND_DISPLAY もありません）。--check、--pdf、--ics はディスプレイがなくても"
+    "使えます\n");
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ProgramTest,
@@ -372,7 +370,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "lines must be in date order\n"
                 "BROKEN/Cal2.dat: error: cannot open the file\n"
                 "BROKEN/jyuusyou.dat: error: cannot open the file\n",
-                Checked + "'BROKEN', 2 lines: 3 errors\n"},
+                Checked + "'BROKEN', 2 lines: 3 errors\n",
+                {},
+                "turvane: 'BROKEN' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 2 行）を検査しました: "
+                "エラー 3 件\n"},
         RunCase{"CalendarToStandardOutput",
                 {"--ics", "-", "--data", Sample, "--year", "2003"},
                 0,
@@ -383,19 +384,32 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--ics", "BROKEN/turvane.ics", "--data", "BROKEN"},
                 1,
                 {},
+                "turvane: ファイル BROKEN/jyuusyou.dat は開けません\n",
+                {},
                 "turvane: ファイル BROKEN/jyuusyou.dat は開けません\n"},
-        RunCase{
-            "YearOutOfRange",
-            {"--year", "10000"},
-            2,
-            {},
-            "turvane: --year: '10000' is not a year from 1000 to 9999 (see 'turvane --help')\n"},
+        RunCase{"CalendarStampThatIsNoNumber",
+                {"--ics", "-", "--data", Sample},
+                1,
+                {},
+                "turvane: SOURCE_DATE_EPOCH: 'soon' is not a count of seconds since 1970\n",
+                {"SOURCE_DATE_EPOCH=soon"},
+                "turvane: SOURCE_DATE_EPOCH: 'soon' は 1970 年からの秒数ではありません\n"},
+        RunCase{"YearOutOfRange",
+                {"--year", "10000"},
+                2,
+                {},
+                "turvane: --year: '10000' is not a year from 1000 to 9999 (see 'turvane --help')\n",
+                {},
+                "turvane: --year: '10000' は 1000 から 9999 までの年ではありません（'turvane "
+                "--help' を参照してください）\n"},
         RunCase{"PdfToStandardOutput", {"--pdf", "-", "--data", Sample}, 0, "%PDF-1.", {}},
         RunCase{"PdfOfBrokenFiles",
                 {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN"},
                 1,
                 {},
-                "turvane: no PDF written: ファイル BROKEN/Cal2.dat は開けません\n"},
+                "turvane: no PDF written: ファイル BROKEN/Cal2.dat は開けません\n",
+                {},
+                "turvane: PDF は書き出していません: ファイル BROKEN/Cal2.dat は開けません\n"},
         RunCase{"ExportOfTheSampleYear",
                 {"--export-csv", "-", "--data", Sample},
                 0,
@@ -407,26 +421,46 @@ INSTANTIATE_TEST_SUITE_P(
                 1,
                 {},
                 "turvane: the data files have errors, so nothing was exported; to see each "
-                "one, run: turvane --check --data BROKEN\n"},
+                "one, run: turvane --check --data BROKEN\n",
+                {},
+                "turvane: データファイルにエラーがあるため、何も書き出していません。個々のエラーは"
+                "次のコマンドで確認できます: turvane --check --data BROKEN\n"},
+        RunCase{"ImportOfAMissingFile",
+                {"--import-csv", "BROKEN/none.csv", "--data", "BROKEN/new"},
+                1,
+                {},
+                "turvane: cannot read 'BROKEN/none.csv': no such file or folder\n",
+                {},
+                "turvane: 'BROKEN/none.csv' を読み込めません: "
+                "そのようなファイルやフォルダーはありません\n"},
         RunCase{"UnknownOption",
                 {"--bogus"},
                 2,
                 {},
-                "turvane: unknown option '--bogus' (see 'turvane --help')\n"},
+                "turvane: unknown option '--bogus' (see 'turvane --help')\n",
+                {},
+                "turvane: '--bogus' というオプションはありません（'turvane --help' "
+                "を参照してください）\n"},
         RunCase{"NoSuchDay",
                 {"--date", "2003-13-01"},
                 2,
                 {},
-                "turvane: --date: '2003-13-01' is no day of the calendar (see 'turvane --help')\n"},
+                "turvane: --date: '2003-13-01' is no day of the calendar (see 'turvane --help')\n",
+                {},
+                "turvane: --date: '2003-13-01' という日は暦にありません（'turvane --help' "
+                "を参照してください）\n"},
         // A window with nowhere to go says so instead of ending in Qt's abort.
-        RunCase{"NoDisplay", {"--date", "2003-05-17"}, 1, {}, NoDisplay},
-        RunCase{"DisplayThatDoesNotAnswer",
-                {},
-                1,
-                {},
-                "turvane: a window needs a graphical display, and the display ':5973' does not "
-                "answer; --check, --pdf and --ics work without one\n",
-                {"DISPLAY=:5973"}},
+        RunCase{"NoDisplay", {"--date", "2003-05-17"}, 1, {}, NoDisplay, {}, NoDisplayJa},
+        RunCase{
+            "DisplayThatDoesNotAnswer",
+            {},
+            1,
+            {},
+            "turvane: a window needs a graphical display, and the display ':5973' does not "
+            "answer; --check, --pdf and --ics work without one\n",
+            {"DISPLAY=:5973"},
+            "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ "
+            "':5973' に接続できません。--check、--pdf、--ics はディスプレイがなくても使えます\n"},
         // Japanese wherever the environment asks for it, in the GNU order.
         RunCase{"JapaneseHelp",
                 {"--help"},
@@ -450,15 +484,7 @@ INSTANTIATE_TEST_SUITE_P(
             {},
             "turvane: '-x' というオプションはありません（'turvane --help' を参照してください）\n",
             {"LC_MESSAGES=ja_JP.UTF-8"}},
-        RunCase{
-            "JapaneseNoDisplay",
-            {},
-            1,
-            {},
-            "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていま"
-            "せん（DISPLAY も WAYLAND_DISPLAY もありません）。--check、--pdf、--ics はディスプ"
-            "レイがなくても使えます\n",
-            {"LC_ALL=ja_JP.UTF-8"}},
+        RunCase{"JapaneseNoDisplay", {}, 1, {}, NoDisplayJa, {"LC_ALL=ja_JP.UTF-8"}},
         RunCase{"EnglishOverJapanese",
                 {"--bogus"},
                 2,
@@ -467,62 +493,209 @@ INSTANTIATE_TEST_SUITE_P(
                 {"LC_ALL=C", "LANG=ja_JP.UTF-8"}}),
     CaseName());
 
-// --pdf FILE replaces FILE with a whole document, or leaves it as it was.
-struct PdfCase {
+// Every writer, and every way its write fails for root too (a folder's
+// permissions do not stop root, so: a full disk, a missing folder, a path
+// through a file, a target that is a folder, the program killed as it
+// writes). The user's file stays byte for byte, nothing else is left in its
+// folder, and one line says why in the user's language.
+struct WriteCase {
     const char* name;
-    const char* data;   // "sample" or "broken"
-    const char* target; // under the temporary directory
-    int status;
-    bool replaced;
+    QStringList arguments; // DIR is a folder holding the user's file "kept"
+                           // and an empty folder "folder"
+    const char* limit;     // run under these shell commands first
+    QString english;       // all of standard error; DIR replaced
+    QString japanese;
+    int status = 1; // -1: killed
 };
 
-void PrintTo(const PdfCase& c, std::ostream* os) {
+void PrintTo(const WriteCase& c, std::ostream* os) {
     *os << c.name;
 }
 
-class PdfFileTest : public testing::TestWithParam<PdfCase> {};
+class WriteTest : public testing::TestWithParam<WriteCase> {};
 
-TEST_P(PdfFileTest, IsWholeOrUntouched) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QDir(dir.path()).mkdir(QStringLiteral("broken"));
-    std::ofstream((dir.path() + "/broken/Cal1.dat").toStdString(), std::ios::binary) << "0105\r\n";
-    const QString target = dir.filePath(QString::fromLatin1(GetParam().target));
-    std::ofstream((dir.path() + "/out.pdf").toStdString(), std::ios::binary) << "kept";
-    const QString data =
-        QLatin1String(GetParam().data) == QLatin1String("sample") ? Sample : dir.filePath("broken");
+const QByteArray Kept = "the user's own file\n";
 
-    QProcess program;
-    program.start(QStringLiteral(TURVANE_EXECUTABLE),
-                  {QStringLiteral("--pdf"), target, QStringLiteral("--data"), data});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), GetParam().status);
-    const QString err = QString::fromUtf8(program.readAllStandardError());
-    if (GetParam().status == 0) {
-        EXPECT_EQ(err, QString());
-    } else {
-        EXPECT_EQ(err.count('\n'), 1) << err.toStdString();
-        EXPECT_TRUE(err.startsWith(QLatin1String("turvane: "))) << err.toStdString();
-    }
-    QFile written(dir.filePath(QStringLiteral("out.pdf")));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    const QByteArray bytes = written.readAll();
-    if (GetParam().replaced) {
-        EXPECT_TRUE(bytes.startsWith("%PDF-1.")) << bytes.left(20).toStdString();
-        EXPECT_TRUE(bytes.trimmed().endsWith("%%EOF"));
-    } else {
-        EXPECT_EQ(bytes, "kept");
-    }
-    // Nothing half-written stays behind.
-    const QStringList left = QDir(dir.path()).entryList(QDir::Files);
-    EXPECT_EQ(left, QStringList{QStringLiteral("out.pdf")});
+// The sample year as a CSV file, for the imports.
+QByteArray SampleCsv() {
+    static const QByteArray csv = [] {
+        QProcess program;
+        program.start(QStringLiteral(TURVANE_EXECUTABLE),
+                      {QStringLiteral("--export-csv"), QStringLiteral("-"),
+                       QStringLiteral("--data"), Sample});
+        program.waitForFinished(30000);
+        return program.readAllStandardOutput();
+    }();
+    return csv;
 }
 
+TEST_P(WriteTest, IsWholeOrLeavesTheFileAlone) {
+    for (const char* lang : {"C.UTF-8", "ja_JP.UTF-8"}) {
+        QTemporaryDir dir;
+        ASSERT_TRUE(dir.isValid());
+        QFile kept(dir.filePath(QStringLiteral("kept")));
+        ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+        kept.write(Kept);
+        kept.close();
+        ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+        QStringList arguments = GetParam().arguments;
+        arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
+        arguments.replaceInStrings(QStringLiteral("SAMPLE"), Sample);
+
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), QString::fromLatin1(lang));
+        program.setProcessEnvironment(environment);
+        program.start(
+            QStringLiteral("/bin/sh"),
+            QStringList{
+                "-c",
+                QStringLiteral("%1; exec \"$0\" \"$@\"").arg(QString::fromLatin1(GetParam().limit)),
+                QStringLiteral(TURVANE_EXECUTABLE)} +
+                arguments);
+        if (arguments.contains(QStringLiteral("--import-csv"))) {
+            program.write(SampleCsv());
+            program.closeWriteChannel();
+        }
+        ASSERT_TRUE(program.waitForFinished(30000));
+        if (GetParam().status < 0) {
+            EXPECT_EQ(program.exitStatus(), QProcess::CrashExit) << lang;
+        } else {
+            EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << lang;
+            EXPECT_EQ(program.exitCode(), GetParam().status) << lang;
+        }
+        QString expected =
+            QByteArrayView(lang) == "C.UTF-8" ? GetParam().english : GetParam().japanese;
+        expected.replace(QStringLiteral("DIR"), dir.path());
+        EXPECT_EQ(QString::fromUtf8(program.readAllStandardError()).toStdString(),
+                  expected.toStdString())
+            << lang;
+
+        QStringList left;
+        QDirIterator files(dir.path(), QDir::Files | QDir::Hidden | QDir::System,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            left << QDir(dir.path()).relativeFilePath(files.next());
+        }
+        left.sort();
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        const QByteArray bytes = kept.readAll();
+        if (GetParam().status == 0) {
+            // Written whole: a file its readers take.
+            EXPECT_TRUE(bytes.startsWith("%PDF-1.") || bytes.startsWith("BEGIN:VCALENDAR\r\n"))
+                << bytes.left(20).toStdString();
+            EXPECT_TRUE(bytes.endsWith("%%EOF\n") || bytes.endsWith("END:VCALENDAR\r\n"))
+                << bytes.right(20).toStdString();
+        } else {
+            EXPECT_EQ(bytes, Kept) << lang;
+        }
+        EXPECT_EQ(left, QStringList{QStringLiteral("kept")}) << lang;
+    }
+}
+
+const char* const Unlimited = ":";
+// A full disk: the kernel refuses writes past 4 KiB.
+const char* const FullDisk = "trap '' XFSZ; ulimit -f 4";
+// Killed by the kernel at the first write past 4 KiB: a deterministic kill
+// in the middle of writing.
+const char* const KilledWriting = "ulimit -f 4";
+const QString Larger = QStringLiteral("the file would be larger than allowed");
+const QString LargerJa = QStringLiteral("ファイルが許される大きさを超えます");
+const QString NoSuch = QStringLiteral("no such file or folder");
+const QString NoSuchJa = QStringLiteral("そのようなファイルやフォルダーはありません");
+const QString NotAFolder = QStringLiteral("a part of the path is a file, not a folder");
+const QString NotAFolderJa = QStringLiteral("パスの途中がフォルダーではなくファイルです");
+const QString IsAFolder = QStringLiteral("it is a folder");
+const QString IsAFolderJa = QStringLiteral("フォルダーです");
+const QString NothingJa = QStringLiteral("。何も書き出していません\n");
+
+// A target's failure: "turvane: cannot write 'TARGET': REASON" in English
+// and Japanese, with the ending of the command's messages.
+WriteCase Failure(const char* name, QStringList arguments, const char* limit, const QString& target,
+                  const QString& reason, const QString& reasonJa,
+                  const QString& ending = QStringLiteral("\n"),
+                  const QString& endingJa = QStringLiteral("\n")) {
+    return WriteCase{name, std::move(arguments), limit,
+                     "turvane: cannot write '" + target + "': " + reason + ending,
+                     "turvane: '" + target + "' に書き込めません: " + reasonJa + endingJa};
+}
+
+const QString Nothing = QStringLiteral("; nothing was written\n");
+
 INSTANTIATE_TEST_SUITE_P(
-    Targets, PdfFileTest,
-    testing::Values(PdfCase{"SampleYearReplacesTheFile", "sample", "out.pdf", 0, true},
-                    PdfCase{"UnreadableDataKeepsTheFile", "broken", "out.pdf", 1, false},
-                    PdfCase{"UnwritableTargetFails", "sample", "no/such/dir/out.pdf", 1, false}),
+    Writers, WriteTest,
+    testing::Values(
+        WriteCase{
+            "PdfReplacesTheFile", {"--pdf", "DIR/kept", "--data", "SAMPLE"}, Unlimited, {}, {}, 0},
+        WriteCase{"PdfOfUnreadableData",
+                  {"--pdf", "DIR/kept", "--data", "DIR"},
+                  Unlimited,
+                  "turvane: no PDF written: ファイル DIR/Cal1.dat は開けません\n",
+                  "turvane: PDF は書き出していません: ファイル DIR/Cal1.dat は開けません\n"},
+        Failure("PdfOnAFullDisk", {"--pdf", "DIR/kept", "--data", "SAMPLE"}, FullDisk, "DIR/kept",
+                Larger, LargerJa),
+        Failure("PdfIntoAMissingFolder", {"--pdf", "DIR/none/x.pdf", "--data", "SAMPLE"}, Unlimited,
+                "DIR/none/x.pdf", NoSuch, NoSuchJa),
+        Failure("PdfThroughAFile", {"--pdf", "DIR/kept/x.pdf", "--data", "SAMPLE"}, Unlimited,
+                "DIR/kept/x.pdf", NotAFolder, NotAFolderJa),
+        Failure("PdfOverAFolder", {"--pdf", "DIR/folder", "--data", "SAMPLE"}, Unlimited,
+                "DIR/folder", IsAFolder, IsAFolderJa),
+        WriteCase{"PdfKilledWriting",
+                  {"--pdf", "DIR/kept", "--data", "SAMPLE"},
+                  KilledWriting,
+                  {},
+                  {},
+                  -1},
+        WriteCase{"CalendarReplacesTheFile",
+                  {"--ics", "DIR/kept", "--data", "SAMPLE"},
+                  Unlimited,
+                  {},
+                  {},
+                  0},
+        Failure("CalendarOnAFullDisk", {"--ics", "DIR/kept", "--data", "SAMPLE"}, FullDisk,
+                "DIR/kept", Larger, LargerJa),
+        Failure("CalendarIntoAMissingFolder", {"--ics", "DIR/none/x.ics", "--data", "SAMPLE"},
+                Unlimited, "DIR/none/x.ics", NoSuch, NoSuchJa),
+        Failure("CalendarThroughAFile", {"--ics", "DIR/kept/x.ics", "--data", "SAMPLE"}, Unlimited,
+                "DIR/kept/x.ics", NotAFolder, NotAFolderJa),
+        Failure("CalendarOverAFolder", {"--ics", "DIR/folder", "--data", "SAMPLE"}, Unlimited,
+                "DIR/folder", IsAFolder, IsAFolderJa),
+        WriteCase{"CalendarKilledWriting",
+                  {"--ics", "DIR/kept", "--data", "SAMPLE"},
+                  KilledWriting,
+                  {},
+                  {},
+                  -1},
+        Failure("CsvExportOnAFullDisk", {"--export-csv", "DIR/new.csv", "--data", "SAMPLE"},
+                FullDisk, "DIR/new.csv", Larger, LargerJa, Nothing, NothingJa),
+        Failure("CsvExportThroughAFile", {"--export-csv", "DIR/kept/x.csv", "--data", "SAMPLE"},
+                Unlimited, "DIR/kept/x.csv", NotAFolder, NotAFolderJa, Nothing, NothingJa),
+        WriteCase{"CsvExportOverAFolder",
+                  {"--export-csv", "DIR/folder", "--data", "SAMPLE"},
+                  Unlimited,
+                  "turvane: 'DIR/folder' exists already and stays as it is; nothing was written\n",
+                  "turvane: 'DIR/folder' はすでにあるので、そのままにしました。何も書き出していま"
+                  "せん\n"},
+        WriteCase{"CsvExportKilledWriting",
+                  {"--export-csv", "DIR/new.csv", "--data", "SAMPLE"},
+                  KilledWriting,
+                  {},
+                  {},
+                  -1},
+        Failure("CsvImportOnAFullDisk", {"--import-csv", "-", "--data", "DIR/season"}, FullDisk,
+                "DIR/season/Cal1.dat", Larger, LargerJa, Nothing, NothingJa),
+        Failure("CsvImportThroughAFile", {"--import-csv", "-", "--data", "DIR/kept/season"},
+                Unlimited, "DIR/kept/season/Cal1.dat", NotAFolder, NotAFolderJa, Nothing,
+                NothingJa),
+        WriteCase{"CsvImportKilledWriting",
+                  {"--import-csv", "-", "--data", "DIR/season"},
+                  KilledWriting,
+                  {},
+                  {},
+                  -1}),
     CaseName());
 
 // Export, import into a new directory, and the refusals: a file already

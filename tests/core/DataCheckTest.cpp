@@ -41,6 +41,14 @@ struct Year {
             (*file)[line].replace(0, 4, mmdd);
         }
     }
+    // Later days with one meeting and no race, alike in all three files.
+    void AddDays(const std::vector<std::string>& mmdds) {
+        for (const std::string& mmdd : mmdds) {
+            meetings.push_back(mmdd + Meeting(Tokyo, '2', '1', Star));
+            courses.push_back(mmdd + std::string(36, ' ') + Words('2', '1'));
+            races.push_back(mmdd);
+        }
+    }
 };
 
 struct CheckCase {
@@ -231,7 +239,98 @@ INSTANTIATE_TEST_SUITE_P(
                         "is never read"}},
         CheckCase{"MissingFile",
                   [](Year& y) { y.noCourseFile = true; },
-                  {"/d/Cal2.dat: error: cannot open the file"}}),
+                  {"/d/Cal2.dat: error: cannot open the file"}},
+        // Without the course file the others are still checked, side by side.
+        CheckCase{"MissingFileAndARaceInAnotherColumn",
+                  [](Year& y) {
+                      y.noCourseFile = true;
+                      y.races[0] = "0105" + Race(Kyoto, "B") + Race(Tokyo, "A");
+                      y.meetings[1][27] = 'X';
+                  },
+                  {C1 + "2:28: error: meeting slot 2: 'X' stands where a digit or a blank belongs",
+                   "/d/Cal2.dat: error: cannot open the file",
+                   Jy + "1:43: error: race slot 2: the racecourse '東京' is meeting slot 1, and "
+                        "the list shows the race in column 3"}},
+        // Runs of lines in one file, each file in turn the odd one out.
+        CheckCase{"TwoWrongDatesOnConsecutiveLines",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119"});
+                      y.courses[1].replace(0, 4, "0108");
+                      y.courses[2].replace(0, 4, "0110");
+                  },
+                  {C2 + "2:1: error: the date '0108' should be '0111', as in Cal1.dat and "
+                        "jyuusyou.dat",
+                   C2 + "3:1: error: the date '0110' should be '0112', as in Cal1.dat and "
+                        "jyuusyou.dat"}},
+        CheckCase{"TwoLaterWrongDatesOnConsecutiveLines",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119"});
+                      y.courses[1].replace(0, 4, "0114");
+                      y.courses[2].replace(0, 4, "0115");
+                  },
+                  {C2 + "2:1: error: the date '0114' should be '0111', as in Cal1.dat and "
+                        "jyuusyou.dat",
+                   C2 + "3:1: error: the date '0115' should be '0112', as in Cal1.dat and "
+                        "jyuusyou.dat"}},
+        CheckCase{"ThreeWrongDatesOnConsecutiveLines",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119"});
+                      y.meetings[1].replace(0, 4, "0106");
+                      y.meetings[2].replace(0, 4, "0107");
+                      y.meetings[3].replace(0, 4, "0108");
+                  },
+                  {C1 + "2:1: error: the date '0106' should be '0111', as in Cal2.dat and "
+                        "jyuusyou.dat",
+                   C1 + "3:1: error: the date '0107' should be '0112', as in Cal2.dat and "
+                        "jyuusyou.dat",
+                   C1 + "4:1: error: the date '0108' should be '0118', as in Cal2.dat and "
+                        "jyuusyou.dat"}},
+        CheckCase{"ThreeLinesMissingInTheMiddle",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119", "0125"});
+                      y.meetings.erase(y.meetings.begin() + 2, y.meetings.begin() + 5);
+                  },
+                  {C1 + "3:1: error: 3 lines are missing here, for '0112' to '0119'; Cal2.dat "
+                        "has them from line 3 on"}},
+        CheckCase{"TwoLinesMissingInTheMiddle",
+                  [](Year& y) {
+                      y.AddDays({"0118"});
+                      y.races.erase(y.races.begin() + 1, y.races.begin() + 3);
+                  },
+                  {Jy + "2:1: error: 2 lines are missing here, for '0111' to '0112'; Cal1.dat "
+                        "has them from line 2 on"}},
+        CheckCase{"OneLineMissingInTheMiddle",
+                  [](Year& y) {
+                      y.AddDays({"0118"});
+                      y.races.erase(y.races.begin() + 2);
+                  },
+                  {Jy + "3:1: error: a line for '0112' is missing here; Cal1.dat has it on line "
+                        "3"}},
+        CheckCase{"ThreeLinesAddedInTheMiddle",
+                  [](Year& y) {
+                      y.races.insert(y.races.begin() + 1, {"0106", "0107", "0108"});
+                  },
+                  {Jy + "2:1: error: this line and the 2 after it are in neither Cal1.dat nor "
+                        "Cal2.dat"}},
+        CheckCase{"TwoLinesAddedAtTheStart",
+                  [](Year& y) {
+                      y.courses.insert(y.courses.begin(), {"0101", "0102"});
+                  },
+                  {C2 + "1:1: error: this line and the one after it are in neither Cal1.dat nor "
+                        "jyuusyou.dat"}},
+        CheckCase{"OneLineAddedAtTheEnd",
+                  [](Year& y) { y.races.push_back("0120"); },
+                  {Jy + "4:1: error: this line ('0120') is in neither Cal1.dat nor Cal2.dat"}},
+        CheckCase{"TwoRunsInOneFile",
+                  [](Year& y) {
+                      y.AddDays({"0118", "0119"});
+                      y.courses.erase(y.courses.begin() + 3);
+                      y.courses.erase(y.courses.begin() + 1);
+                  },
+                  {C2 + "2:1: error: a line for '0111' is missing here; Cal1.dat has it on line "
+                        "2",
+                   C2 + "3:1: error: a line for '0118' is missing here; Cal1.dat has it on line "
+                        "4"}}),
     CaseName());
 
 TEST(DataCheckSampleTest, TheSampleYearIsClean) {

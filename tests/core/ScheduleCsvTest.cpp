@@ -16,8 +16,10 @@
 #pragma GCC diagnostic pop
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -255,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct BadCase {
     const char* name;
     std::string body;                  // the rows after the header
-    std::vector<std::string> problems; // "LINE:COLUMN: part of the message"
+    std::vector<std::string> problems; // "LINE:COLUMN: message"
     bool header = true;                // whether the body follows the usual header
 };
 
@@ -276,14 +278,13 @@ TEST_P(BadInput, SaysWhereAndWritesNothing) {
     for (const Finding& f : imported.problems) {
         problems.push_back(FormatFinding(f));
     }
-    ASSERT_EQ(problems.size(), GetParam().problems.size()) << testing::PrintToString(problems);
-    for (std::size_t i = 0; i < problems.size(); ++i) {
-        const std::string& expected = GetParam().problems[i];
-        const std::size_t colon = expected.find(": ");
-        EXPECT_EQ(problems[i].rfind("s.csv:" + expected.substr(0, colon) + ": error: ", 0), 0u)
-            << problems[i];
-        EXPECT_NE(problems[i].find(expected.substr(colon + 2)), std::string::npos) << problems[i];
+    std::vector<std::string> expected;
+    for (const std::string& problem : GetParam().problems) {
+        const std::size_t colon = problem.find(": ");
+        expected.push_back("s.csv:" + problem.substr(0, colon) +
+                           ": error: " + problem.substr(colon + 2));
     }
+    EXPECT_EQ(problems, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -292,86 +293,123 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"DateIsNoDayOfTheYear",
                 "meeting,2003-02-29,京都,1,1,,,,,\r\n",
                 {"2:2: the date '2003-02-29' is no day of 2003"}},
-        BadCase{
-            "DateOfAnotherYear", "meeting,2004-01-05,京都,1,1,,,,,\r\n", {"2:2: is not in 2003"}},
-        BadCase{"DateMonthFirst", "meeting,01/05/2003,京都,1,1\r\n", {"2:2: YYYY-MM-DD"}},
+        BadCase{"DateOfAnotherYear",
+                "meeting,2004-01-05,京都,1,1,,,,,\r\n",
+                {"2:2: the date '2004-01-05' is not in 2003, the year of the schedule"}},
+        BadCase{"DateWithAFiveDigitYear",
+                "meeting,02003-01-05,京都,1,1\r\n",
+                {"2:2: the date '02003-01-05' is not a date written as YYYY-MM-DD"}},
+        BadCase{"DateMonthFirst",
+                "meeting,01/05/2003,京都,1,1\r\n",
+                {"2:2: the date '01/05/2003' is not a date written as YYYY-MM-DD"}},
         BadCase{"UnknownRacecourse",
                 "meeting,2003-01-05,大井,1,1,,,,,\r\n",
-                {"2:3: the racecourse '大井' is none of 京都, 阪神"}},
+                {"2:3: the racecourse '大井' is none of 京都, 阪神, 中京, 小倉, 東京, 中山, 福島, "
+                 "新潟, 札幌, 函館"}},
         BadCase{"NumberTooWide",
                 "meeting,2003-01-05,京都,10,1,,,,,\r\n",
-                {"2:4: the meeting number '10' does not fit its one-digit field"}},
+                {"2:4: the meeting number '10' does not fit its one-digit field (0-9, or empty for "
+                 "a blank)"}},
         BadCase{"FullWidthDigit",
                 "meeting,2003-01-05,京都,1,２,,,,,\r\n",
-                {"2:5: the day number '２' does not fit"}},
+                {"2:5: the day number '２' does not fit its one-digit field (0-9, or empty for a "
+                 "blank)"}},
         BadCase{"MarkTooWide",
                 "meeting,2003-01-05,京都,1,1,★★,,,,\r\n",
-                {"2:6: takes 4 bytes in code page 932; it must take 2"}},
+                {"2:6: the mark '★★' takes 4 bytes in code page 932; it must take 2 (one "
+                 "full-width character)"}},
         BadCase{"SlotOutOfRange",
                 "meeting,2003-01-05,京都,1,1,,4,,,\r\n",
-                {"2:7: the slot '4' is none of 1, 2 and 3"}},
+                {"2:7: the slot '4' is none of 1, 2 and 3 (or empty)"}},
         BadCase{"RaceTextTooLong",
                 Kyoto + "race,2003-01-05,京都,,,,,京都大賞典京都大賞典京都大賞典京都,,\r\n",
-                {"3:8: the race text takes 34 bytes in code page 932; at most 33 fit"}},
+                {"3:8: the race text takes 34 bytes in code page 932; at most 33 fit (a full-width "
+                 "character takes 2)"}},
+        BadCase{"RaceTextThatJustFits",
+                Kyoto + "race,2003-01-05,京都,,,,,京都大賞典京都大賞典京都大賞典京A,,\r\n"
+                        "meeting,2003-01-05,阪神,1,x\r\n",
+                {"4:5: the day number 'x' does not fit its one-digit field (0-9, or empty for a "
+                 "blank)"}},
         BadCase{"RaceTextWithoutCodePage932Form",
                 Kyoto + "race,2003-01-05,京都,,,,,京都〜杯,,\r\n",
-                {"3:8: '〜' (U+301C) has no code page 932 form"}},
+                {"3:8: the race text: '〜' (U+301C) has no code page 932 form"}},
         BadCase{"RaceTextNotUtf8",
                 Kyoto + "race,2003-01-05,京都,,,,,\xff,,\r\n",
-                {"3:8: the byte 0xFF is not UTF-8 text"}},
+                {"3:8: the race text: the byte 0xFF is not UTF-8 text"}},
         BadCase{"RaceTextWithALineBreak",
                 Kyoto + "race,2003-01-05,京都,,,,,\"two\r\nlines\",,\r\n",
-                {"3:8: the race text holds a line break"}},
+                {"3:8: the race text holds a line break or a NUL, which a line of the data files "
+                 "cannot"}},
         BadCase{"FourMeetingsOnADay",
                 Kyoto + "meeting,2003-01-05,阪神,1,1\r\nmeeting,2003-01-05,中京,1,1\r\n"
                         "meeting,2003-01-05,小倉,1,1\r\n",
-                {"5:2: more than three meetings on 2003-01-05 (lines 2, 3, 4 and 5)"}},
+                {"5:2: more than three meetings on 2003-01-05 (lines 2, 3, 4 and 5); a day has "
+                 "three meeting slots"}},
         BadCase{"RacecourseTwiceOnADay",
                 Kyoto + "meeting,2003-01-05,京都,1,2,,,,,\r\n",
-                {"3:3: 京都 has a meeting on 2003-01-05 on line 2 already"}},
+                {"3:3: 京都 has a meeting on 2003-01-05 on line 2 already; a racecourse holds one "
+                 "meeting a day"}},
         BadCase{"MeetingSlotTaken",
                 "meeting,2003-01-05,京都,1,1,,2\r\nmeeting,2003-01-05,阪神,1,1,,2\r\n",
                 {"3:7: meeting slot 2 of 2003-01-05 is taken by the meeting on line 2"}},
         BadCase{"RaceWithoutItsMeeting",
                 Kyoto + "race,2003-01-05,阪神,,,,,桜花賞,,\r\n",
-                {"3:3: there is no meeting at 阪神 on 2003-01-05"}},
+                {"3:3: there is no meeting at 阪神 on 2003-01-05 for this race to belong to"}},
         BadCase{"RaceOnADayWithoutMeetings",
                 "race,2003-01-06,京都,,,,,桜花賞,,\r\n" + Kyoto,
-                {"2:2: there is no meeting on 2003-01-06"}},
+                {"2:2: there is no meeting on 2003-01-06 for this row to belong to"}},
         BadCase{"RaceSlotAfterItsMeeting",
                 Kyoto + "race,2003-01-05,京都,,,,2,桜花賞,,\r\n",
-                {"3:7: race slot 2 comes after meeting slot 1 of 京都"}},
+                {"3:7: race slot 2 comes after meeting slot 1 of 京都, so the list would not show "
+                 "the race under its meeting; leave the slot empty"}},
         BadCase{"TwoRacesForOneMeeting",
                 Kyoto + "race,2003-01-05,京都,,,,,A,,\r\nrace,2003-01-05,京都,,,,,B,,\r\n",
-                {"4:3: 京都 has a graded race on 2003-01-05 on line 3 already"}},
-        BadCase{"UnknownKind", "meet,2003-01-05,京都,1,1\r\n", {"2:1: the kind 'meet'"}},
+                {"4:3: 京都 has a graded race on 2003-01-05 on line 3 already; the list shows one "
+                 "race per meeting"}},
+        BadCase{"UnknownKind",
+                "meet,2003-01-05,京都,1,1\r\n",
+                {"2:1: the kind 'meet' is none of meeting, race and line"}},
         BadCase{"LineCutsAMeeting",
                 Kyoto + "line,2003-01-05,,,,,,,Cal1.dat,19\r\n",
                 {"3:10: the line of Cal1.dat on 2003-01-05 holds 20 bytes that are not all"
                  " blanks; it cannot end after 19"}},
         BadCase{"LineOfAnotherFile",
                 Kyoto + "line,2003-01-05,,,,,,,Cal3.dat,20\r\n",
-                {"3:9: the file 'Cal3.dat' is none of Cal1.dat"}},
+                {"3:9: the file 'Cal3.dat' is none of Cal1.dat, Cal2.dat and jyuusyou.dat"}},
         BadCase{"QuoteInsideAnUnquotedCell",
                 Kyoto + "race,2003-01-05,京都,,,,,a\"b\r\n",
-                {"3:8: a '\"' stands inside a cell that is not quoted"}},
+                {"3:8: a '\"' stands inside a cell that is not quoted; write it as '\"\"' inside a "
+                 "quoted cell"}},
         BadCase{"QuotedCellNeverClosed",
                 Kyoto + "race,2003-01-05,京都,,,,,\"ab\r\n\r\n",
-                {"3:8: a quoted cell starts here and is never closed"}},
-        BadCase{"MissingColumns",
-                "kind,date,meeting\r\n" + Kyoto,
-                {"1:1: the header row lacks the column(s) racecourse, day, slot, race"},
+                {"3:8: a quoted cell starts here and is never closed (a '\"' is missing)"}},
+        BadCase{
+            "MissingColumns",
+            "kind,date,meeting\r\n" + Kyoto,
+            {"1:1: the header row lacks the column(s) racecourse, day, slot, race; the first row "
+             "must name the columns: kind,date,racecourse,meeting,day,mark,slot,race,file,bytes"},
+            false},
+        BadCase{"HeaderNamesInAnyCaseAndWithBlanks",
+                " Kind ,DATE,racecourse,meeting,day,slot,race\r\nmeeting,2003-01-05,京都,1,1,0\r\n",
+                {"2:6: the slot '0' is none of 1, 2 and 3 (or empty)"},
                 false},
+        BadCase{"LongCellCutInItsMessage",
+                "meeting,2003-01-05," + std::string(41, 'x') + ",1,1\r\n",
+                {"2:3: the racecourse '" + std::string(40, 'x') +
+                 "…' is none of 京都, 阪神, 中京, 小倉, 東京, 中山, 福島, 新潟, 札幌, 函館"}},
         BadCase{
             "Empty", "\r\n,,,\r\n", {"1:1: the file holds no header row and no meeting"}, false},
         BadCase{"RaceOfABadMeetingIsNotBlamedToo",
                 "meeting,2003-01-05,京都,1,x\r\nrace,2003-01-05,京都,,,,,A\r\n",
-                {"2:5: the day number 'x' does not fit"}},
-        BadCase{"EveryProblemAtOnce",
-                "meeting,2003-13-01,京都,x,1,,,,,\r\n" + Kyoto + "race,2003-01-05,阪神,,,,,A\r\n",
-                {"2:2: the date '2003-13-01' is no day of 2003",
-                 "2:4: the meeting number 'x' does not fit",
-                 "4:3: there is no meeting at 阪神 on 2003-01-05"}}),
+                {"2:5: the day number 'x' does not fit its one-digit field (0-9, or empty for a "
+                 "blank)"}},
+        BadCase{
+            "EveryProblemAtOnce",
+            "meeting,2003-13-01,京都,x,1,,,,,\r\n" + Kyoto + "race,2003-01-05,阪神,,,,,A\r\n",
+            {"2:2: the date '2003-13-01' is no day of 2003",
+             "2:4: the meeting number 'x' does not fit its one-digit field (0-9, or empty for a "
+             "blank)",
+             "4:3: there is no meeting at 阪神 on 2003-01-05 for this race to belong to"}}),
     CaseName());
 
 TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
@@ -413,6 +451,7 @@ struct ExportCase {
     std::function<void(std::array<std::string, 3>&)> change; // the three first lines
     std::vector<std::string> findings;
     bool ok = true;
+    std::string csv = {}; // the whole CSV, when given
 };
 
 void PrintTo(const ExportCase& c, std::ostream* os) {
@@ -440,6 +479,9 @@ TEST_P(ExportFindings, NameEveryLineThatWouldNotComeBack) {
     EXPECT_EQ(findings, GetParam().findings);
     EXPECT_EQ(exported.ok, GetParam().ok);
     EXPECT_EQ(exported.csv.empty(), !GetParam().ok);
+    if (!GetParam().csv.empty()) {
+        EXPECT_EQ(exported.csv, GetParam().csv);
+    }
 }
 
 const std::string Differs = "warning: an import of the CSV writes this line otherwise from byte ";
@@ -447,7 +489,34 @@ const std::string Differs = "warning: an import of the CSV writes this line othe
 INSTANTIATE_TEST_SUITE_P(
     Files, ExportFindings,
     testing::Values(
-        ExportCase{"Clean", [](auto&) {}, {}},
+        ExportCase{"Clean",
+                   [](auto&) {},
+                   {},
+                   true,
+                   Header + "meeting,2003-01-05,京都,1,1,★,1,,,\r\n"
+                            "meeting,2003-01-05,東京,1,1,◆,2,,,\r\n"
+                            "race,2003-01-05,京都,,,,1,京都金杯 GⅢ,,\r\n"
+                            "race,2003-01-05,東京,,,,2,Race,,\r\n"},
+        ExportCase{"ShortLines",
+                   [](auto& l) {
+                       l[0].resize(36);
+                       l[0][31] = ' ';
+                       l[1][44] = ' ';
+                       l[2].resize(100);
+                   },
+                   {},
+                   true,
+                   Header + "meeting,2003-01-05,京都,1,1,★,1,,,\r\n"
+                            "meeting,2003-01-05,東京,1,,◆,2,,,\r\n"
+                            "race,2003-01-05,京都,,,,1,京都金杯 GⅢ,,\r\n"
+                            "race,2003-01-05,東京,,,,2,Race,,\r\n"
+                            "line,2003-01-05,,,,,,,Cal1.dat,36\r\n"
+                            "line,2003-01-05,,,,,,,jyuusyou.dat,100\r\n"},
+        ExportCase{"CheckWarningOnly",
+                   [](auto& l) { l[1] += "x"; },
+                   {"Cal2.dat:1:95: " + Differs +
+                    "95 on (the course file is built from the meetings, and they give other "
+                    "bytes here)"}},
         ExportCase{"CourseFileDisagrees",
                    [](auto& l) { l[1][8] = '2'; },
                    {"Cal2.dat:1:9: " + Differs +
@@ -516,7 +585,7 @@ protected:
 
 TEST_F(NewFilesTest, WritesAllIntoANewDirectoryAndLeavesNoTemporaryFile) {
     const NewFilesResult result = WriteNewFiles(dir_ / "season", files_);
-    ASSERT_EQ(result.status, NewFilesResult::Status::Written) << result.reason;
+    ASSERT_EQ(result.status, NewFilesResult::Status::Written) << result.error;
     dir_ /= "season";
     EXPECT_EQ(Names(), (std::vector<std::string>{"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}));
     EXPECT_EQ(ReadFile(dir_ / "Cal2.dat"), "b");
@@ -532,6 +601,115 @@ TEST_F(NewFilesTest, AnyExistingFileBlocksAllAndStaysUntouched) {
     EXPECT_EQ(Names(), (std::vector<std::string>{"Cal2.dat", "jyuusyou.dat"}));
     EXPECT_EQ(ReadFile(dir_ / "Cal2.dat"), "kept");
 }
+
+// The system calls of a write, each of which a case makes fail.
+enum class Fault { None, Open, WriteHalfWay, Fsync, Link, SecondLink, Rename };
+
+class FailingCalls : public FileCalls {
+public:
+    FailingCalls(Fault fault, bool unnamedFiles) : fault_(fault), unnamedFiles_(unnamedFiles) {}
+    int open(const char* path, int flags, mode_t mode) override {
+        if ((flags & O_TMPFILE) == O_TMPFILE && !unnamedFiles_) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+        return Fail(Fault::Open, EROFS) ? -1 : FileCalls::open(path, flags, mode);
+    }
+    ssize_t write(int fd, const void* data, std::size_t size) override {
+        if (fault_ != Fault::WriteHalfWay) {
+            return FileCalls::write(fd, data, size);
+        }
+        // Half of it goes to the disk, then the disk is full.
+        if (halfWritten_) {
+            errno = ENOSPC;
+            return -1;
+        }
+        halfWritten_ = true;
+        return FileCalls::write(fd, data, size / 2);
+    }
+    int fsync(int fd) override { return Fail(Fault::Fsync, EIO) ? -1 : FileCalls::fsync(fd); }
+    int link(int fd, const char* path) override {
+        ++links_;
+        return Fail(links_ == 2 ? Fault::SecondLink : Fault::Link, EMLINK)
+                   ? -1
+                   : FileCalls::link(fd, path);
+    }
+    int rename(const char* from, const char* to) override {
+        return Fail(Fault::Rename, EXDEV) ? -1 : FileCalls::rename(from, to);
+    }
+
+private:
+    bool Fail(Fault fault, int error) const {
+        errno = error;
+        return fault_ == fault;
+    }
+    Fault fault_;
+    bool unnamedFiles_;
+    bool halfWritten_ = false;
+    int links_ = 0;
+};
+
+struct WriteCase {
+    const char* name;
+    Fault fault;
+    bool unnamedFiles; // false: a file system with no O_TMPFILE
+    int replaceError;  // what ReplaceFile says; 0 for written
+    int newFilesError; // what WriteNewFiles says
+    const char* failedFile = "Cal1.dat";
+};
+
+void PrintTo(const WriteCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class WholeFileTest : public NewFilesTest, public testing::WithParamInterface<WriteCase> {};
+
+TEST_P(WholeFileTest, IsWrittenWholeOrNotAtAll) {
+    const WriteCase& c = GetParam();
+    fs::create_directories(dir_);
+    std::ofstream(dir_ / "out.pdf") << "kept";
+    fs::permissions(dir_ / "out.pdf", fs::perms::owner_read | fs::perms::owner_write);
+    FailingCalls calls(c.fault, c.unnamedFiles);
+    EXPECT_EQ(ReplaceFile(dir_ / "out.pdf", "a whole new file", calls), c.replaceError);
+    EXPECT_EQ(ReadFile(dir_ / "out.pdf"), c.replaceError == 0 ? "a whole new file" : "kept");
+    EXPECT_EQ(Names(), std::vector<std::string>{"out.pdf"});
+    EXPECT_EQ(fs::status(dir_ / "out.pdf").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write);
+
+    FailingCalls again(c.fault, c.unnamedFiles);
+    dir_ /= "season";
+    const NewFilesResult result = WriteNewFiles(
+        dir_, {{"Cal1.dat", "meetings"}, {"Cal2.dat", "courses"}, {"jyuusyou.dat", "races"}},
+        again);
+    EXPECT_EQ(result.error, c.newFilesError);
+    if (c.newFilesError == 0) {
+        EXPECT_EQ(result.status, NewFilesResult::Status::Written);
+        EXPECT_EQ(Names(), (std::vector<std::string>{"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}));
+    } else {
+        EXPECT_EQ(result.status, NewFilesResult::Status::Failed);
+        EXPECT_EQ(result.paths, std::vector<fs::path>{dir_ / c.failedFile});
+        EXPECT_EQ(Names(), std::vector<std::string>{});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, WholeFileTest,
+    testing::Values(
+        WriteCase{"Written", Fault::None, true, 0, 0},
+        WriteCase{"WrittenWithoutUnnamedFiles", Fault::None, false, 0, 0},
+        WriteCase{"OpenFails", Fault::Open, true, EROFS, EROFS},
+        WriteCase{"OpenFailsWithoutUnnamedFiles", Fault::Open, false, EROFS, EROFS},
+        WriteCase{"DiskFullHalfWay", Fault::WriteHalfWay, true, ENOSPC, ENOSPC},
+        WriteCase{"DiskFullHalfWayWithoutUnnamedFiles", Fault::WriteHalfWay, false, ENOSPC, ENOSPC},
+        WriteCase{"FlushFails", Fault::Fsync, true, EIO, EIO},
+        WriteCase{"FlushFailsWithoutUnnamedFiles", Fault::Fsync, false, EIO, EIO},
+        WriteCase{"NamingFails", Fault::Link, true, EMLINK, EMLINK},
+        // The first file, in place already, is taken back.
+        WriteCase{"NamingTheSecondFails", Fault::SecondLink, true, 0, EMLINK, "Cal2.dat"},
+        // New files are never renamed: a rename would replace.
+        WriteCase{"RenameFails", Fault::Rename, true, EXDEV, 0},
+        WriteCase{"RenameFailsWithoutUnnamedFiles", Fault::Rename, false, EXDEV, 0}),
+    CaseName());
 
 TEST(Cp932Encode, AgreesWithTheDecoderAndWithTheSystemConverter) {
     // Every code decodes to a character that encodes back to a code of that

@@ -185,6 +185,37 @@ INSTANTIATE_TEST_SUITE_P(
                    "20030105-race-1 20030105/20030106 東京 R1 @東京競馬場 #重賞",
                    "20030105-2-meeting-1 20030105/20030106 ◆東京 １回 ２日目 @東京競馬場",
                    "20030105-2-race-1 20030105/20030106 東京 R2 @東京競馬場 #重賞"}},
+        // Blanks, half-width and full-width, trimmed at either end only; a
+        // blank racecourse name gives no place.
+        EventCase{"TrimmedTexts",
+                  {"0101" + Meeting("    ", '1', '1', "  ") + Meeting(Tokyo, '1', ' ') +
+                   Meeting(Kyoto, '1', '1', "\x81\x40")},
+                  {"0101" + EmptyRace + Race(Tokyo, " Race E\x81\x40") + Race(Kyoto, "  ")},
+                  2003,
+                  false,
+                  {"20030101-meeting-1 20030101/20030102 １回 １日目",
+                   "20030101-meeting-2 20030101/20030102 ◆東京 １回 　日目 @東京競馬場",
+                   "20030101-meeting-3 20030101/20030102 京都 １回 １日目 @京都競馬場",
+                   "20030101-race-2 20030101/20030102 東京 Race E @東京競馬場 #重賞",
+                   "20030101-race-3 20030101/20030102 京都 @京都競馬場 #重賞"}},
+        // The first and last years a schedule may have, in the Gregorian
+        // calendar. The last day of 9999 has no end written: it lasts one
+        // day, which libical reads as ending in a year of five digits.
+        EventCase{"FirstYear",
+                  {"0101" + Meeting(Tokyo, '1', '1'), "0228" + Meeting(Tokyo, '1', '2')},
+                  {"0101", "0228"},
+                  1000,
+                  false,
+                  {"10000101-meeting-1 10000101/10000102 ◆東京 １回 １日目 @東京競馬場",
+                   "10000228-meeting-1 10000228/10000301 ◆東京 １回 ２日目 @東京競馬場"}},
+        EventCase{"LastYear",
+                  {"1230" + Meeting(Tokyo, '1', '1'), "1231" + Meeting(Tokyo, '1', '2')},
+                  {"1230" + Race(Tokyo, " R"), "1231"},
+                  9999,
+                  false,
+                  {"99991230-meeting-1 99991230/99991231 ◆東京 １回 １日目 @東京競馬場",
+                   "99991230-race-1 99991230/99991231 東京 R @東京競馬場 #重賞",
+                   "99991231-meeting-1 99991231/100000101 ◆東京 １回 ２日目 @東京競馬場"}},
         EventCase{"NoDays", {}, {}, 2003, false, {}}),
     CaseName());
 

@@ -2,12 +2,16 @@
 
 #include "AppContext.h"
 #include "ErrorBox.h"
+#include "app/Language.h"
 #include "outputs/IcsExport.h"
 
 #include <QDir>
 #include <QFileDialog>
 
 bool ExportCalendarTo(const QString& path, const AppContext& context, bool gradedOnly) {
+    // The export words its failures for the command line; the windows speak
+    // Japanese whatever the locale.
+    const CommandLineTranslations japanese(Language::Japanese);
     bool written = false;
     RunReportingErrors(context, [&] {
         ExportCalendar(*context.files, CalendarExport{context.year, gradedOnly}, path);

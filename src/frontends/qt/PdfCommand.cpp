@@ -7,13 +7,15 @@
 #include "app/Language.h"
 #include "core/Errors.h"
 #include "core/FileSource.h"
+#include "core/season/NewFiles.h"
+#include "outputs/SystemError.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QProcessEnvironment>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <optional>
@@ -59,13 +61,13 @@ int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
                         .arg(QString::fromUtf8(error.what())));
     }
 
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!WriteSchedulePdf(*document, buffer, DefaultPageSize())) {
+        return Fail(QCoreApplication::translate("CommandLine", "no PDF written"));
+    }
+    const QByteArray& bytes = buffer.data();
     if (command.pdfFile == QLatin1String("-")) {
-        QBuffer buffer;
-        buffer.open(QIODevice::WriteOnly);
-        if (!WriteSchedulePdf(*document, buffer, DefaultPageSize())) {
-            return Fail(QCoreApplication::translate("CommandLine", "no PDF written"));
-        }
-        const QByteArray& bytes = buffer.data();
         if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) !=
                 static_cast<std::size_t>(bytes.size()) ||
             std::fflush(stdout) != 0) {
@@ -74,21 +76,11 @@ int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
         }
         return 0;
     }
-
-    // Written beside FILE and renamed over it only once complete.
-    QSaveFile file(command.pdfFile);
-    if (!file.open(QIODevice::WriteOnly)) {
+    if (const int error = turvane::ReplaceFile(
+            QFile::encodeName(command.pdfFile).toStdString(),
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
         return Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
-                        .arg(command.pdfFile, file.errorString()));
-    }
-    if (!WriteSchedulePdf(*document, file, DefaultPageSize())) {
-        file.cancelWriting();
-        return Fail(
-            QCoreApplication::translate("CommandLine", "cannot write '%1'").arg(command.pdfFile));
-    }
-    if (!file.commit()) {
-        return Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
-                        .arg(command.pdfFile, file.errorString()));
+                        .arg(command.pdfFile, SystemErrorText(error)));
     }
     return 0;
 }

@@ -184,18 +184,22 @@ TEST_F(ScreenReader, PanelEditsGiveTheirTextWholeAndOnce) {
         ASSERT_EQ(chars->characterCount(), text.size());
         EXPECT_EQ(chars->text(0, chars->characterCount()), text);
         EXPECT_EQ(chars->selectionCount(), 0);
-        for (const int offset : {0, 5, static_cast<int>(text.size()) - 1}) {
+        // The end of the text too, where the caret stands after the last character.
+        for (const int offset :
+             {0, 5, static_cast<int>(text.size()) - 1, static_cast<int>(text.size())}) {
             int start = -2;
             int end = -2;
             EXPECT_EQ(chars->attributes(offset, &start, &end), "");
             EXPECT_EQ(start, 0) << "at " << offset;
             EXPECT_EQ(end, text.size()) << "at " << offset;
         }
-        // The last character lies on the edit, after the first.
+        // The first character starts the edit, within a character's width of
+        // its left edge; the last lies on the edit, after the first.
         const QRect first = chars->characterRect(0);
         const QRect last = chars->characterRect(chars->characterCount() - 1);
         EXPECT_GT(last.left(), first.left());
         const auto* widget = static_cast<QWidget*>(edit->object());
+        EXPECT_LT(first.left() - widget->mapToGlobal(QPoint()).x(), first.width());
         EXPECT_TRUE(QRect(widget->mapToGlobal(QPoint()), widget->size()).contains(last.center()));
         EXPECT_EQ(chars->offsetAtPoint(last.center()), chars->characterCount() - 1);
     }

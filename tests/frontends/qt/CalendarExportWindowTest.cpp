@@ -2,10 +2,14 @@
 #include "TestData.h"
 #include "core/DataFiles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // The writing half of the menu entry: a written file, or the error box.
 TEST(CalendarExportWindow, WritesTheFileOrShowsTheErrorBox) {
@@ -29,4 +33,26 @@ TEST(CalendarExportWindow, WritesTheFileOrShowsTheErrorBox) {
               QStringList{QStringLiteral("ファイル /memory/jyuusyou.dat は開けません.")});
     file.seek(0);
     EXPECT_EQ(file.readAll(), ics);
+
+    // A full disk, and a folder where the file would go: the box says why,
+    // in Japanese, and the file stays as it was with nothing beside it.
+    dir.CopySampleYear();
+    ctx.errors->clear();
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const rlimit small{4096, limit.rlim_max};
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool written = ExportCalendarTo(path, ctx.context, false);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(ExportCalendarTo(target.path(), ctx.context, false));
+    EXPECT_EQ(*ctx.errors,
+              (QStringList{"'" + path + "' に書き込めません: ファイルが許される大きさを超えます.",
+                           "'" + target.path() + "' に書き込めません: フォルダーです."}));
+    file.seek(0);
+    EXPECT_EQ(file.readAll(), ics);
+    EXPECT_EQ(QDir(target.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("turvane-2004.ics")});
 }

@@ -18,6 +18,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPageSize>
 #include <QProcess>
@@ -34,8 +35,8 @@ using namespace cp932text;
 
 namespace {
 
-// The document's text as poppler reads it back, one string per page.
-QStringList PdfPages(const QByteArray& pdf) {
+// What poppler's pdftotext reads from the document with the given option.
+QString PdfText(const QByteArray& pdf, const QString& option) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
     QFile out(file);
@@ -45,12 +46,17 @@ QStringList PdfPages(const QByteArray& pdf) {
     }
     out.close();
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file, "-"});
+    pdftotext.start(QStringLiteral("pdftotext"), {option, file, "-"});
     if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
         ADD_FAILURE() << "pdftotext failed (poppler-utils installed?)";
         return {};
     }
-    QStringList pages = QString::fromUtf8(pdftotext.readAllStandardOutput()).split('\f');
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+// The document's text, one string per page.
+QStringList PdfPages(const QByteArray& pdf) {
+    QStringList pages = PdfText(pdf, QStringLiteral("-layout")).split('\f');
     if (!pages.isEmpty() && pages.back().trimmed().isEmpty()) {
         pages.removeLast();
     }
@@ -146,6 +152,59 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
     }
     EXPECT_EQ(section, sections.size() - 1);
     EXPECT_EQ(row, sections.back().rows.size());
+}
+
+// Every page's lines of text, as boxes: the page header first, the page
+// number last, the table's rows between them, each inside the page. A row is
+// its cell, not only its text: the text is centred in a cell as high as the
+// distance between rows.
+TEST(PrintedDocument, KeepsEveryRowBetweenThePageHeaderAndFooter) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    const QString boxes = PdfText(PdfOf(dir.files()), QStringLiteral("-bbox"));
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    int pages = 0;
+    qreal pitch = 0; // a section's last page may hold one row: the pitch of the page before
+    for (auto p = page.globalMatch(boxes); p.hasNext(); ++pages) {
+        const auto m = p.next();
+        const QRectF sheet(0, 0, m.captured(1).toDouble(), m.captured(2).toDouble());
+        // Lines by the top of their words, each as the box around them.
+        QMap<qreal, std::pair<QRectF, QString>> lines;
+        for (auto w = word.globalMatch(m.captured(3)); w.hasNext();) {
+            const auto b = w.next();
+            const QRectF box(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
+                             QPointF(b.captured(3).toDouble(), b.captured(4).toDouble()));
+            EXPECT_TRUE(sheet.contains(box))
+                << "page " << pages + 1 << ": " << b.captured(5).toStdString();
+            auto& line = lines[std::round(box.top() * 10) / 10];
+            line.first = line.first.isNull() ? box : line.first.united(box);
+            line.second += (line.second.isEmpty() ? "" : " ") + b.captured(5);
+        }
+        ASSERT_GE(lines.size(), 3) << "page " << pages + 1;
+        const auto header = lines.take(lines.firstKey());
+        const auto footer = lines.take(lines.lastKey());
+        EXPECT_TRUE(header.second.startsWith("Turvane 2003 ")) << header.second.toStdString();
+        EXPECT_EQ(footer.second.toStdString(),
+                  QStringLiteral("%1 / ").arg(pages + 1).toStdString() +
+                      footer.second.section(' ', 2).toStdString());
+        const auto rows = lines.values();
+        for (qsizetype r = 1; r < rows.size(); ++r) {
+            const qreal step = rows[r].first.center().y() - rows[r - 1].first.center().y();
+            pitch = r == 1 ? step : std::min(pitch, step);
+        }
+        ASSERT_GT(pitch, 0) << "page " << pages + 1;
+        for (const auto& [box, text] : rows) {
+            SCOPED_TRACE("page " + std::to_string(pages + 1) + ": " + text.toStdString());
+            EXPECT_GE(box.center().y() - pitch / 2, header.first.bottom());
+            EXPECT_LE(box.center().y() + pitch / 2, footer.first.top());
+        }
+    }
+    EXPECT_GT(pages, 3);
 }
 
 TEST(PrintedDocument, EmbedsEveryFont) {
