@@ -62,9 +62,8 @@ void WriteToStandardOutput(const IcsCalendar& calendar, const std::vector<Calend
 
 void WriteToFile(const QString& path, const IcsCalendar& calendar,
                  const std::vector<CalendarEvent>& events) {
-    std::string bytes;
-    WriteIcs(calendar, events, [&](std::string_view piece) { bytes.append(piece); });
-    if (const int error = ReplaceFile(QFile::encodeName(path).toStdString(), bytes)) {
+    if (const int error =
+            ReplaceFile(QFile::encodeName(path).toStdString(), IcsText(calendar, events))) {
         Fail(QCoreApplication::translate("CommandLine", "cannot write '%1': %2")
                  .arg(path, SystemErrorText(error)));
     }

@@ -50,7 +50,7 @@ icalproperty* DateProperty(const char* name, std::chrono::year_month_day date) {
                   static_cast<unsigned>(date.day()));
     icalproperty* property = icalproperty_new_from_string(text);
     if (property == nullptr) {
-        throw std::runtime_error("libical could not read a calendar date");
+        throw ScheduleError("libical could not read a calendar date");
     }
     return property;
 }
