@@ -55,4 +55,15 @@ TEST(CalendarExportWindow, WritesTheFileOrShowsTheErrorBox) {
     EXPECT_EQ(file.readAll(), ics);
     EXPECT_EQ(QDir(target.path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("turvane-2004.ics")});
+
+    // A date that is no day of the year: the command line's advice, in the
+    // windows' language whatever the locale.
+    ctx.errors->clear();
+    std::string calendar = dir.files().LoadAllBytes(turvane::MeetingFile);
+    calendar.replace(0, 4, "1399");
+    dir.Write(turvane::MeetingFile, calendar);
+    EXPECT_FALSE(ExportCalendarTo(path, ctx.context, false));
+    EXPECT_EQ(*ctx.errors, QStringList{QStringLiteral(
+                               "/memory/Cal1.dat:1: 日付 '1399' は 2004 年にない日です。"
+                               "ファイルの問題は 'turvane --check' ですべて確認できます.")});
 }
