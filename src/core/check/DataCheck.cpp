@@ -708,34 +708,6 @@ void CheckRacePlaces(const Checker& meetings, Checker& races,
 
 } // namespace
 
-std::string QuotedBytes(std::string_view bytes) {
-    // Built in place: GCC 12 warns (falsely) of overlapping copies for "'" + text.
-    std::string out(1, '\'');
-    out += Cp932ToUtf8(bytes);
-    out += '\'';
-    return out;
-}
-
-std::string Render(const Message& message, const Translate& translate) {
-    if (message.source == nullptr) {
-        return message.plain;
-    }
-    const std::string text = translate ? translate(message.source) : message.source;
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9') {
-            const auto n = static_cast<std::size_t>(text[i + 1] - '1');
-            if (n < message.arguments.size()) {
-                out += Render(message.arguments[n], translate);
-                ++i;
-                continue;
-            }
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
                            const CheckedFile& races, ScheduleYear year) {
     const Layout meetingLayout = MeetingLayout();
@@ -764,32 +736,18 @@ CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& cours
     return report;
 }
 
-CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year) {
-    const auto read = [&](std::string_view name) {
-        CheckedFile file{files.PathOf(name), std::nullopt};
-        try {
-            file.bytes = files.LoadAllBytes(name);
-        } catch (const FileOpenError&) {
-        }
-        return file;
-    };
-    return CheckDataFiles(read(MeetingFile), read(CourseFile), read(RaceFile), year);
+CheckedFile ReadCheckedFile(const FileSource& files, std::string_view name) {
+    CheckedFile file{files.PathOf(name), std::nullopt};
+    try {
+        file.bytes = files.LoadAllBytes(name);
+    } catch (const FileOpenError&) {
+    }
+    return file;
 }
 
-std::string FormatFinding(const Finding& finding, const Translate& translate) {
-    std::string out = finding.path;
-    if (finding.line > 0) {
-        // Appended piece by piece: GCC 12 warns (falsely) of overlapping copies for ":" + text.
-        out += ':';
-        out += std::to_string(finding.line);
-        out += ':';
-        out += std::to_string(finding.column);
-    }
-    const Message severity(finding.severity == Severity::Error
-                               ? QT_TRANSLATE_NOOP("DataCheck", "error")
-                               : QT_TRANSLATE_NOOP("DataCheck", "warning"));
-    out += ": " + Render(severity, translate) + ": " + Render(finding.message, translate);
-    return out;
+CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year) {
+    return CheckDataFiles(ReadCheckedFile(files, MeetingFile), ReadCheckedFile(files, CourseFile),
+                          ReadCheckedFile(files, RaceFile), year);
 }
 
 } // namespace turvane

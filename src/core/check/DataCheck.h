@@ -73,6 +73,9 @@ struct CheckReport {
 CheckReport CheckDataFiles(const CheckedFile& meetings, const CheckedFile& courses,
                            const CheckedFile& races, ScheduleYear year);
 
+// A data file read for the check: its bytes, or none when it cannot be read.
+CheckedFile ReadCheckedFile(const FileSource& files, std::string_view name);
+
 // Reads the three files from files and checks them.
 CheckReport CheckDataFiles(const FileSource& files, ScheduleYear year);
 

@@ -2,8 +2,6 @@
 
 #include "CsvSchema.h"
 #include "core/DataFiles.h"
-#include "core/Errors.h"
-#include "core/FileSource.h"
 #include "core/Translatable.h"
 #include "core/check/DataCheck.h"
 
@@ -16,19 +14,6 @@
 namespace turvane {
 
 using namespace csv;
-
-namespace {
-
-CheckedFile ReadChecked(const FileSource& files, std::string_view name) {
-    CheckedFile file{files.PathOf(name), std::nullopt};
-    try {
-        file.bytes = files.LoadAllBytes(name);
-    } catch (const FileOpenError&) {
-    }
-    return file;
-}
-
-} // namespace
 
 CsvExport ExportScheduleCsv(const CheckedFile& meetings, const CheckedFile& courses,
                             const CheckedFile& races, int year) {
@@ -76,8 +61,9 @@ CsvExport ExportScheduleCsv(const CheckedFile& meetings, const CheckedFile& cour
 }
 
 CsvExport ExportScheduleCsv(const FileSource& files, int year) {
-    return ExportScheduleCsv(ReadChecked(files, MeetingFile), ReadChecked(files, CourseFile),
-                             ReadChecked(files, RaceFile), year);
+    return ExportScheduleCsv(ReadCheckedFile(files, MeetingFile),
+                             ReadCheckedFile(files, CourseFile), ReadCheckedFile(files, RaceFile),
+                             year);
 }
 
 CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path, int year) {
