@@ -166,15 +166,6 @@ DesignedControls BuildWindow(QWidget* window, const WindowDesign& design) {
     return controls;
 }
 
-std::vector<QString> ToQStrings(const TextTable& texts) {
-    std::vector<QString> converted;
-    converted.reserve(texts.size());
-    for (std::size_t i = 0; i < texts.size(); ++i) {
-        converted.push_back(ToQString(texts[static_cast<TextTable::Index>(i)]));
-    }
-    return converted;
-}
-
 void ApplyGridFill(StringGrid& grid, const GridFill& fill, const std::vector<QString>& texts) {
     grid.setRowCount(fill.rowCount());
     std::vector<QString> row(static_cast<std::size_t>(fill.colCount()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FromScreens.h"
 #include "screens/Design.h"
 #include "screens/Texts.h"
 
@@ -22,18 +23,6 @@ class GridFill;
 // Builds a window's controls from its design in the screens layer, and puts
 // what the screens layer decides into them. Nothing of the design is written
 // here: only how each kind of control becomes a Qt widget.
-
-// The screens layer's UTF-16 as Qt's, and its pixels and colours.
-inline QString ToQString(std::u16string_view text) {
-    return QString(reinterpret_cast<const QChar*>(text.data()),
-                   static_cast<qsizetype>(text.size()));
-}
-inline QRect ToQRect(const turvane::screens::Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
-inline QColor ToQColor(const turvane::screens::Rgb& c) {
-    return {c.red, c.green, c.blue};
-}
 
 // The design's colours were chosen on the standard light palette: text on
 // white cells and edits, captions on the button-face grey of windows and
@@ -64,10 +53,6 @@ private:
 // order. Group boxes, edits, labels, buttons and grids come out ready; the
 // window adds pictures and handlers.
 DesignedControls BuildWindow(QWidget* window, const turvane::screens::WindowDesign& design);
-
-// One window's texts, each converted once, so that repeated texts share one
-// QString.
-std::vector<QString> ToQStrings(const turvane::screens::TextTable& texts);
 
 // Puts a grid's fill into a grid: its row count, every row's texts, then its
 // selected and first visible rows where the fill moved them.
