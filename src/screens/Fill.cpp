@@ -137,22 +137,20 @@ MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, S
     // FillMeetingGrid, which ends with FillCourseGrid; without "Cal1.dat"
     // neither grid is filled and nothing is reported.
     if (files.DataFileExists(MeetingFile)) {
-        const bool meetingsFilled = RunStep(fill, MainStep::FillMeetingGrid, [&] {
+        RunStep(fill, MainStep::FillMeetingGrid, [&] {
             const LineList lines = LoadLines(files, MeetingFile);
             if (!lines.empty()) {
                 fill.StringGrid1.setRowCount(static_cast<int>(lines.size()));
             }
             FillMeetingRows(lines, fill.texts, fill.StringGrid1, 0);
         });
-        if (meetingsFilled) {
-            RunStep(fill, MainStep::FillCourseGrid, [&] {
-                const LineList lines = LoadLines(files, CourseFile);
-                if (!lines.empty()) {
-                    fill.StringGrid2.setRowCount(static_cast<int>(lines.size()) + 1);
-                }
-                FillCourseRows(lines, fill.texts, fill.StringGrid2, 1);
-            });
-        }
+        RunStep(fill, MainStep::FillCourseGrid, [&] {
+            const LineList lines = LoadLines(files, CourseFile);
+            if (!lines.empty()) {
+                fill.StringGrid2.setRowCount(static_cast<int>(lines.size()) + 1);
+            }
+            FillCourseRows(lines, fill.texts, fill.StringGrid2, 1);
+        });
     }
     // ShowTodayAndNext: reads "Cal1.dat" again, with no existence check.
     RunStep(fill, MainStep::ShowTodayAndNext, [&] {

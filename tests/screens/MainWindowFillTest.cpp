@@ -148,6 +148,31 @@ TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
     EXPECT_FALSE(form.StringGrid1.selectedRow());
 }
 
+// Files that exist but cannot be read, as a file taken away or locked between
+// the existence check and the read.
+class UnreadableFiles : public MemoryFiles {
+public:
+    std::string LoadBytes(std::string_view name) const override {
+        if (name == MeetingFile) {
+            throw FileOpenError(PathOf(name));
+        }
+        return MemoryFiles::LoadBytes(name);
+    }
+};
+
+TEST(MainWindowSteps, UnreadableMeetingFileStopsBeforeTheCourseGrid) {
+    UnreadableFiles files;
+    CopySampleYear(files);
+    const MainWindowFill form = FillMainWindow(files, {2003, 5, 17}, {});
+    ASSERT_TRUE(form.failure);
+    EXPECT_EQ(form.failure->step, MainStep::FillMeetingGrid);
+    EXPECT_EQ(form.failure->message, "ファイル " + files.PathOf(MeetingFile) + " は開けません");
+    EXPECT_EQ(files.ReadCount(CourseFile), 0);
+    EXPECT_EQ(form.StringGrid2.rowCount(), 130);
+    EXPECT_EQ(Cell(form, form.StringGrid2, 1, 0), u"★京都");
+    EXPECT_EQ(form.edits[0], u"なし");
+}
+
 // Five meeting days; 0503 has a blank third meeting, 1228 only one meeting.
 std::string Calendar() {
     const std::string blank(16, ' ');
