@@ -31,6 +31,48 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     return text;
 }
 
+namespace {
+
+// White space as Unicode has it: the separators and the control blanks.
+bool IsBlank(char16_t c) {
+    return c == u' ' || (c >= 0x09 && c <= 0x0d) || c == 0x85 || c == 0xa0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200a) || c == 0x2028 || c == 0x2029 || c == 0x202f ||
+           c == 0x205f || c == 0x3000;
+}
+
+bool IsLatin(char16_t c) {
+    return c < 0x80;
+}
+
+} // namespace
+
+std::u16string SpokenCaption(std::u16string_view caption) {
+    while (!caption.empty() && IsBlank(caption.front())) {
+        caption.remove_prefix(1);
+    }
+    while (!caption.empty() && IsBlank(caption.back())) {
+        caption.remove_suffix(1);
+    }
+    std::u16string spoken;
+    spoken.reserve(caption.size());
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (!IsBlank(caption[i])) {
+            spoken += caption[i];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < caption.size() && IsBlank(caption[end])) {
+            ++end;
+        }
+        // Trimmed: a run of blanks has a character on either side.
+        if (IsLatin(caption[i - 1]) || IsLatin(caption[end])) {
+            spoken += caption.substr(i, end - i);
+        }
+        i = end - 1;
+    }
+    return spoken;
+}
+
 TextTable::TextTable() : texts_(1) {}
 
 TextTable::Index TextTable::add(std::string_view cp932) {

@@ -17,6 +17,11 @@ std::u16string ToUtf16(std::string_view cp932);
 // that is not UTF-8 becomes U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view utf8);
 
+// A caption as a screen reader should say it. Japanese captions are spread
+// out with blanks to fill their buttons ("閉 じ る"); read as they stand they
+// would be spelt out character by character. Blanks next to Latin text stay.
+std::u16string SpokenCaption(std::u16string_view caption);
+
 // The distinct texts of a window's fill. Texts that repeat (a blank course
 // slot, the same meeting on many days, a date in two grids) are decoded once
 // and stored once, so a front-end converts each one once and may share it.

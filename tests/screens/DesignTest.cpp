@@ -87,4 +87,28 @@ INSTANTIATE_TEST_SUITE_P(Rows, GridFillRow,
                                          SelectCase{"FarPast", 100, false}),
                          CaseName());
 
+struct CaptionCase {
+    const char* name;
+    const char* caption;
+    const char* spoken;
+};
+
+class SpokenCaptions : public testing::TestWithParam<CaptionCase> {};
+
+TEST_P(SpokenCaptions, DropOnlyTheBlanksThatSpreadJapaneseOut) {
+    EXPECT_EQ(SpokenCaption(Utf8ToUtf16(GetParam().caption)), Utf8ToUtf16(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, SpokenCaptions,
+    testing::Values(CaptionCase{"OneBlankApart", "閉 じ る", "閉じる"},
+                    CaptionCase{"WideGap", "戻     る", "戻る"},
+                    CaptionCase{"FullWidthBlanks", "閉　じ　る", "閉じる"},
+                    CaptionCase{"BlanksAtTheEnds", "  重賞日程 ", "重賞日程"},
+                    CaptionCase{"LatinWords", "Turvane version 0.90", "Turvane version 0.90"},
+                    CaptionCase{"JapaneseBeforeLatin", "重賞 GⅠ", "重賞 GⅠ"},
+                    CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
+                    CaptionCase{"Empty", "", ""}),
+    CaseName());
+
 } // namespace

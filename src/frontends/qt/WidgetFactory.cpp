@@ -1,6 +1,5 @@
 #include "WidgetFactory.h"
 
-#include "Accessibility.h"
 #include "Fonts.h"
 #include "Keyboard.h"
 #include "ReadOnlyEdit.h"
@@ -83,7 +82,7 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
         button->setText(text);
         button->setAutoDefault(false);
         PressWithEnter(button);
-        button->setAccessibleName(SpokenCaption(text));
+        button->setAccessibleName(ToQString(SpokenCaption(design.text)));
         return button;
     }
     }
