@@ -11,11 +11,16 @@
 #include "core/LineList.h"
 #include "core/MeetingCalendar.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace turvane::screens {
 
 GridIndexError::GridIndexError() : ScheduleError("グリッドインデックス が範囲を超えています") {}
+
+int PulledBackTopRow(int wanted, int fixedRows, int scrollableRows) {
+    return std::clamp(wanted, fixedRows, fixedRows + std::max(0, scrollableRows));
+}
 
 TextTable::Index GridFill::cell(int col, int row) const {
     if (col < 0 || col >= colCount_ || row < 0 || row >= filledRows()) {

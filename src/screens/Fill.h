@@ -32,6 +32,12 @@ public:
     GridIndexError();
 };
 
+// The first visible row a grid shows, counting fixed rows: the one wanted,
+// pulled back to the largest that still fills the last page (scrollableRows:
+// the body rows that can scroll away above the last page), and never onto
+// the fixed rows.
+int PulledBackTopRow(int wanted, int fixedRows, int scrollableRows);
+
 // One grid's contents: its row count, the texts of its cells (rows from 0,
 // fixed ones included; cells never set are empty), and its selected and
 // first visible rows when the fill moved them.

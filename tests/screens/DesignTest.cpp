@@ -111,4 +111,29 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{"Empty", "", ""}),
     CaseName());
 
+struct TopRowCase {
+    const char* name;
+    int wanted;
+    int fixedRows;
+    int scrollableRows;
+    int shown;
+};
+
+class TopRowPullBack : public testing::TestWithParam<TopRowCase> {};
+
+TEST_P(TopRowPullBack, FillsTheLastPageAndNeverCoversTheFixedRow) {
+    const auto& c = GetParam();
+    EXPECT_EQ(PulledBackTopRow(c.wanted, c.fixedRows, c.scrollableRows), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, TopRowPullBack,
+                         testing::Values(TopRowCase{"WithinTheRows", 5, 1, 20, 5},
+                                         TopRowCase{"OnTheLastPage", 30, 1, 20, 21},
+                                         TopRowCase{"ExactlyTheLastTop", 21, 1, 20, 21},
+                                         TopRowCase{"OnTheFixedRow", 0, 1, 20, 1},
+                                         TopRowCase{"AllRowsFit", 7, 1, 0, 1},
+                                         TopRowCase{"NoFixedRow", 30, 0, 20, 20},
+                                         TopRowCase{"NegativeMaximum", 3, 1, -1, 1}),
+                         CaseName());
+
 } // namespace
