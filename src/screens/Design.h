@@ -113,6 +113,15 @@ struct WindowDesign {
     Rect clientRect(std::string_view controlName) const;
 };
 
+// The entries of every grid's context menu, "&" before each one's key.
+struct GridMenuTexts {
+    std::u16string_view copy = u"コピー(&C)";
+    std::u16string_view selectAll = u"すべて選択(&A)";
+    std::u16string_view print = u"印刷(&P)...";
+    std::u16string_view exportCalendar = u"カレンダーに書き出す(&E)...";
+};
+inline constexpr GridMenuTexts GridMenu;
+
 // TForm1 (mainUnit) and TForm2 (GUnit).
 const WindowDesign& MainWindowDesign();
 const WindowDesign& ListWindowDesign();
