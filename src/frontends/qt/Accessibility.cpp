@@ -168,33 +168,3 @@ QAccessibleInterface* CreateAccessible(const QString& className, QObject* object
 void InstallAccessibleInterfaces() {
     QAccessible::installFactory(CreateAccessible);
 }
-
-namespace {
-
-bool IsLatin(QChar c) {
-    return c.unicode() < 0x80;
-}
-
-} // namespace
-
-QString SpokenCaption(const QString& caption) {
-    const QString text = caption.trimmed();
-    QString spoken;
-    spoken.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!text[i].isSpace()) {
-            spoken += text[i];
-            continue;
-        }
-        qsizetype end = i;
-        while (end < text.size() && text[end].isSpace()) {
-            ++end;
-        }
-        // trimmed() leaves no blanks at either end, so both neighbours exist.
-        if (IsLatin(text[i - 1]) || IsLatin(text[end])) {
-            spoken += text.mid(i, end - i);
-        }
-        i = end - 1;
-    }
-    return spoken;
-}

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "CalendarExportWindow.h"
 #include "ErrorBox.h"
+#include "FromScreens.h"
 #include "PrintFromWindow.h"
 #include "grid/StringGrid.h"
 
@@ -82,17 +83,19 @@ QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context, CalendarConte
     auto* menu = new QMenu(grid);
     menu->setObjectName(QStringLiteral("GridMenu"));
     // The shortcuts are shown as hints; the grid and the window handle the keys.
-    menu->addAction(QStringLiteral("コピー(&C)"), QKeySequence::Copy, grid,
+    menu->addAction(ToQString(turvane::screens::GridMenu.copy), QKeySequence::Copy, grid,
                     [grid] { grid->copySelection(); });
-    menu->addAction(QStringLiteral("すべて選択(&A)"), QKeySequence::SelectAll, grid,
+    menu->addAction(ToQString(turvane::screens::GridMenu.selectAll), QKeySequence::SelectAll, grid,
                     [grid] { grid->selectAll(); });
     menu->addSeparator();
-    menu->addAction(QStringLiteral("印刷(&P)..."), QKeySequence::Print, grid, [grid, context] {
-        RunReportingErrors(context, [&] { PrintFromWindow(grid->window(), context); });
-    });
-    menu->addAction(QStringLiteral("カレンダーに書き出す(&E)..."), grid, [grid, context, calendar] {
-        ExportCalendarFromWindow(grid->window(), context,
-                                 calendar == CalendarContent::GradedRacesOnly);
-    });
+    menu->addAction(
+        ToQString(turvane::screens::GridMenu.print), QKeySequence::Print, grid, [grid, context] {
+            RunReportingErrors(context, [&] { PrintFromWindow(grid->window(), context); });
+        });
+    menu->addAction(ToQString(turvane::screens::GridMenu.exportCalendar), grid,
+                    [grid, context, calendar] {
+                        ExportCalendarFromWindow(grid->window(), context,
+                                                 calendar == CalendarContent::GradedRacesOnly);
+                    });
     return menu;
 }

@@ -1,12 +1,14 @@
 #include "ScheduleDocument.h"
 
 #include "Fonts.h"
-#include "ScheduleTables.h"
+#include "FromScreens.h"
 #include "core/DataFiles.h"
 #include "core/DateKeys.h"
 #include "core/FileSource.h"
 #include "core/GradedRaces.h"
-#include "core/MeetingCalendar.h"
+#include "core/LineList.h"
+#include "screens/Design.h"
+#include "screens/Fill.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -42,22 +44,32 @@ QString Visible(const QString& text) {
     return text.left(end);
 }
 
-class SectionCells : public TableSink {
-public:
-    explicit SectionCells(ScheduleDocument::Section& section) : section_(section) {}
-    void setCells(int firstCol, int row, std::span<const QString> texts) override {
-        const auto cols = static_cast<std::size_t>(section_.cols);
-        const std::size_t first = static_cast<std::size_t>(row) * cols;
-        if (section_.cells.size() < first + cols) {
-            section_.cells.resize(first + cols);
+// A section of the document: a window's grid as the screens layer fills it,
+// under its box's caption and in the grid's font; rows lines of its file
+// under its fixed row, if it has one.
+ScheduleDocument::Section SectionOf(const screens::WindowDesign& window, std::string_view box,
+                                    std::string_view grid, const screens::GridFill& table,
+                                    const std::vector<QString>& texts, std::size_t rows) {
+    const screens::ControlDesign& design = *window.find(grid);
+    ScheduleDocument::Section section{ToQString(window.find(box)->text),
+                                      QFont(ToQString(design.font->face)),
+                                      table.colCount(),
+                                      {},
+                                      {}};
+    const int first = design.grid->fixedRows;
+    for (int r = 0; r < first; ++r) {
+        for (int c = 0; c < table.colCount(); ++c) {
+            section.header.push_back(texts[table.cell(c, r)]);
         }
-        std::copy(texts.begin(), texts.end(),
-                  section_.cells.begin() + static_cast<std::ptrdiff_t>(first + firstCol));
     }
-
-private:
-    ScheduleDocument::Section& section_;
-};
+    section.cells.reserve(rows * static_cast<std::size_t>(table.colCount()));
+    for (int r = first; r < first + static_cast<int>(rows); ++r) {
+        for (int c = 0; c < table.colCount(); ++c) {
+            section.cells.push_back(texts[table.cell(c, r)]);
+        }
+    }
+    return section;
+}
 
 QFont FontAt(QFont font, qreal points, bool bold = false) {
     font.setPointSizeF(points);
@@ -223,24 +235,24 @@ ScheduleDocument ScheduleDocument::Read(const FileSource& files, ScheduleYear ye
     ScheduleDocument document;
     document.year_ =
         QString::fromLatin1(year.text().data(), static_cast<qsizetype>(year.text().size()));
-    Section meetings{QStringLiteral("開催日程"), QFont(FixedGothic), 1 + MeetingSlots, {}, {}};
-    SectionCells meetingCells(meetings);
-    FillMeetingRows(calendar, meetingCells);
+    // The three grids' tables, filled as the windows fill them.
+    const screens::WindowDesign& main = screens::MainWindowDesign();
+    const screens::WindowDesign& list = screens::ListWindowDesign();
+    screens::TextTable texts;
+    screens::GridFill meetingTable(main.find("StringGrid1")->grid->colCount, 0);
+    screens::FillMeetingRows(calendar, texts, meetingTable, 0);
+    screens::GridFill courseTable(main.find("StringGrid2")->grid->colCount, 0);
+    screens::WriteCourseHeader(texts, courseTable);
+    screens::FillCourseRows(courses, texts, courseTable, 1);
+    screens::GridFill raceTable(list.find("StringGrid1")->grid->colCount, 0);
+    screens::FillRaceRows(races, calendar, texts, raceTable);
+    const std::vector<QString> shown = ToQStrings(texts);
 
-    std::vector<QString> header = CourseHeader();
-    const auto courseCols = static_cast<int>(header.size());
-    Section byCourse{QStringLiteral("競馬場別開催日程"),
-                     QFont(ProportionalGothic),
-                     courseCols,
-                     std::move(header),
-                     {}};
-    SectionCells courseCells(byCourse);
-    FillCourseRows(courses, courseCells);
-
-    Section graded{
-        QStringLiteral("重賞日程一覧"), QFont(ProportionalGothic), 1 + RaceSlots, {}, {}};
-    SectionCells raceCells(graded);
-    FillRaceRows(races, calendar, raceCells);
+    Section meetings =
+        SectionOf(main, "GroupBox1", "StringGrid1", meetingTable, shown, calendar.size());
+    Section byCourse =
+        SectionOf(main, "GroupBox2", "StringGrid2", courseTable, shown, courses.size());
+    Section graded = SectionOf(list, "GroupBox1", "StringGrid1", raceTable, shown, races.size());
 
     document.sections_ = {std::move(meetings), std::move(byCourse), std::move(graded)};
     return document;

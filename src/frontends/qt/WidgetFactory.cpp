@@ -1,26 +1,92 @@
 #include "WidgetFactory.h"
 
-#include "Accessibility.h"
+#include "Fonts.h"
 #include "Keyboard.h"
 #include "ReadOnlyEdit.h"
 #include "grid/StringGrid.h"
+#include "screens/Fill.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 
+using namespace turvane::screens;
+
 namespace {
-constexpr int DesignRowHeight = 18;
-constexpr int DesignRowCount = 130;
-const QColor FixedCellColor(255, 255, 187);
 
 // Every role for every state, so nothing of the desktop's scheme shows through.
 QPalette DesignPalette() {
     QPalette palette = QApplication::style()->standardPalette();
     palette.setResolveMask(~QPalette::ResolveMask{0});
     return palette;
+}
+
+QFont ToQFont(const Font& font) {
+    return DesignFont(ToQString(font.face), font.pixelSize, font.bold);
+}
+
+void ShapeGrid(StringGrid* grid, const GridShape& shape) {
+    grid->setFixedColor(ToQColor(shape.fixedColor));
+    grid->setDefaultRowHeight(shape.rowHeight);
+    grid->setDefaultColWidth(shape.defaultColWidth);
+    grid->setColCount(shape.colCount);
+    grid->setFixedRows(shape.fixedRows);
+    grid->setFixedCols(shape.fixedCols);
+    int col = 0;
+    for (const int width : shape.colWidths) {
+        grid->setColWidth(col++, width);
+    }
+    grid->setRowCount(shape.rowCount);
+}
+
+QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
+    const QString text = ToQString(design.text);
+    switch (design.kind) {
+    case ControlKind::GroupBox: {
+        auto* box = new QGroupBox(parent);
+        box->setTitle(text);
+        return box;
+    }
+    case ControlKind::StringGrid:
+        return new StringGrid(parent);
+    case ControlKind::ReadOnlyEdit: {
+        // A screen reader reads the text as the edit's value, after the
+        // spoken name; a name repeating the text would have it read twice.
+        auto* edit = new ReadOnlyEdit(parent);
+        edit->setText(text);
+        return edit;
+    }
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setText(text);
+        return label;
+    }
+    case ControlKind::Image: {
+        auto* image = new QLabel(parent);
+        image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return image;
+    }
+    case ControlKind::Bevel: {
+        auto* bevel = new QFrame(parent);
+        bevel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        return bevel;
+    }
+    case ControlKind::Button: {
+        // Space presses a focused button, and so do Enter and Return, as users
+        // of the program have always pressed them.
+        auto* button = new QPushButton(parent);
+        button->setText(text);
+        button->setAutoDefault(false);
+        PressWithEnter(button);
+        button->setAccessibleName(ToQString(SpokenCaption(design.text)));
+        return button;
+    }
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -41,63 +107,78 @@ void SetTextColor(QWidget* widget, const QColor& color) {
     widget->setPalette(palette);
 }
 
-QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
-                         const QString& caption) {
-    auto* box = Place<QGroupBox>(parent, name, rect);
-    box->setTitle(caption);
-    return box;
-}
-
-QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
-                             const QString& spokenName, const QString& text) {
-    auto* edit = Place<ReadOnlyEdit>(parent, name, rect);
-    edit->setText(text);
-    edit->setAccessibleName(spokenName);
-    return edit;
-}
-
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
-                         const QString& caption) {
-    auto* button = Place<QPushButton>(parent, name, rect);
-    button->setText(caption);
-    button->setAutoDefault(false);
-    PressWithEnter(button);
-    button->setAccessibleName(SpokenCaption(caption));
-    return button;
-}
-
-void SetFocusOrder(std::initializer_list<QWidget*> order) {
-    if (order.size() == 0) {
-        return;
+QWidget* DesignedControls::find(std::string_view name) const {
+    for (const auto& [controlName, widget] : controls_) {
+        if (controlName == name) {
+            return widget;
+        }
     }
+    return nullptr;
+}
+
+DesignedControls BuildWindow(QWidget* window, const WindowDesign& design) {
+    window->setObjectName(
+        QString::fromLatin1(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    window->setWindowTitle(ToQString(design.caption));
+    UseDesignPalette(window);
+    window->setFont(ToQFont(design.font));
+    const QSize size(design.clientSize.width, design.clientSize.height);
+    if (design.resizable) {
+        window->resize(size);
+    } else {
+        window->setFixedSize(size);
+    }
+
+    DesignedControls controls;
+    for (const ControlDesign& control : design.controls) {
+        QWidget* parent = control.parent.empty() ? window : controls.find(control.parent);
+        QWidget* widget = CreateControl(control, parent);
+        widget->setObjectName(
+            QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
+        widget->setGeometry(ToQRect(control.rect));
+        if (!control.spokenName.empty()) {
+            widget->setAccessibleName(ToQString(control.spokenName));
+        }
+        if (control.font) {
+            widget->setFont(ToQFont(*control.font));
+        }
+        if (control.textColor) {
+            SetTextColor(widget, ToQColor(*control.textColor));
+        }
+        if (control.grid) {
+            ShapeGrid(static_cast<StringGrid*>(widget), *control.grid);
+        }
+        controls.add(control.name, widget);
+    }
+
     QWidget* previous = nullptr;
-    for (QWidget* widget : order) {
+    for (const std::string_view name : design.focusOrder) {
+        QWidget* widget = controls.find(name);
         if (previous) {
             QWidget::setTabOrder(previous, widget);
         }
         previous = widget;
     }
-    (*order.begin())->setFocus(Qt::OtherFocusReason);
+    if (!design.focusOrder.empty()) {
+        controls.find(design.focusOrder.front())->setFocus(Qt::OtherFocusReason);
+    }
+    return controls;
 }
 
-StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
-                      const GridDesign& design) {
-    auto* grid = Place<StringGrid>(parent, name, rect);
-    if (const auto* box = qobject_cast<const QGroupBox*>(parent)) {
-        grid->setAccessibleName(box->title());
+void ApplyGridFill(StringGrid& grid, const GridFill& fill, const std::vector<QString>& texts) {
+    grid.setRowCount(fill.rowCount());
+    std::vector<QString> row(static_cast<std::size_t>(fill.colCount()));
+    for (int r = 0; r < fill.filledRows(); ++r) {
+        const std::span<const TextTable::Index> indexes = fill.row(r);
+        for (std::size_t c = 0; c < indexes.size(); ++c) {
+            row[c] = texts[indexes[c]];
+        }
+        grid.setCells(0, r, row);
     }
-    grid->setFont(design.font);
-    SetTextColor(grid, Qt::black);
-    grid->setFixedColor(FixedCellColor);
-    grid->setDefaultRowHeight(DesignRowHeight);
-    grid->setDefaultColWidth(design.defaultColWidth);
-    grid->setColCount(design.colCount);
-    grid->setFixedRows(design.fixedRows);
-    grid->setFixedCols(1);
-    int col = 0;
-    for (const int width : design.colWidths) {
-        grid->setColWidth(col++, width);
+    if (fill.selectedRow()) {
+        grid.setRow(*fill.selectedRow());
     }
-    grid->setRowCount(DesignRowCount);
-    return grid;
+    if (fill.topRow()) {
+        grid.setTopRow(*fill.topRow());
+    }
 }

@@ -1,29 +1,28 @@
 #pragma once
 
+#include "FromScreens.h"
+#include "screens/Design.h"
+#include "screens/Texts.h"
+
 #include <QColor>
 #include <QFont>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
-#include <span>
-
-class QGroupBox;
-class QLineEdit;
-class QPushButton;
+#include <string_view>
+#include <utility>
+#include <vector>
 
 class StringGrid;
 
-// Small helpers that lay out the windows' controls the way their design
-// places them: absolute pixel rectangles inside the parent's client area.
-
-// Creates a widget of type W with the layout name as objectName.
-template <typename W> W* Place(QWidget* parent, const char* name, const QRect& rect) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(rect);
-    return widget;
+namespace turvane::screens {
+class GridFill;
 }
+
+// Builds a window's controls from its design in the screens layer, and puts
+// what the screens layer decides into them. Nothing of the design is written
+// here: only how each kind of control becomes a Qt widget.
 
 // The design's colours were chosen on the standard light palette: text on
 // white cells and edits, captions on the button-face grey of windows and
@@ -35,31 +34,27 @@ void UseDesignPalette(QWidget* window);
 // on the backgrounds that colour was designed for.
 void SetTextColor(QWidget* widget, const QColor& color);
 
-QGroupBox* PlaceGroupBox(QWidget* parent, const char* name, const QRect& rect,
-                         const QString& caption);
-// A read-only edit (see ReadOnlyEdit) showing text. A screen reader reads
-// the text as the edit's value, after the spoken name, which says which of
-// the box's edits it is; a name repeating the text would have it read twice.
-QLineEdit* PlaceReadOnlyEdit(QWidget* parent, const char* name, const QRect& rect,
-                             const QString& spokenName, const QString& text = {});
-// Space presses a focused button, and so do Enter and Return, as users of
-// the program have always pressed them.
-QPushButton* PlaceButton(QWidget* parent, const char* name, const QRect& rect,
-                         const QString& caption);
+// The controls of a built window, found by their design names.
+class DesignedControls {
+public:
+    template <typename W> W* get(std::string_view name) const {
+        return qobject_cast<W*>(find(name));
+    }
+    QWidget* find(std::string_view name) const;
+    void add(std::string_view name, QWidget* widget) { controls_.emplace_back(name, widget); }
 
-// Tab and Shift+Tab visit the controls in this order and wrap around at the
-// ends; the first has the focus when the window opens.
-void SetFocusOrder(std::initializer_list<QWidget*> order);
-
-// The string grids of both windows: rows 18 pixels high, the pale yellow
-// fixed cells, the given columns, 130 empty rows until filled. A grid in a
-// group box takes the box's caption as its accessible name.
-struct GridDesign {
-    int colCount;
-    int fixedRows;
-    int defaultColWidth;
-    std::span<const int> colWidths; // from the first; the rest defaultColWidth
-    QFont font;
+private:
+    std::vector<std::pair<std::string_view, QWidget*>> controls_;
 };
-StringGrid* PlaceGrid(QWidget* parent, const char* name, const QRect& rect,
-                      const GridDesign& design);
+
+// Gives window the design's name, caption, font, palette and size (fixed
+// when the design is not resizable), then creates every control in the
+// design's order, each a child of its design parent, and sets the focus
+// order. Group boxes, edits, labels, buttons and grids come out ready; the
+// window adds pictures and handlers.
+DesignedControls BuildWindow(QWidget* window, const turvane::screens::WindowDesign& design);
+
+// Puts a grid's fill into a grid: its row count, every row's texts, then its
+// selected and first visible rows where the fill moved them.
+void ApplyGridFill(StringGrid& grid, const turvane::screens::GridFill& fill,
+                   const std::vector<QString>& texts);

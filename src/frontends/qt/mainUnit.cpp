@@ -1,22 +1,13 @@
 #include "mainUnit.h"
 
 #include "AppContext.h"
-#include "Display.h"
 #include "ErrorBox.h"
-#include "Fonts.h"
 #include "GUnit.h"
-#include "GridIndexError.h"
 #include "GridMenu.h"
 #include "PrintFromWindow.h"
-#include "ScheduleTables.h"
 #include "WidgetFactory.h"
-#include "core/ByteText.h"
-#include "core/CourseCalendar.h"
-#include "core/DataFiles.h"
-#include "core/DateKeys.h"
-#include "core/MeetingCalendar.h"
-#include "core/Version.h"
 #include "grid/StringGrid.h"
+#include "screens/Fill.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -27,15 +18,10 @@
 #include <QScreen>
 
 #include <array>
-#include <tuple>
 
 using namespace turvane;
 
 namespace {
-
-// The client area the design's placements add up to; the window manager adds
-// its frame around it.
-constexpr QSize ClientSize(762, 553);
 
 QIcon ApplicationIcon() {
     // Both pictures, whatever the scale at start: QIcon looks for the @2x file
@@ -44,28 +30,6 @@ QIcon ApplicationIcon() {
     icon.addFile(QStringLiteral(":/turvane.png"));
     icon.addFile(QStringLiteral(":/turvane@2x.png"));
     return icon;
-}
-
-// The meeting grid's columns: the date, then three meetings.
-constexpr int MeetingColWidths[] = {80, 116, 116, 116};
-
-// One box of the panel, GroupBox<number>, and its three edits, numbered on
-// from the box before: "なし" in the first until the search fills them, each
-// named for a screen reader by the box's caption and its place.
-std::tuple<QGroupBox*, QLineEdit*, QLineEdit*, QLineEdit*>
-PlacePanelBox(QWidget* parent, int number, int top, const QString& caption, const QColor& color) {
-    const QByteArray boxName = "GroupBox" + QByteArray::number(number);
-    QGroupBox* box = PlaceGroupBox(parent, boxName.constData(), {8, top, 185, 113}, caption);
-    SetTextColor(box, color);
-    std::array<QLineEdit*, 3> edits{};
-    for (int i = 0; i < 3; ++i) {
-        const QByteArray name = "Edit" + QByteArray::number(3 * (number - 4) + i + 1);
-        edits[static_cast<std::size_t>(i)] =
-            PlaceReadOnlyEdit(box, name.constData(), {8, 16 + 32 * i, 169, 20},
-                              caption + QStringLiteral(" %1").arg(i + 1),
-                              i == 0 ? QStringLiteral("なし") : QString());
-    }
-    return {box, edits[0], edits[1], edits[2]};
 }
 
 } // namespace
@@ -80,59 +44,33 @@ TForm1::TForm1(const AppContext& context, QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::BuildLayout() {
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Turvane version " TURVANE_VERSION));
+    const DesignedControls controls = BuildWindow(this, screens::MainWindowDesign());
     setWindowIcon(ApplicationIcon());
-    UseDesignPalette(this);
-    setFont(DesignFont(ProportionalGothic, 12));
-    setFixedSize(ClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), ClientSize);
+        QRect frame(QPoint(), size());
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-
-    GroupBox2 =
-        PlaceGroupBox(this, "GroupBox2", {0, 261, 762, 292}, QStringLiteral("競馬場別開催日程"));
-    SetTextColor(GroupBox2, Qt::red);
-    StringGrid2 = PlaceGrid(GroupBox2, "StringGrid2", {2, 14, 751, 276},
-                            {11, 1, 65, {}, DesignFont(ProportionalGothic, 12)});
-
-    GroupBox1 = PlaceGroupBox(this, "GroupBox1", {0, 0, 465, 261}, QStringLiteral("開催日程"));
-    SetTextColor(GroupBox1, Qt::red);
-    StringGrid1 = PlaceGrid(GroupBox1, "StringGrid1", {2, 14, 455, 245},
-                            {4, 0, 64, MeetingColWidths, DesignFont(FixedGothic, 12)});
-
-    GroupBox3 = PlaceGroupBox(this, "GroupBox3", {472, 0, 290, 261}, {});
-    // Untitled on screen, where its contents speak for themselves.
-    GroupBox3->setAccessibleName(QStringLiteral("本日の開催と次の開催"));
-    Bevel1 = Place<QFrame>(GroupBox3, "Bevel1", {200, 16, 81, 129});
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Label1 = Place<QLabel>(GroupBox3, "Label1", {208, 24, 69, 16});
-    Label1->setText(QStringLiteral("開催日程"));
-    Label1->setFont(DesignFont(ProportionalGothic, 16, true));
-    SetTextColor(Label1, Qt::red);
-    Image1 = Place<QLabel>(GroupBox3, "Image1", {224, 72, 33, 33});
+    GroupBox1 = controls.get<QGroupBox>("GroupBox1");
+    GroupBox2 = controls.get<QGroupBox>("GroupBox2");
+    GroupBox3 = controls.get<QGroupBox>("GroupBox3");
+    GroupBox4 = controls.get<QGroupBox>("GroupBox4");
+    GroupBox5 = controls.get<QGroupBox>("GroupBox5");
+    StringGrid1 = controls.get<StringGrid>("StringGrid1");
+    StringGrid2 = controls.get<StringGrid>("StringGrid2");
+    Edit1 = controls.get<QLineEdit>("Edit1");
+    Edit2 = controls.get<QLineEdit>("Edit2");
+    Edit3 = controls.get<QLineEdit>("Edit3");
+    Edit4 = controls.get<QLineEdit>("Edit4");
+    Edit5 = controls.get<QLineEdit>("Edit5");
+    Edit6 = controls.get<QLineEdit>("Edit6");
+    Label1 = controls.get<QLabel>("Label1");
+    Label2 = controls.get<QLabel>("Label2");
+    Image1 = controls.get<QLabel>("Image1");
+    Bevel1 = controls.get<QFrame>("Bevel1");
+    Button2 = controls.get<QPushButton>("Button2");
+    Button3 = controls.get<QPushButton>("Button3");
     Image1->setPixmap(ApplicationIcon().pixmap(32, 32));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName(QStringLiteral("Turvane"));
-    Label2 = Place<QLabel>(GroupBox3, "Label2", {206, 120, 70, 13});
-    Label2->setText(QStringLiteral("oakhollow"));
-    Label2->setFont(DesignFont(ProportionalGothic, 13));
-    SetTextColor(Label2, Qt::yellow);
-    Button2 = PlaceButton(GroupBox3, "Button2", {200, 200, 81, 49}, QStringLiteral("閉 じ る"));
-
-    std::tie(GroupBox4, Edit1, Edit2, Edit3) =
-        PlacePanelBox(GroupBox3, 4, 16, QStringLiteral("本日の開催"), Qt::red);
-    std::tie(GroupBox5, Edit4, Edit5, Edit6) =
-        PlacePanelBox(GroupBox3, 5, 136, QStringLiteral("次の開催"), Qt::blue);
-
-    Button3 = PlaceButton(GroupBox3, "Button3", {200, 160, 81, 41}, QStringLiteral("重賞日程"));
-    SetTextColor(Button3, Qt::black);
-
-    // Keyboard focus: the course grid, the meeting grid, then the panel.
-    SetFocusOrder(
-        {StringGrid2, StringGrid1, Button2, Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Button3});
 
     InstallGridMenu(StringGrid1, *context_);
     InstallGridMenu(StringGrid2, *context_);
@@ -144,95 +82,26 @@ void TForm1::BuildLayout() {
             [this] { RunReportingErrors(*context_, [this] { Button3Click(); }); });
 }
 
+// The screens layer runs the creation handler's steps and says what the
+// window shows after them, a failure's message included; the window puts it
+// into its controls and shows the failure as the handler's own would be.
 void TForm1::FormCreate() {
-    Label1->setText(QStringLiteral("開催日程\n　") + ToDisplay(ToFullWidth(context_->year.text())));
+    const screens::MainWindowFill fill =
+        screens::FillMainWindow(*context_->files, context_->today(), context_->year);
+    Label1->setText(ToQString(fill.Label1));
     Label1->adjustSize();
-    WriteCourseHeader();
-    FillMeetingGrid();
-    ShowTodayAndNext();
-}
-
-void TForm1::WriteCourseHeader() {
-    const std::vector<QString> header = CourseHeader();
-    StringGrid2->setCells(1, 0, std::span(header).subspan(1));
-}
-
-void TForm1::FillMeetingGrid() {
-    if (!context_->files->DataFileExists(MeetingFile)) {
-        return;
+    const std::vector<QString> texts = ToQStrings(fill.texts);
+    ApplyGridFill(*StringGrid1, fill.StringGrid1, texts);
+    ApplyGridFill(*StringGrid2, fill.StringGrid2, texts);
+    GroupBox4->setTitle(ToQString(fill.GroupBox4));
+    GroupBox5->setTitle(ToQString(fill.GroupBox5));
+    const std::array edits{Edit1, Edit2, Edit3, Edit4, Edit5, Edit6};
+    for (std::size_t i = 0; i < edits.size(); ++i) {
+        edits[i]->setText(ToQString(fill.edits[i]));
     }
-    const LineList lines = LoadLines(*context_->files, MeetingFile);
-    if (!lines.empty()) {
-        StringGrid1->setRowCount(static_cast<int>(lines.size()));
+    if (fill.failure) {
+        throw ScheduleError(fill.failure->message);
     }
-    GridRows rows(*StringGrid1, 0);
-    FillMeetingRows(lines, rows);
-    FillCourseGrid();
-}
-
-void TForm1::FillCourseGrid() {
-    const LineList lines = LoadLines(*context_->files, CourseFile);
-    if (!lines.empty()) {
-        StringGrid2->setRowCount(static_cast<int>(lines.size()) + 1);
-    }
-    GridRows rows(*StringGrid2, 1);
-    FillCourseRows(lines, rows);
-}
-
-void TForm1::ShowTodayAndNext() {
-    for (QLineEdit* edit : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) {
-        edit->clear();
-    }
-    const CivilDate today = context_->today();
-    GroupBox4->setTitle(QStringLiteral("本日の開催 [") + ToDisplay(TodayText(today)) +
-                        QLatin1Char(']'));
-    const std::string todayKey = TodayKey(today);
-    const LineList lines = LoadLines(*context_->files, MeetingFile);
-    // The search reports to the window through the data layer's interface,
-    // which stays out of the window's header.
-    class Panel : public TodayAndNextSink {
-    public:
-        explicit Panel(TForm1& form) : form_(form) {}
-        void ShowTodaysMeetings(std::string_view line) override { form_.ShowTodaysMeetings(line); }
-        void ShowNextMeetingDay(std::string_view line) override { form_.ShowNextMeetingDay(line); }
-        void ShowNoMeetingToday() override { form_.ShowNoMeetingToday(); }
-        void ShowNoMoreMeetingsThisYear() override { form_.ShowNoMoreMeetingsThisYear(); }
-        void ScrollGridsTo(std::size_t lineIndex) override { form_.ScrollGridsTo(lineIndex); }
-
-    private:
-        TForm1& form_;
-    } panel(*this);
-    SearchTodayAndNext(lines, todayKey, context_->year, panel);
-}
-
-void TForm1::ScrollGridsTo(std::size_t lineIndex) {
-    const int i = static_cast<int>(lineIndex);
-    SelectGridRow(*StringGrid2, i + 1);
-    StringGrid2->setTopRow(i + 1);
-    SelectGridRow(*StringGrid1, i);
-    StringGrid1->setTopRow(i);
-}
-
-void TForm1::ShowTodaysMeetings(std::string_view line) {
-    Edit1->setText(ToDisplay(MeetingText(line, 1)));
-    Edit2->setText(ToDisplay(MeetingText(line, 2)));
-    Edit3->setText(ToDisplay(MeetingText(line, 3)));
-}
-
-void TForm1::ShowNextMeetingDay(std::string_view line) {
-    GroupBox5->setTitle(QStringLiteral("次の開催 [") +
-                        ToDisplay(MeetingDateText(line, context_->year)) + QLatin1Char(']'));
-    Edit4->setText(ToDisplay(MeetingText(line, 1)));
-    Edit5->setText(ToDisplay(MeetingText(line, 2)));
-    Edit6->setText(ToDisplay(MeetingText(line, 3)));
-}
-
-void TForm1::ShowNoMeetingToday() {
-    Edit1->setText(QStringLiteral("本日の開催はありません"));
-}
-
-void TForm1::ShowNoMoreMeetingsThisYear() {
-    Edit4->setText(QStringLiteral("本年の開催はありません"));
 }
 
 void TForm1::Button2Click() {

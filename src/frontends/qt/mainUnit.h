@@ -2,9 +2,7 @@
 
 #include <QWidget>
 
-#include <cstddef>
 #include <memory>
-#include <string_view>
 
 class QFrame;
 class QGroupBox;
@@ -24,13 +22,14 @@ struct AppContext;
 // the window where its files are and what day it is. Then "Cal1.dat" -> one
 // meeting-grid row per line; "Cal2.dat" -> one course-grid row per line;
 // "Cal1.dat" again, searched for today's date -> the panel, and both grids
-// scrolled to the day found. Each read is a fresh LineList from the
-// context's FileSource, cut by the readers in data/ into code page 932
-// texts, turned into QStrings by ToDisplay on the way into a control (the
-// grids through ScheduleTables, which fills the printed document too). A
-// failure anywhere stops the filling there and is shown in the error box;
-// the window still shows. Ctrl+P reads all three files afresh into the
-// document (print/), which exists only when every read succeeded.
+// scrolled to the day found. The window's controls come from its design in
+// screens/, and what they show from the screens layer's fill of the window
+// (each read a fresh LineList from the context's FileSource, cut by the
+// readers in core/ into code page 932 texts, decoded once into UTF-16); the
+// window only puts both into widgets. A failure anywhere stops the filling
+// there and is shown in the error box; the window still shows. Ctrl+P reads
+// all three files afresh into the document (print/), which exists only when
+// every read succeeded.
 class TForm1 : public QWidget {
     Q_OBJECT
 public:
@@ -40,19 +39,8 @@ public:
 private:
     void BuildLayout();
     void FormCreate();
-    void WriteCourseHeader();
-    void FillMeetingGrid();
-    void FillCourseGrid();
-    void ShowTodayAndNext();
     void Button2Click();
     void Button3Click();
-
-    // What the search of the meeting calendar finds.
-    void ShowTodaysMeetings(std::string_view line);
-    void ShowNextMeetingDay(std::string_view line);
-    void ShowNoMeetingToday();
-    void ShowNoMoreMeetingsThisYear();
-    void ScrollGridsTo(std::size_t lineIndex);
 
     // Held apart so that this header needs none of the data layer's types.
     std::unique_ptr<const AppContext> context_;

@@ -26,31 +26,6 @@ void ScreenReaderRunning(bool running) {
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(running);
 }
 
-struct CaptionCase {
-    const char* name;
-    const char* caption;
-    const char* spoken;
-};
-
-class SpokenCaptions : public testing::TestWithParam<CaptionCase> {};
-
-TEST_P(SpokenCaptions, DropOnlyTheBlanksThatSpreadJapaneseOut) {
-    EXPECT_EQ(SpokenCaption(QString::fromUtf8(GetParam().caption)),
-              QString::fromUtf8(GetParam().spoken));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Captions, SpokenCaptions,
-    testing::Values(CaptionCase{"OneBlankApart", "閉 じ る", "閉じる"},
-                    CaptionCase{"WideGap", "戻     る", "戻る"},
-                    CaptionCase{"FullWidthBlanks", "閉　じ　る", "閉じる"},
-                    CaptionCase{"BlanksAtTheEnds", "  重賞日程 ", "重賞日程"},
-                    CaptionCase{"LatinWords", "Turvane version 0.90", "Turvane version 0.90"},
-                    CaptionCase{"JapaneseBeforeLatin", "重賞 GⅠ", "重賞 GⅠ"},
-                    CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
-                    CaptionCase{"Empty", "", ""}),
-    CaseName());
-
 // Both windows on the sample year's 17 May, read only through Qt's
 // accessibility interfaces, the way a screen reader reads them.
 class ScreenReader : public testing::Test {

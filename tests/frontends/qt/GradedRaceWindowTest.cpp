@@ -22,18 +22,11 @@ using namespace cp932text;
 
 namespace {
 
-const std::string Blank16(16, ' ');
-
 // Three meeting days, each with Tokyo, Kyoto and Hanshin in that order.
 std::string Calendar() {
     const std::string day =
         Meeting(Tokyo, '1', '1') + Meeting(Kyoto, '1', '1') + Meeting(Hanshin, '1', '1');
     return "0105" + day + "\r\n0111" + day + "\r\n0112" + day + "\r\n";
-}
-
-QString Shown(const std::string& course, const char* text) {
-    QString name = course == Tokyo ? "東京" : course == Kyoto ? "京都" : "阪神";
-    return (name + text).leftJustified(2 + 34, ' ');
 }
 
 class GradedRaceWindow : public WindowTest {
@@ -53,22 +46,14 @@ protected:
     StringGrid* grid_ = nullptr;
 };
 
-TEST_F(GradedRaceWindow, HasTheDesignLayout) {
-    auto form = Open("0105\r\n");
+TEST_F(GradedRaceWindow, IsBuiltFromItsDesignAndShowsItsFill) {
+    const std::string races = "0105" + Race(Tokyo, "A") + Race(Kyoto, "B") + "\r\n0111\r\n";
+    auto form = Open(races, {2003, 1, 6});
     EXPECT_STREQ(form->metaObject()->className(), "TForm2");
-    EXPECT_EQ(form->objectName(), "Form2");
-    EXPECT_EQ(form->windowTitle(), "Turvane 重賞日程一覧");
-    EXPECT_EQ(form->size(), QSize(742, 223));
-    EXPECT_EQ(form->findChild<QGroupBox*>("GroupBox1")->title(), "重賞日程一覧");
-    EXPECT_EQ(form->findChild<QPushButton*>("Button1")->text(), "戻     る");
-    EXPECT_EQ(grid_->geometry(), QRect(2, 15, 738, 144));
-    EXPECT_EQ(form->findChild<QWidget*>("GroupBox2")->geometry(), QRect(0, 167, 742, 56));
-    EXPECT_EQ(form->findChild<QWidget*>("Button1")->geometry(), QRect(8, 14, 729, 33));
-    const int widths[] = {64, 229, 225, 193};
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(grid_->colWidth(c), widths[c]);
-    }
-    EXPECT_EQ(grid_->fixedRows(), 0);
+    ExpectBuiltFrom(*form, turvane::screens::ListWindowDesign());
+    const auto fill = turvane::screens::FillListWindow(*ctx_->context.files, {2003, 1, 6}, {});
+    ExpectGridShows(*grid_, fill.StringGrid1, fill.texts);
+    EXPECT_TRUE(errors().isEmpty());
 }
 
 TEST_F(GradedRaceWindow, ResizingGrowsBothBoxesByTheChange) {
@@ -83,97 +68,6 @@ TEST_F(GradedRaceWindow, ResizingGrowsBothBoxesByTheChange) {
     EXPECT_EQ(buttons->geometry(), QRect(0, 167, 800, 96));
     EXPECT_EQ(grid_->geometry(), QRect(2, 15, 796, 184));
     EXPECT_EQ(form->findChild<QWidget*>("Button1")->geometry(), QRect(8, 14, 729, 33));
-}
-
-TEST_F(GradedRaceWindow, PlacesEachRaceInTheColumnOfItsMeeting) {
-    const std::string races =
-        "0105" + Race(Tokyo, "A") + Race(Kyoto, "B") + Race(Hanshin, "C") + "\r\n" +
-        // Slot 1 holds Kyoto's race, slot 3 a course not racing in meeting slot 3.
-        "0111" + Race(Kyoto, "D") + EmptyRace + Race(Tokyo, "E") + "\r\n" +
-        // Two races for column 3: the later one stays.
-        "0112" + EmptyRace + Race(Hanshin, "F") + Race(Hanshin, "G") + "\r\n";
-    auto form = Open(races);
-    EXPECT_TRUE(errors().isEmpty()) << errors().join('\n').toStdString();
-    EXPECT_EQ(grid_->rowCount(), 3);
-    EXPECT_EQ(grid_->cell(0, 0), "　１月　５日");
-    EXPECT_EQ(grid_->cell(1, 0), Shown(Tokyo, "A"));
-    EXPECT_EQ(grid_->cell(2, 0), Shown(Kyoto, "B"));
-    EXPECT_EQ(grid_->cell(3, 0), Shown(Hanshin, "C"));
-    EXPECT_EQ(grid_->cell(1, 1), "");
-    EXPECT_EQ(grid_->cell(2, 1), Shown(Kyoto, "D"));
-    EXPECT_EQ(grid_->cell(3, 1), "");
-    EXPECT_EQ(grid_->cell(3, 2), Shown(Hanshin, "G"));
-}
-
-TEST_F(GradedRaceWindow, TrimmedLinesKeepTheirRaces) {
-    // Trailing blanks cut off by an editor: slot 3 is missing altogether.
-    const std::string races = "0105" + EmptyRace + Race(Kyoto, "B").substr(0, 10) + "\r\n";
-    auto form = Open(races);
-    EXPECT_TRUE(errors().isEmpty());
-    EXPECT_EQ(grid_->cell(2, 0), QStringLiteral("京都B     "));
-    EXPECT_EQ(grid_->cell(3, 0), "");
-}
-
-TEST_F(GradedRaceWindow, BlankNameHidesTheTextBehindIt) {
-    auto form = Open("0105    hidden race text\r\n");
-    EXPECT_EQ(grid_->cell(1, 0), "");
-}
-
-struct ScrollCase {
-    const char* name;
-    turvane::CivilDate today;
-    int row;
-    int year = turvane::ScheduleYear::Default;
-};
-
-class GradedRaceScroll : public GradedRaceWindow, public testing::WithParamInterface<ScrollCase> {};
-
-TEST_P(GradedRaceScroll, OpensAtTheFirstDayOnOrAfterToday) {
-    auto form = Open("0105\r\n0111\r\n0112\r\n", GetParam().today, Calendar(),
-                     turvane::ScheduleYear(GetParam().year));
-    EXPECT_EQ(grid_->row(), GetParam().row);
-    EXPECT_EQ(grid_->topRow(), GetParam().row);
-}
-
-INSTANTIATE_TEST_SUITE_P(Days, GradedRaceScroll,
-                         testing::Values(ScrollCase{"OnAMeetingDay", {2003, 1, 11}, 1},
-                                         ScrollCase{"BetweenDays", {2003, 1, 6}, 1},
-                                         ScrollCase{"AfterTheLastDay", {2003, 2, 1}, 0},
-                                         ScrollCase{"NextYear", {2004, 1, 11}, 0},
-                                         ScrollCase{
-                                             "OtherYearOnAMeetingDay", {2004, 1, 11}, 1, 2004}),
-                         CaseName());
-
-TEST_F(GradedRaceWindow, MissingFileKeepsTheEmptyRows) {
-    dir_.Write(turvane::MeetingFile, Calendar());
-    ctx_ = std::make_unique<TestContext>(dir_.source());
-    TForm2 form(ctx_->context);
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::RaceFile) +
-                                                  " は開けません."));
-    EXPECT_EQ(form.findChild<StringGrid*>("StringGrid1")->rowCount(), 130);
-}
-
-TEST_F(GradedRaceWindow, RaceWithoutACalendarLineStopsAtThatRow) {
-    const std::string races = "0105" + Race(Tokyo, "A") + "\r\n" + "0111" + Race(Tokyo, "B") +
-                              "\r\n" + "0112" + Race(Tokyo, "C") + "\r\n" + "0118" +
-                              Race(Tokyo, "D") + "\r\n" + "0119" + Race(Tokyo, "E") + "\r\n";
-    auto form = Open(races, {2003, 1, 12});
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], "リストのインデックスが範囲を超えています (3)");
-    EXPECT_EQ(grid_->cell(1, 2), Shown(Tokyo, "C"));
-    EXPECT_EQ(grid_->cell(0, 3), "　１月１８日");
-    EXPECT_EQ(grid_->cell(1, 3), "");
-    EXPECT_EQ(grid_->cell(0, 4), "");
-    EXPECT_EQ(grid_->row(), 0); // not scrolled
-}
-
-TEST_F(GradedRaceWindow, DateThatIsNoNumberLeavesTheListUnscrolled) {
-    auto form = Open("0105\r\n0111\r\n01x2\r\n", {2003, 1, 12});
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], "'200301x2' は整数ではありません.");
-    EXPECT_EQ(grid_->cell(0, 2), QStringLiteral("　１月ｘ２日"));
-    EXPECT_EQ(grid_->row(), 0);
 }
 
 // The main window on the sample year, shown, as a user starts it on 17 May.

@@ -4,6 +4,7 @@
 #include "SelfCopy.h"
 #include "TempDir.h"
 #include "TestData.h"
+#include "WidgetFactory.h"
 #include "core/DataFiles.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
@@ -35,73 +36,53 @@ namespace {
 
 using MainWindowTest = WindowTest;
 
-TEST_F(MainWindowTest, ShowsTheSampleYear) {
-    dir_.CopySampleYear();
-    TForm1* form = OpenMain({2003, 5, 17});
-    EXPECT_TRUE(errors().isEmpty()) << errors().join('\n').toStdString();
-    StringGrid* meetings = Grid(form, "StringGrid1");
-    EXPECT_EQ(meetings->property("rowCount").toInt(), 110);
-    EXPECT_EQ(meetings->cell(0, 0), "　１月　５日");
-    EXPECT_EQ(meetings->cell(1, 0), "■中山 １回 １日目");
-    EXPECT_EQ(meetings->cell(2, 0), "★京都 １回 １日目");
-    EXPECT_EQ(meetings->cell(0, 109), "１２月２８日");
-    StringGrid* courses = Grid(form, "StringGrid2");
-    EXPECT_EQ(courses->property("rowCount").toInt(), 111);
-    EXPECT_EQ(courses->cell(0, 1), "　１月　５日");
-    EXPECT_EQ(courses->cell(1, 1), "１回 １日目");
-    EXPECT_EQ(courses->cell(6, 1), "１回 １日目");
-    EXPECT_EQ(courses->cell(2, 1), "　   　    ");
-    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/17]");
-    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催 [2003/05/18]");
-    EXPECT_EQ(Text(form, "Edit1"), "◆東京 ２回 ８日目");
-}
-
-TEST_F(MainWindowTest, HasTheDesignLayout) {
+TEST_F(MainWindowTest, IsBuiltFromItsDesign) {
     dir_.CopySampleYear();
     TForm1* form = OpenMain();
     EXPECT_STREQ(form->metaObject()->className(), "TForm1");
-    EXPECT_EQ(form->objectName(), "Form1");
-    EXPECT_EQ(form->windowTitle(), "Turvane version 0.90");
-    EXPECT_EQ(form->size(), QSize(762, 553));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
-    const std::pair<const char*, QRect> placements[] = {
-        {"GroupBox1", {0, 0, 465, 261}},   {"StringGrid1", {2, 14, 455, 245}},
-        {"GroupBox2", {0, 261, 762, 292}}, {"StringGrid2", {2, 14, 751, 276}},
-        {"GroupBox3", {472, 0, 290, 261}}, {"Bevel1", {200, 16, 81, 129}},
-        {"Image1", {224, 72, 33, 33}},     {"Label2", {206, 120, 70, 13}},
-        {"Button2", {200, 200, 81, 49}},   {"Button3", {200, 160, 81, 41}},
-        {"GroupBox4", {8, 16, 185, 113}},  {"GroupBox5", {8, 136, 185, 113}},
-        {"Edit1", {8, 16, 169, 20}},       {"Edit2", {8, 48, 169, 20}},
-        {"Edit3", {8, 80, 169, 20}},       {"Edit4", {8, 16, 169, 20}},
-        {"Edit5", {8, 48, 169, 20}},       {"Edit6", {8, 80, 169, 20}},
-    };
-    for (const auto& [name, rect] : placements) {
-        SCOPED_TRACE(name);
-        auto* widget = form->findChild<QWidget*>(QString::fromLatin1(name));
-        ASSERT_NE(widget, nullptr);
-        EXPECT_EQ(widget->geometry(), rect);
-    }
-    EXPECT_EQ(form->findChild<QPushButton*>("Button2")->text(), "閉 じ る");
-    EXPECT_EQ(form->findChild<QPushButton*>("Button3")->text(), "重賞日程");
-    EXPECT_EQ(form->findChild<QLabel*>("Label2")->text(), "oakhollow");
-    EXPECT_EQ(Caption(form, "GroupBox1"), "開催日程");
-    EXPECT_EQ(Caption(form, "GroupBox2"), "競馬場別開催日程");
-    StringGrid* meetings = Grid(form, "StringGrid1");
-    EXPECT_EQ(meetings->property("fixedRows").toInt(), 0);
-    EXPECT_EQ(meetings->property("fixedCols").toInt(), 1);
-    EXPECT_EQ(meetings->property("colCount").toInt(), 4);
-    for (int c = 0; c < 4; ++c) {
-        EXPECT_EQ(meetings->colWidth(c), c == 0 ? 80 : 116);
-    }
-    StringGrid* courses = Grid(form, "StringGrid2");
-    EXPECT_EQ(courses->property("fixedRows").toInt(), 1);
-    EXPECT_EQ(courses->property("colCount").toInt(), 11);
-    EXPECT_EQ(courses->colWidth(10), 65);
-    for (auto* grid : {meetings, courses}) {
-        EXPECT_EQ(grid->property("defaultRowHeight").toInt(), 18);
-        EXPECT_EQ(grid->fixedColor(), QColor(255, 255, 187));
-    }
+    ExpectBuiltFrom(*form, turvane::screens::MainWindowDesign());
 }
+
+struct FillCase {
+    const char* name;
+    turvane::CivilDate today;
+    const char* removed; // a data file taken away, or nullptr
+};
+
+class WindowFill : public WindowTest, public testing::WithParamInterface<FillCase> {};
+
+// The window shows what the screens layer filled, and its failure in the box.
+TEST_P(WindowFill, MainWindowShowsTheScreensFill) {
+    dir_.CopySampleYear();
+    if (GetParam().removed) {
+        dir_.Remove(GetParam().removed);
+    }
+    TForm1* form = OpenMain(GetParam().today);
+    const auto fill = turvane::screens::FillMainWindow(*ctx_->context.files, GetParam().today, {});
+    ExpectGridShows(*Grid(form, "StringGrid1"), fill.StringGrid1, fill.texts);
+    ExpectGridShows(*Grid(form, "StringGrid2"), fill.StringGrid2, fill.texts);
+    EXPECT_EQ(form->findChild<QLabel*>("Label1")->text(), ToQString(fill.Label1));
+    EXPECT_EQ(Caption(form, "GroupBox4"), ToQString(fill.GroupBox4));
+    EXPECT_EQ(Caption(form, "GroupBox5"), ToQString(fill.GroupBox5));
+    for (std::size_t i = 0; i < fill.edits.size(); ++i) {
+        const QByteArray name = "Edit" + QByteArray::number(static_cast<int>(i) + 1);
+        EXPECT_EQ(Text(form, name.constData()), ToQString(fill.edits[i])) << name.constData();
+    }
+    const QStringList expected =
+        fill.failure ? QStringList{ErrorBoxText(QString::fromStdString(fill.failure->message))}
+                     : QStringList{};
+    EXPECT_EQ(errors(), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, WindowFill,
+    testing::Values(FillCase{"MeetingDay", {2003, 5, 17}, nullptr},
+                    FillCase{"BetweenMeetingDays", {2003, 5, 12}, nullptr},
+                    FillCase{"AfterTheYear", {2004, 1, 1}, nullptr},
+                    FillCase{"WithoutTheCourseFile", {2003, 5, 17}, turvane::CourseFile.data()},
+                    FillCase{"WithoutTheMeetingFile", {2003, 5, 17}, turvane::MeetingFile.data()}),
+    CaseName());
 
 // The windows are Japanese whatever the locale, and so are the dialogs Qt
 // opens for them, where Qt's Japanese is installed.
@@ -128,18 +109,6 @@ TEST_F(MainWindowTest, Label1ShowsTwoLines) {
     EXPECT_GE(label->height(), 2 * QFontMetrics(label->font()).lineSpacing());
 }
 
-TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
-    dir_.CopySampleYear();
-    TForm1* form = OpenMain();
-    const QStringList expected = {"★京都", "●阪神", "☆中京", "○小倉", "◆東京",
-                                  "■中山", "◇福島", "□新潟", "△札幌", "◎函館"};
-    StringGrid* courses = Grid(form, "StringGrid2");
-    for (int c = 1; c <= 10; ++c) {
-        EXPECT_EQ(courses->cell(c, 0), expected[c - 1]);
-    }
-    EXPECT_EQ(courses->cell(0, 0), "");
-}
-
 TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
     dir_.CopySampleYear();
     TForm1* form = OpenMain();
@@ -147,55 +116,6 @@ TEST_F(MainWindowTest, CloseButtonClosesTheWindow) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     QTest::mouseClick(form->findChild<QPushButton*>("Button2"), Qt::LeftButton);
     EXPECT_FALSE(form->isVisible());
-}
-
-TEST_F(MainWindowTest, EmptyMeetingFileLeavesTheDesignRows) {
-    dir_.Write(turvane::MeetingFile, "");
-    dir_.Write(turvane::CourseFile, "");
-    TForm1* form = OpenMain();
-    EXPECT_TRUE(errors().isEmpty());
-    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
-    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
-    EXPECT_EQ(Grid(form, "StringGrid1")->cell(0, 0), "");
-    for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit6"}) {
-        EXPECT_EQ(Text(form, edit), "") << edit;
-    }
-    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
-    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
-}
-
-TEST_F(MainWindowTest, MissingMeetingFileLeavesTheGridsEmptyAndThePanelReportsIt) {
-    dir_.CopySampleYear();
-    dir_.Remove(turvane::MeetingFile);
-    TForm1* form = OpenMain();
-    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 130);
-    EXPECT_EQ(Grid(form, "StringGrid2")->rowCount(), 130);
-    EXPECT_EQ(Grid(form, "StringGrid2")->cell(1, 0), "★京都");
-    EXPECT_EQ(Grid(form, "StringGrid2")->cell(0, 1), "");
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::MeetingFile) +
-                                                  " は開けません."));
-    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催 [2003/05/12]");
-    EXPECT_EQ(Text(form, "Edit1"), "");
-}
-
-TEST_F(MainWindowTest, MissingCourseFileStopsBeforeThePanel) {
-    dir_.CopySampleYear();
-    dir_.Remove(turvane::CourseFile);
-    TForm1* form = OpenMain();
-    EXPECT_EQ(Grid(form, "StringGrid1")->rowCount(), 110);
-    StringGrid* courses = Grid(form, "StringGrid2");
-    EXPECT_EQ(courses->rowCount(), 130);
-    EXPECT_EQ(courses->cell(5, 0), "◆東京");
-    EXPECT_EQ(courses->cell(0, 1), "");
-    ASSERT_EQ(errors().size(), 1);
-    EXPECT_EQ(errors()[0], QString::fromStdString("ファイル " + dir_.PathOf(turvane::CourseFile) +
-                                                  " は開けません."));
-    // The panel keeps its design texts.
-    EXPECT_EQ(Caption(form, "GroupBox4"), "本日の開催");
-    EXPECT_EQ(Caption(form, "GroupBox5"), "次の開催");
-    EXPECT_EQ(Text(form, "Edit1"), "なし");
-    EXPECT_EQ(Text(form, "Edit4"), "なし");
 }
 
 TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {

@@ -7,6 +7,8 @@
 #include "core/FileSource.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
+#include "screens/Design.h"
+#include "screens/Fill.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -56,6 +58,14 @@ public:
 private:
     TempDir dir_;
 };
+
+// Checks that window was built from design: its name, caption and size, and
+// every control's kind of widget, place, caption and grid shape.
+void ExpectBuiltFrom(const QWidget& window, const turvane::screens::WindowDesign& design);
+
+// Checks that a grid shows a fill: its rows, cells and scroll position.
+void ExpectGridShows(const StringGrid& grid, const turvane::screens::GridFill& fill,
+                     const turvane::screens::TextTable& texts);
 
 // The sample year's bytes, read once.
 const std::string& SampleFile(std::string_view name);

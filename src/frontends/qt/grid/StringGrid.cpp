@@ -6,6 +6,7 @@
 #include "GridHeaderView.h"
 #include "GridPainting.h"
 #include "StringGridModel.h"
+#include "screens/Fill.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -207,14 +208,12 @@ void StringGrid::applyLayout() {
     }
 }
 
-int PulledBackTopRow(int wanted, int fixedRows, int scrollMaximum) {
-    return std::clamp(wanted, fixedRows, fixedRows + std::max(0, scrollMaximum));
-}
-
 void StringGrid::placeTopRow() {
     // Only a shown grid knows how many rows fill its last page.
     if (isVisible()) {
-        topRow_ = PulledBackTopRow(topRow_, fixedRows(), verticalScrollBar()->maximum());
+        // The scroll bar's maximum counts the body rows that can scroll away.
+        topRow_ = turvane::screens::PulledBackTopRow(topRow_, fixedRows(),
+                                                     verticalScrollBar()->maximum());
     }
     showTopRow();
 }

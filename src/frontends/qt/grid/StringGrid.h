@@ -10,12 +10,6 @@ class GridFocusFrame;
 class GridHeaderView;
 class StringGridModel;
 
-// The first visible row a grid shows, counting fixed rows: the one wanted,
-// pulled back to the largest that still fills the last page (the vertical
-// scroll bar's maximum counts the body rows that can scroll away), and never
-// onto the fixed rows.
-int PulledBackTopRow(int wanted, int fixedRows, int scrollMaximum);
-
 // A read-only grid of texts addressed (col, row) from 0, with an optional
 // fixed first row and fixed first column that stay in view while the rest
 // scrolls. The fixed row is the view's horizontal header, the fixed column

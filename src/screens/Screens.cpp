@@ -1,2 +1,0 @@
-// The screens layer starts empty; its first files replace this one.
-namespace turvane::screens {}
