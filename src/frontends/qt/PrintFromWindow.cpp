@@ -3,12 +3,16 @@
 #include "AppContext.h"
 #include "ErrorBox.h"
 #include "ScheduleDocument.h"
+#include "app/Language.h"
 #include "core/DataDir.h"
 #include "core/Errors.h"
+#include "core/season/NewFiles.h"
+#include "outputs/SystemError.h"
 #include "print/PrintPlugin.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QPagedPaintDevice>
@@ -19,7 +23,8 @@ namespace {
 
 class PrintedSchedule : public PagedDocument {
 public:
-    explicit PrintedSchedule(ScheduleDocument document) : document_(std::move(document)) {}
+    PrintedSchedule(ScheduleDocument document, const AppContext& context)
+        : document_(std::move(document)), context_(context) {}
     QString title() const override { return document_.title(); }
     void setUp(QPagedPaintDevice& device) const override {
         device.setPageOrientation(document_.preferredOrientation(device));
@@ -27,9 +32,23 @@ public:
     // The preview shows every page in the printer's one orientation, which
     // the user may change there.
     void paint(QPagedPaintDevice& device) const override { document_.paint(device, false); }
+    void writeFile(const QString& path, const QByteArray& pdf) const override {
+        // Worded as the command line words it; the windows speak Japanese
+        // whatever the locale.
+        const CommandLineTranslations japanese(Language::Japanese);
+        const int error = turvane::ReplaceFile(QFile::encodeName(path).toStdString(),
+                                               std::string_view(pdf.constData(), pdf.size()));
+        if (error) {
+            ReportError(context_, turvane::ScheduleError(QCoreApplication::translate(
+                                                             "CommandLine", "cannot write '%1': %2")
+                                                             .arg(path, SystemErrorText(error))
+                                                             .toStdString()));
+        }
+    }
 
 private:
     ScheduleDocument document_;
+    const AppContext& context_;
 };
 
 QString ProgramDirectory() {
@@ -42,26 +61,27 @@ QString ProgramDirectory() {
 }
 
 // Loaded once and kept: the dialog's classes live in it.
-PrintPreviewFunction LoadPrintPreview() {
-    static PrintPreviewFunction preview = nullptr;
-    if (preview) {
-        return preview;
-    }
-    static QLibrary library;
-    library.setFileName(QDir(ProgramDirectory()).filePath(QString::fromLatin1(PrintPluginName)));
-    preview = reinterpret_cast<PrintPreviewFunction>(library.resolve(PrintPreviewSymbol));
-    if (!preview) {
+QFunctionPointer FromPrintPlugin(const char* symbol) {
+    static QLibrary library(
+        QDir(ProgramDirectory()).filePath(QString::fromLatin1(PrintPluginName)));
+    const QFunctionPointer function = library.resolve(symbol);
+    if (!function) {
         throw turvane::ScheduleError("印刷機能を読み込めません (" +
                                      library.errorString().toStdString() + ")");
     }
-    return preview;
+    return function;
 }
 
 } // namespace
 
 void PrintFromWindow(QWidget* window, const AppContext& context) {
-    const PrintedSchedule document(ScheduleDocument::Read(*context.files, context.year));
-    LoadPrintPreview()(window, document);
+    const PrintedSchedule document(ScheduleDocument::Read(*context.files, context.year), context);
+    reinterpret_cast<PrintPreviewFunction>(FromPrintPlugin(PrintPreviewSymbol))(window, document);
+}
+
+void PrintToFileFromWindow(const AppContext& context, const QString& path) {
+    const PrintedSchedule document(ScheduleDocument::Read(*context.files, context.year), context);
+    reinterpret_cast<PrintToFileFunction>(FromPrintPlugin(PrintToFileSymbol))(document, path);
 }
 
 void InstallPrintShortcut(QWidget* window, const AppContext& context) {

@@ -2,6 +2,7 @@
 #include "GUnit.h"
 #include "GridMenu.h"
 #include "PdfOutput.h"
+#include "PrintFromWindow.h"
 #include "ScheduleDocument.h"
 #include "TestData.h"
 #include "core/DataFiles.h"
@@ -14,6 +15,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -29,7 +31,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace cp932text;
 
@@ -98,13 +102,11 @@ struct Section {
     QString header;   // on every page of the section; empty for none
 };
 
-TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
-    MemoryDataDir dir;
-    dir.CopySampleYear();
-    TestContext ctx(dir.source(), {2003, 5, 17});
-    TForm1 main(ctx.context);
-    TForm2 list(ctx.context);
-    ASSERT_TRUE(ctx.errors->isEmpty());
+// pdf holds every row of every grid of the windows on context, in order, on
+// numbered pages, each page of a section under its title.
+void ExpectTheWholeDocument(const QByteArray& pdf, const AppContext& context) {
+    TForm1 main(context);
+    TForm2 list(context);
     const auto grid = [](QWidget& w, const char* name) {
         return w.findChild<StringGrid*>(QString::fromLatin1(name));
     };
@@ -116,8 +118,8 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
         {"重賞日程一覧", ShownRows(*grid(list, "StringGrid1"), 0), {}},
     };
 
-    const QStringList pages = PdfPages(PdfOf(dir.files()));
-    ASSERT_GT(pages.size(), 3);
+    const QStringList pages = PdfPages(pdf);
+    ASSERT_GE(pages.size(), 3);
     std::size_t section = 0;
     int row = 0;
     for (qsizetype p = 0; p < pages.size(); ++p) {
@@ -152,6 +154,16 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
     }
     EXPECT_EQ(section, sections.size() - 1);
     EXPECT_EQ(row, sections.back().rows.size());
+}
+
+TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    TestContext ctx(dir.source(), {2003, 5, 17});
+    const QByteArray pdf = PdfOf(dir.files());
+    EXPECT_GT(PdfPages(pdf).size(), 3);
+    ExpectTheWholeDocument(pdf, ctx.context);
+    EXPECT_TRUE(ctx.errors->isEmpty()) << ctx.errors->join('\n').toStdString();
 }
 
 // Every page's lines of text, as boxes: the page header first, the page
@@ -481,6 +493,59 @@ TEST_F(PrintFromWindows, CalendarEntryWritesTheChosenFile) {
         EXPECT_EQ(ics.contains("-meeting-"), !inList);
     }
     EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
+}
+
+// Printing to a PDF file, as the preview's print does once the user chose
+// one: the whole document in the file, or the error box in Japanese with the
+// user's file as it was and nothing beside it.
+TEST_F(PrintFromWindows, PrintToFileWritesTheWholeDocumentOrKeepsTheOldFile) {
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("schedule.pdf"));
+    const QByteArray old("%PDF-1.4 the user's old file\n");
+    struct Case {
+        const char* name;
+        bool fullDisk;
+        QString at;
+        QString error; // none: written
+    };
+    const Case cases[] = {
+        {"FullDisk", true, path,
+         "'" + path + "' に書き込めません: ファイルが許される大きさを超えます."},
+        {"FolderInItsPlace", false, target.path(),
+         "'" + target.path() + "' に書き込めません: フォルダーです."},
+        {"Written", false, path, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        ctx_->errors->clear();
+        if (c.fullDisk) {
+            rlimit limit{};
+            ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+            const rlimit small{4096, limit.rlim_max};
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+            PrintToFileFromWindow(ctx_->context, c.at);
+            setrlimit(RLIMIT_FSIZE, &limit);
+            std::signal(SIGXFSZ, oldHandler);
+        } else {
+            PrintToFileFromWindow(ctx_->context, c.at);
+        }
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray written = file.readAll();
+        if (c.error.isEmpty()) {
+            EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
+            ExpectTheWholeDocument(written, ctx_->context);
+        } else {
+            EXPECT_EQ(ctx_->errors->join('\n').toStdString(), c.error.toStdString());
+            EXPECT_EQ(written.toStdString(), old.toStdString());
+        }
+        EXPECT_EQ(
+            QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{QStringLiteral("schedule.pdf")});
+    }
 }
 
 } // namespace
