@@ -73,6 +73,58 @@ std::u16string SpokenCaption(std::u16string_view caption) {
     return spoken;
 }
 
+std::u16string ErrorBoxText(std::string_view utf8Message) {
+    std::u16string text = Utf8ToUtf16(utf8Message);
+    if (!text.empty() && text.back() > u'.') {
+        text += u'.';
+    }
+    return text;
+}
+
+namespace {
+
+// Lower case for the letters an executable's name may hold: Latin (ASCII,
+// Latin-1, Latin Extended-A), Greek, Cyrillic and full-width Latin.
+char16_t ToLower(char16_t c) {
+    if ((c >= u'A' && c <= u'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7) ||
+        (c >= 0x391 && c <= 0x3ab && c != 0x3a2) || (c >= 0x410 && c <= 0x42f)) {
+        return static_cast<char16_t>(c + 0x20);
+    }
+    if (c >= 0x400 && c <= 0x40f) {
+        return static_cast<char16_t>(c + 0x50);
+    }
+    if (c >= 0xff21 && c <= 0xff3a) {
+        return static_cast<char16_t>(c + 0x20);
+    }
+    // Latin Extended-A pairs its letters upper then lower, the odd ones out
+    // between U+0139 and U+0148.
+    if (((c >= 0x100 && c <= 0x12f) || (c >= 0x14a && c <= 0x177)) && (c & 1) == 0) {
+        return static_cast<char16_t>(c + 1);
+    }
+    if (c >= 0x139 && c <= 0x148 && (c & 1) == 1) {
+        return static_cast<char16_t>(c + 1);
+    }
+    return c;
+}
+
+} // namespace
+
+std::u16string ApplicationTitle(std::string_view utf8ExecutablePath) {
+#ifdef _WIN32
+    const std::size_t slash = utf8ExecutablePath.find_last_of("/\\");
+#else
+    const std::size_t slash = utf8ExecutablePath.rfind('/');
+#endif
+    if (slash != std::string_view::npos) {
+        utf8ExecutablePath.remove_prefix(slash + 1);
+    }
+    std::u16string name = Utf8ToUtf16(utf8ExecutablePath.substr(0, utf8ExecutablePath.find('.')));
+    for (std::size_t i = 1; i < name.size(); ++i) {
+        name[i] = ToLower(name[i]);
+    }
+    return name;
+}
+
 TextTable::TextTable() : texts_(1) {}
 
 TextTable::Index TextTable::add(std::string_view cp932) {

@@ -22,6 +22,16 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 // would be spelt out character by character. Blanks next to Latin text stay.
 std::u16string SpokenCaption(std::u16string_view caption);
 
+// The error box's text: the message (UTF-8, as failures carry it), with a
+// period added when its last character is above '.' (so Japanese messages
+// gain one, "(3)" does not).
+std::u16string ErrorBoxText(std::string_view utf8Message);
+
+// The error box's caption: the executable's file name (UTF-8 path) without its
+// directory, cut at the first '.', every character after the first
+// lower-cased.
+std::u16string ApplicationTitle(std::string_view utf8ExecutablePath);
+
 // The distinct texts of a window's fill. Texts that repeat (a blank course
 // slot, the same meeting on many days, a date in two grids) are decoded once
 // and stored once, so a front-end converts each one once and may share it.

@@ -1,6 +1,7 @@
 #include "screens/Design.h"
 #include "CaseName.h"
 #include "screens/Fill.h"
+#include "screens/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +111,37 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
                     CaptionCase{"Empty", "", ""}),
     CaseName());
+
+struct TextCase {
+    const char* input;
+    const char* expected;
+};
+
+class ErrorBoxTextTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersAboveIt) {
+    EXPECT_EQ(ErrorBoxText(GetParam().input), Utf8ToUtf16(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
+                         testing::Values(TextCase{"は開けません", "は開けません."},
+                                         TextCase{"範囲を超えています (3)",
+                                                  "範囲を超えています (3)"},
+                                         TextCase{"done.", "done."}, TextCase{"a-", "a-"},
+                                         TextCase{"a/", "a/."}, TextCase{"", ""}));
+
+class ApplicationTitleTest : public testing::TestWithParam<TextCase> {};
+
+TEST_P(ApplicationTitleTest, IsTheFileNameCutAtItsFirstDot) {
+    EXPECT_EQ(ApplicationTitle(GetParam().input), Utf8ToUtf16(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ApplicationTitleTest,
+                         testing::Values(TextCase{"/usr/lib/turvane/turvane", "turvane"},
+                                         TextCase{"/x/TURVANE.EXE", "Turvane"},
+                                         TextCase{"/x/my.app.bin", "my"},
+                                         TextCase{"/x.y/Prog", "Prog"},
+                                         TextCase{"/x/ÉTÉ.EXE", "Été"}));
 
 struct TopRowCase {
     const char* name;

@@ -6,14 +6,6 @@
 
 struct AppContext;
 
-// The error box's text: the message, with a period added when its last
-// character is above '.' (so Japanese messages gain one, "(3)" does not).
-QString ErrorBoxText(const QString& message);
-
-// The error box's caption: the executable's file name without its directory,
-// cut at the first '.', every character after the first lower-cased.
-QString ApplicationTitle(const QString& executablePath);
-
 // The real error box: stop icon, OK button, modal to the whole program.
 void ShowErrorBox(const QString& caption, const QString& text);
 

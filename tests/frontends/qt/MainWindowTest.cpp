@@ -70,7 +70,7 @@ TEST_P(WindowFill, MainWindowShowsTheScreensFill) {
         EXPECT_EQ(Text(form, name.constData()), ToQString(fill.edits[i])) << name.constData();
     }
     const QStringList expected =
-        fill.failure ? QStringList{ErrorBoxText(QString::fromStdString(fill.failure->message))}
+        fill.failure ? QStringList{ToQString(turvane::screens::ErrorBoxText(fill.failure->message))}
                      : QStringList{};
     EXPECT_EQ(errors(), expected);
 }
@@ -133,38 +133,6 @@ TEST_F(MainWindowTest, ErrorBoxCaptionIsTheProgramName) {
         selfcopy::RunCopy(temp.path() / "\x8b\xa3\x94\x6e-caf\xe9", "caption");
     EXPECT_EQ(selfcopy::Reported(output, "caption"), "ui_tests");
 }
-
-struct TextCase {
-    const char* input;
-    const char* expected;
-};
-
-class ErrorBoxTextTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(ErrorBoxTextTest, AddsAPeriodAfterCharactersAboveIt) {
-    EXPECT_EQ(ErrorBoxText(QString::fromUtf8(GetParam().input)),
-              QString::fromUtf8(GetParam().expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Messages, ErrorBoxTextTest,
-                         testing::Values(TextCase{"は開けません", "は開けません."},
-                                         TextCase{"範囲を超えています (3)",
-                                                  "範囲を超えています (3)"},
-                                         TextCase{"done.", "done."}, TextCase{"a-", "a-"},
-                                         TextCase{"a/", "a/."}, TextCase{"", ""}));
-
-class ApplicationTitleTest : public testing::TestWithParam<TextCase> {};
-
-TEST_P(ApplicationTitleTest, IsTheFileNameCutAtItsFirstDot) {
-    EXPECT_EQ(ApplicationTitle(QString::fromUtf8(GetParam().input)),
-              QString::fromUtf8(GetParam().expected));
-}
-
-INSTANTIATE_TEST_SUITE_P(Names, ApplicationTitleTest,
-                         testing::Values(TextCase{"/usr/lib/turvane/turvane", "turvane"},
-                                         TextCase{"/x/TURVANE.EXE", "Turvane"},
-                                         TextCase{"/x/my.app.bin", "my"},
-                                         TextCase{"/x.y/Prog", "Prog"}));
 
 TEST(DesignFonts, ResolveToTheIpaGothicFaces) {
     EXPECT_EQ(QFontInfo(QFont("ＭＳ Ｐゴシック")).family(), "IPAPGothic");
