@@ -126,7 +126,7 @@ public:
     }
     void ShowNoMeetingToday() override {}
     void ShowNoMoreMeetingsThisYear() override {}
-    void ScrollGridsTo(std::size_t) override {}
+    void SettleOn(std::size_t) override {}
 };
 
 } // namespace

@@ -132,13 +132,13 @@ void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, Sch
         const std::string key = DateKey(line, year);
         if (key == todayKey) {
             sink.ShowTodaysMeetings(line);
-            sink.ScrollGridsTo(i);
+            sink.SettleOn(i);
             found = true;
         }
         if (KeyValue(key) > today()) {
             sink.ShowNextMeetingDay(line);
             if (!found) {
-                sink.ScrollGridsTo(i);
+                sink.SettleOn(i);
                 sink.ShowNoMeetingToday();
             }
             return;

@@ -77,12 +77,14 @@ public:
     virtual void ShowNextMeetingDay(std::string_view line) = 0;
     virtual void ShowNoMeetingToday() = 0;
     virtual void ShowNoMoreMeetingsThisYear() = 0;
-    virtual void ScrollGridsTo(std::size_t lineIndex) = 0;
+    // The calendar line of the day the windows settle on: today's, or else
+    // the next meeting day's.
+    virtual void SettleOn(std::size_t lineIndex) = 0;
 };
 
 // Walks the meeting calendar: the line dated today (if any) gives today's
 // meetings, the first line strictly after today gives the next meeting day,
-// and the calendar scrolls to today, or else to the next day.
+// and the windows settle on today, or else on the next day.
 void SearchTodayAndNext(const LineList& calendar, std::string_view todayKey, ScheduleYear year,
                         TodayAndNextSink& sink);
 

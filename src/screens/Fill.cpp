@@ -95,8 +95,9 @@ public:
     }
     void ShowNoMeetingToday() override { fill_.edits[0] = u"本日の開催はありません"; }
     void ShowNoMoreMeetingsThisYear() override { fill_.edits[3] = u"本年の開催はありません"; }
-    // The course grid first: its header row puts line i at row i + 1.
-    void ScrollGridsTo(std::size_t lineIndex) override {
+    // Both grids scroll to that day, the course grid first: its header row
+    // puts line i at row i + 1.
+    void SettleOn(std::size_t lineIndex) override {
         const int i = static_cast<int>(lineIndex);
         fill_.StringGrid2.selectRow(i + 1);
         fill_.StringGrid2.setTopRow(i + 1);

@@ -20,7 +20,7 @@ public:
     void ShowNextMeetingDay(std::string_view line) override { Add("next", line); }
     void ShowNoMeetingToday() override { events.emplace_back("none today"); }
     void ShowNoMoreMeetingsThisYear() override { events.emplace_back("none this year"); }
-    void ScrollGridsTo(std::size_t i) override { events.push_back("scroll " + std::to_string(i)); }
+    void SettleOn(std::size_t i) override { events.push_back("settle " + std::to_string(i)); }
 
 private:
     void Add(const char* what, std::string_view line) {
@@ -50,19 +50,19 @@ INSTANTIATE_TEST_SUITE_P(
     Outcomes, SearchTest,
     testing::Values(
         SearchCase{
-            "MeetingDayWithALaterOne", Year, "20030512", {"today 0512", "scroll 2", "next 0517"}},
-        SearchCase{"FirstDay", Year, "20030105", {"today 0105", "scroll 0", "next 0111"}},
+            "MeetingDayWithALaterOne", Year, "20030512", {"today 0512", "settle 2", "next 0517"}},
+        SearchCase{"FirstDay", Year, "20030105", {"today 0105", "settle 0", "next 0111"}},
         SearchCase{
-            "LastMeetingDay", Year, "20031228", {"today 1228", "scroll 4", "none this year"}},
-        SearchCase{"BetweenMeetingDays", Year, "20030513", {"next 0517", "scroll 3", "none today"}},
-        SearchCase{"BeforeTheYear", Year, "20021231", {"next 0105", "scroll 0", "none today"}},
+            "LastMeetingDay", Year, "20031228", {"today 1228", "settle 4", "none this year"}},
+        SearchCase{"BetweenMeetingDays", Year, "20030513", {"next 0517", "settle 3", "none today"}},
+        SearchCase{"BeforeTheYear", Year, "20021231", {"next 0105", "settle 0", "none today"}},
         SearchCase{"AfterTheYear", Year, "20040105", {"none this year"}},
         SearchCase{"EmptyCalendar", "", "20030512", {}},
         // An empty line has the key 2003: never today, never later.
         SearchCase{"EmptyLinePassedOver",
                    "0105\r\n\r\n0111\r\n",
                    "20030106",
-                   {"next 0111", "scroll 2", "none today"}}),
+                   {"next 0111", "settle 2", "none today"}}),
     CaseName());
 
 TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
@@ -74,7 +74,7 @@ TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
     } catch (const NotAnIntegerError& e) {
         EXPECT_STREQ(e.what(), "'200301x2' は整数ではありません");
     }
-    EXPECT_EQ(recorder.events, (std::vector<std::string>{"today 0111", "scroll 1"}));
+    EXPECT_EQ(recorder.events, (std::vector<std::string>{"today 0111", "settle 1"}));
 }
 
 TEST(TodayTextTest, IsYearMonthDayWithSlashes) {
