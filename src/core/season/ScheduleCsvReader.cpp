@@ -96,9 +96,36 @@ struct DayRows {
     std::vector<CsvLine> lines;
 };
 
+// A date as written in the CSV, year first: 2003-05-17, 2003/05/17,
+// 2003/5/17; none when it has another shape. Whether it is a day is not
+// asked yet.
+struct CsvDate {
+    long year = 0;
+    long month = 0;
+    long day = 0;
+};
+
+std::optional<CsvDate> ParseCsvDate(std::string_view text) {
+    const std::size_t first = text.find_first_of("-/");
+    const std::size_t second =
+        first == std::string_view::npos ? first : text.find_first_of("-/", first + 1);
+    if (second == std::string_view::npos || text[first] != text[second] || second - first - 1 > 2 ||
+        text.size() - second - 1 > 2 || first != 4) {
+        return std::nullopt;
+    }
+    const std::optional<long> y = WholeNumber(text.substr(0, first));
+    const std::optional<long> m = WholeNumber(text.substr(first + 1, second - first - 1));
+    const std::optional<long> d = WholeNumber(text.substr(second + 1));
+    if (!y || !m || !d) {
+        return std::nullopt;
+    }
+    return CsvDate{*y, *m, *d};
+}
+
 class CsvReader {
 public:
-    CsvReader(const std::string& path, int year) : path_(path), year_(year) {}
+    CsvReader(const std::string& path, std::optional<int> year)
+        : path_(path), askedYear_(year), year_(year.value_or(ScheduleYear::Default)) {}
 
     CsvReading Read(std::string_view csv) {
         if (csv.substr(0, 3) == "\xef\xbb\xbf") { // the byte order mark some programs write
@@ -118,6 +145,7 @@ public:
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the file holds no header row and no meeting")));
         } else if (ReadHeader(rows[r])) {
+            ChooseYear(rows, r + 1);
             for (++r; r < rows.size(); ++r) {
                 if (!IsEmpty(rows[r])) {
                     ReadRow(rows[r]);
@@ -138,12 +166,52 @@ public:
         if (!reading_.problems.empty()) {
             reading_.table = {};
         }
+        reading_.year = year_;
         return std::move(reading_);
     }
 
 private:
     void Report(std::size_t line, std::size_t column, Message message) {
         reading_.problems.push_back({path_, line, column, Severity::Error, std::move(message)});
+    }
+
+    // The season's year: the one asked for, or else the one most dates are
+    // in (the first of those that tie). A CSV whose dates all lie in another
+    // year than the one asked for gets one message for all its rows.
+    void ChooseYear(const std::vector<CsvRow>& rows, std::size_t first) {
+        std::map<long, std::size_t> count;
+        std::vector<std::pair<long, std::size_t>> firstRow; // year, row, in row order
+        for (std::size_t r = first; r < rows.size(); ++r) {
+            const std::optional<CsvDate> date = ParseCsvDate(TrimCell(CellOf(rows[r], Date).text));
+            if (!date || date->year < ScheduleYear::First || date->year > ScheduleYear::Last) {
+                continue;
+            }
+            if (count[date->year]++ == 0) {
+                firstRow.emplace_back(date->year, r);
+            }
+        }
+        if (firstRow.empty()) {
+            return;
+        }
+        const auto most =
+            std::max_element(firstRow.begin(), firstRow.end(), [&](const auto& a, const auto& b) {
+                return count[a.first] < count[b.first];
+            });
+        if (!askedYear_) {
+            year_ = static_cast<int>(most->first);
+            return;
+        }
+        if (count.count(*askedYear_) == 0) {
+            const At at = CellOf(rows[firstRow.front().second], Date);
+            const std::string found = std::to_string(most->first);
+            Report(at.line, at.column,
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the dates are in %1, not in %2, the year asked for "
+                                             "with --year; leave --year out to import the "
+                                             "season of %1"),
+                           {found, std::to_string(*askedYear_)}));
+            otherYearReported_ = true;
+        }
     }
 
     static bool IsEmpty(const CsvRow& row) {
@@ -274,6 +342,27 @@ private:
         return std::nullopt;
     }
 
+    // The day number's field: one or two digits, the first of two in the
+    // tens place; blanks for an empty cell.
+    std::optional<std::pair<char, char>> ReadDayNumber(const At& at) {
+        const std::string_view text = TrimCell(at.text);
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (text.empty()) {
+            return std::make_pair(' ', ' ');
+        }
+        if (text.size() == 1 && digit(text[0])) {
+            return std::make_pair(' ', text[0]);
+        }
+        if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+            return std::make_pair(text[0], text[1]);
+        }
+        Report(at.line, at.column,
+               Message(QT_TRANSLATE_NOOP("DataCheck", "the day number %1 does not fit its field "
+                                                      "(0-99, or empty for a blank)"),
+                       {Quoted(text)}));
+        return std::nullopt;
+    }
+
     // 1-3, or 0 for an empty cell; -1 after a report.
     int ReadSlot(const At& at) {
         const std::string_view text = TrimCell(at.text);
@@ -299,29 +388,24 @@ private:
             Report(at.line, at.column, Message(why, {Quoted(text), std::to_string(year_)}));
             return std::nullopt;
         };
-        const std::size_t first = text.find_first_of("-/");
-        const std::size_t second =
-            first == std::string_view::npos ? first : text.find_first_of("-/", first + 1);
-        if (second == std::string_view::npos || text[first] != text[second] ||
-            second - first - 1 > 2 || text.size() - second - 1 > 2) {
+        const std::optional<CsvDate> date = ParseCsvDate(text);
+        if (!date) {
             return fail(
                 QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
         }
-        const std::optional<long> y = WholeNumber(text.substr(0, first));
-        const std::optional<long> m = WholeNumber(text.substr(first + 1, second - first - 1));
-        const std::optional<long> d = WholeNumber(text.substr(second + 1));
-        if (!y || !m || !d || first != 4) {
-            return fail(
-                QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
-        }
-        if (*y != year_) {
+        if (date->year != year_) {
+            if (otherYearReported_) {
+                return std::nullopt;
+            }
             return fail(QT_TRANSLATE_NOOP("DataCheck",
                                           "the date %1 is not in %2, the year of the schedule"));
         }
-        if (!IsDayOfYear(year_, static_cast<int>(*m), static_cast<int>(*d))) {
+        const int month = static_cast<int>(date->month);
+        const int day = static_cast<int>(date->day);
+        if (!IsDayOfYear(year_, month, day)) {
             return fail(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is no day of %2"));
         }
-        return std::make_pair(static_cast<int>(*m), static_cast<int>(*d));
+        return std::make_pair(month, day);
     }
 
     void ReadRow(const CsvRow& row) {
@@ -369,8 +453,7 @@ private:
         m.meeting.course = ReadCourse(CellOf(row, Racecourse));
         const std::optional<char> number =
             ReadNumeral(CellOf(row, Number), QT_TRANSLATE_NOOP("DataCheck", "meeting number"));
-        const std::optional<char> day =
-            ReadNumeral(CellOf(row, DayNumber), QT_TRANSLATE_NOOP("DataCheck", "day number"));
+        const std::optional<std::pair<char, char>> day = ReadDayNumber(CellOf(row, DayNumber));
         m.meeting.slot = ReadSlot(CellOf(row, Slot));
         const At markAt = CellOf(row, Mark);
         std::optional<std::string> mark;
@@ -393,7 +476,8 @@ private:
             return std::nullopt;
         }
         m.meeting.number = *number;
-        m.meeting.day = *day;
+        m.meeting.dayTens = day->first;
+        m.meeting.day = day->second;
         m.meeting.mark = mark ? *mark : DefaultMark(m.meeting.course);
         return m;
     }
@@ -643,7 +727,9 @@ private:
     }
 
     const std::string& path_;
+    std::optional<int> askedYear_;
     int year_;
+    bool otherYearReported_ = false;
     CsvReading reading_;
     std::array<std::optional<std::size_t>, ColumnNames.size()> columns_;
     std::map<int, DayRows> days_;
@@ -652,7 +738,7 @@ private:
 
 } // namespace
 
-CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path, int year) {
+CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path, std::optional<int> year) {
     return CsvReader(path, year).Read(csv);
 }
 
