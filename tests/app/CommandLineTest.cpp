@@ -86,8 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-h"},
                   Action::Help,
                   "Usage: turvane [options]\n",
-                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 "
-                  "年）の競馬の開催日程を表示します。"},
+                  "使用法: turvane [オプション]\nある年の競馬の開催日程を表示します。"},
         ParseCase{"LongHelp",
                   {"--help"},
                   Action::Help,
