@@ -2,6 +2,7 @@
 #include "CaseName.h"
 #include "app/CheckCommand.h"
 #include "app/Language.h"
+#include "app/Season.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
 #include "core/Version.h"
@@ -190,6 +191,116 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_FALSE(calendar.gradedOnly);
     EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).pdfFile, "-");
 }
+
+// Which season a start shows, and in which year, decided once for the
+// window and every command. ROOT is the seasons directory; each folder
+// named there gets a meeting file and, when given, a year file.
+struct SeasonCase {
+    const char* name;
+    QStringList arguments;
+    std::vector<std::pair<const char*, const char*>> folders; // name, year.txt (null: none)
+    QString dataDir;                                          // "" for the executable's
+    DataOrigin origin;
+    int year;
+    QString problem = {};
+};
+
+void PrintTo(const SeasonCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SeasonChoice : public testing::TestWithParam<SeasonCase> {};
+
+TEST_P(SeasonChoice, FollowsTheOptionsThenTodaysSeasonThenTheProgramsFiles) {
+    const SeasonCase& c = GetParam();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    for (const auto& [name, year] : c.folders) {
+        ASSERT_TRUE(QDir(root.path()).mkpath(name));
+        if (QString(name) != "2027-empty") {
+            std::ofstream((root.path() + "/" + name + "/Cal1.dat").toStdString()) << "0530\r\n";
+        }
+        if (year != nullptr) {
+            std::ofstream((root.path() + "/" + name + "/year.txt").toStdString(), std::ios::binary)
+                << year;
+        }
+    }
+    QStringList arguments = c.arguments;
+    arguments.replaceInStrings(QStringLiteral("ROOT"), root.path());
+    CommandLine command = ParseCommandLine(QStringList{QStringLiteral("turvane")} + arguments);
+    ChooseSeason(command, root.path().toStdString());
+    QString expected = c.dataDir;
+    expected.replace(QStringLiteral("ROOT"), root.path());
+    EXPECT_EQ(command.dataDir.toStdString(), expected.toStdString());
+    EXPECT_EQ(command.origin, c.origin);
+    EXPECT_EQ(command.year.value(), c.year);
+    QString problem = c.problem;
+    problem.replace(QStringLiteral("ROOT"), root.path());
+    EXPECT_EQ(command.seasonProblem.toStdString(), problem.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, SeasonChoice,
+    testing::Values(
+        SeasonCase{
+            "NoSeasons", {"--date", "2027-05-30"}, {}, "", DataOrigin::BesideExecutable, 2003},
+        SeasonCase{"SeasonOfToday",
+                   {"--date", "2027-05-30", "--check"},
+                   {{"2026", "2026\n"}, {"2027", "2027\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2027},
+        SeasonCase{"OnlyOtherYears",
+                   {"--date", "2027-05-30"},
+                   {{"2026", "2026\n"}, {"2028", "2028\n"}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003},
+        SeasonCase{"FolderWithoutItsFiles",
+                   {"--date", "2027-05-30"},
+                   {{"2027-empty", nullptr}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003},
+        SeasonCase{"DataWinsAndItsYearFileCounts",
+                   {"--date", "2027-05-30", "--data", "ROOT/2026"},
+                   {{"2026", "2026\n"}, {"2027", "2027\n"}},
+                   "ROOT/2026",
+                   DataOrigin::DataOption,
+                   2026},
+        SeasonCase{"YearWins",
+                   {"--date", "2027-05-30", "--year", "2004"},
+                   {{"2027", "2027\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2004},
+        SeasonCase{"NoYearFile",
+                   {"--date", "2027-05-30", "--data", "ROOT/2027"},
+                   {{"2027", nullptr}},
+                   "ROOT/2027",
+                   DataOrigin::DataOption,
+                   2003},
+        SeasonCase{"YearFileEditedWithBlanksAndAByteOrderMark",
+                   {"--date", "2027-05-30"},
+                   {{"2027", "\xef\xbb\xbf 2027 \r\n\r\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2027},
+        SeasonCase{"YearFileWithoutAYear",
+                   {"--date", "2027-05-30"},
+                   {{"2027", "27\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2003,
+                   "ROOT/2027/year.txt holds '27', not a year; write the season's year in four "
+                   "digits there, such as 2027, or give --year"},
+        SeasonCase{"ImportChoosesItsOwnFolder",
+                   {"--date", "2027-05-30", "--import-csv", "s.csv"},
+                   {{"2027", "2027\n"}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003}),
+    CaseName());
 
 // The language of the command line, from the environment.
 struct LanguageCase {
