@@ -540,25 +540,44 @@ private:
         return ok ? std::optional<CsvLine>(l) : std::nullopt;
     }
 
+    // A day's rows put together into the table's day: the meetings in their
+    // slots, the races under their meetings, the sizes of short lines. The
+    // day joins the table only when none of its rows had a problem.
     void AssembleDay(DayRows& rows) {
         const std::string date = DateText(year_, rows.month, rows.day);
+        const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
         TableDay day;
         day.month = rows.month;
         day.day = rows.day;
         const std::size_t before = reading_.problems.size();
-        const auto dateAt = [&](std::size_t line) {
-            const std::size_t column = columns_[Date] ? *columns_[Date] + 1 : 1;
-            return std::make_pair(line, column);
-        };
-        const auto columnOf = [&](Column c) { return *columns_[c] + 1; };
-        const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
+        day.meetings = PlaceMeetings(rows, date);
+        if (rows.meetings.empty()) {
+            ReportRowsWithoutAMeeting(rows, date, badMeeting);
+            return;
+        }
+        day.races = PlaceRaces(rows, date, day.meetings, badMeeting);
+        KeepLineSizes(rows, date, day);
+        if (reading_.problems.size() == before) {
+            reading_.table.days.push_back(std::move(day));
+        }
+    }
 
-        // Meetings: the slots given first, then the rest in row order.
+    // Where a message about the day's date points: the date cell of a row.
+    std::pair<std::size_t, std::size_t> DateAt(std::size_t line) const {
+        const std::size_t column = columns_[Date] ? *columns_[Date] + 1 : 1;
+        return std::make_pair(line, column);
+    }
+
+    std::size_t ColumnOf(Column c) const { return *columns_[c] + 1; }
+
+    // The meetings in their slots: the slots given first, then the rest in
+    // row order. One meeting a racecourse, three at most.
+    std::vector<TableMeeting> PlaceMeetings(const DayRows& rows, const std::string& date) {
         std::array<const CsvMeeting*, 4> slotOwner{};
         std::map<int, const CsvMeeting*> courseOwner;
         for (const CsvMeeting& m : rows.meetings) {
             if (const auto [it, added] = courseOwner.emplace(m.meeting.course, &m); !added) {
-                Report(m.line, columnOf(Racecourse),
+                Report(m.line, ColumnOf(Racecourse),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "%1 has a meeting on %2 on line %3 already; "
                                                  "a racecourse holds one meeting a day"),
@@ -569,7 +588,7 @@ private:
             if (m.meeting.slot > 0) {
                 if (slotOwner[m.meeting.slot] != nullptr) {
                     Report(
-                        m.line, columnOf(Slot),
+                        m.line, ColumnOf(Slot),
                         Message(QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1 of %2 is taken by "
                                                                "the meeting on line %3"),
                                 {std::to_string(m.meeting.slot), date,
@@ -599,47 +618,55 @@ private:
             for (const CsvMeeting& m : rows.meetings) {
                 all.push_back(m.line);
             }
-            const auto [line, column] = dateAt(extra.front());
+            const auto [line, column] = DateAt(extra.front());
             Report(
                 line, column,
                 Message(QT_TRANSLATE_NOOP("DataCheck", "more than three meetings on %1 (lines %2); "
                                                        "a day has three meeting slots"),
                         {date, Lines(all)}));
         }
+        std::vector<TableMeeting> meetings;
         for (int slot = 1; slot <= 3; ++slot) {
             if (slotOwner[slot] != nullptr) {
                 TableMeeting meeting = slotOwner[slot]->meeting;
                 meeting.slot = slot;
-                day.meetings.push_back(meeting);
+                meetings.push_back(meeting);
             }
         }
-        if (rows.meetings.empty()) {
-            if (badMeeting) {
-                return;
-            }
-            const std::size_t line =
-                !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
-            const auto [l, column] = dateAt(line);
-            Report(l, column,
-                   Message(QT_TRANSLATE_NOOP("DataCheck",
-                                             "there is no meeting on %1 for this row to belong to"),
-                           {date}));
+        return meetings;
+    }
+
+    // Races and short lines on a day without meetings belong nowhere; said
+    // once, unless a meeting of the day was refused already.
+    void ReportRowsWithoutAMeeting(const DayRows& rows, const std::string& date, bool badMeeting) {
+        if (badMeeting) {
             return;
         }
+        const std::size_t line =
+            !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
+        const auto [l, column] = DateAt(line);
+        Report(l, column,
+               Message(QT_TRANSLATE_NOOP("DataCheck",
+                                         "there is no meeting on %1 for this row to belong to"),
+                       {date}));
+    }
 
-        // Races: each in its meeting's column, so never in a slot after the
-        // meeting's; one per racecourse.
+    // Races: each in its meeting's column, so never in a slot after the
+    // meeting's; one per racecourse. In slot order.
+    std::vector<TableRace> PlaceRaces(const DayRows& rows, const std::string& date,
+                                      const std::vector<TableMeeting>& meetings, bool badMeeting) {
+        std::vector<TableRace> races;
         std::array<const CsvRace*, 4> raceSlotOwner{};
         std::map<int, const CsvRace*> raceCourseOwner;
         for (const CsvRace& r : rows.races) {
             const auto meeting =
-                std::find_if(day.meetings.begin(), day.meetings.end(),
+                std::find_if(meetings.begin(), meetings.end(),
                              [&](const TableMeeting& m) { return m.course == r.race.course; });
-            if (meeting == day.meetings.end()) {
+            if (meeting == meetings.end()) {
                 if (badMeeting) {
                     continue;
                 }
-                Report(r.line, columnOf(Racecourse),
+                Report(r.line, ColumnOf(Racecourse),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "there is no meeting at %1 on %2 for this "
                                                  "race to belong to"),
@@ -648,7 +675,7 @@ private:
             }
             if (const auto [it, added] = raceCourseOwner.emplace(r.race.course, &r); !added) {
                 Report(
-                    r.line, columnOf(Racecourse),
+                    r.line, ColumnOf(Racecourse),
                     Message(
                         QT_TRANSLATE_NOOP("DataCheck", "%1 has a graded race on %2 on line %3 "
                                                        "already; the list shows one race per "
@@ -658,7 +685,7 @@ private:
             }
             const int slot = r.slotGiven ? r.race.slot : meeting->slot;
             if (slot > meeting->slot) {
-                Report(r.line, columnOf(Slot),
+                Report(r.line, ColumnOf(Slot),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "race slot %1 comes after meeting slot %2 "
                                                  "of %3, so the list would not show the "
@@ -670,7 +697,7 @@ private:
             }
             if (raceSlotOwner[slot] != nullptr) {
                 Report(
-                    r.line, columnOf(Slot),
+                    r.line, ColumnOf(Slot),
                     Message(
                         QT_TRANSLATE_NOOP("DataCheck", "race slot %1 of %2 is taken by the race "
                                                        "on line %3"),
@@ -680,12 +707,16 @@ private:
             raceSlotOwner[slot] = &r;
             TableRace race = r.race;
             race.slot = slot;
-            day.races.push_back(std::move(race));
+            races.push_back(std::move(race));
         }
-        std::sort(day.races.begin(), day.races.end(),
+        std::sort(races.begin(), races.end(),
                   [](const TableRace& a, const TableRace& b) { return a.slot < b.slot; });
+        return races;
+    }
 
-        // Line sizes: never shorter than the bytes that are not blanks.
+    // Line sizes, each file's once: never shorter than the bytes of the
+    // day's line that are not blanks.
+    void KeepLineSizes(const DayRows& rows, const std::string& date, TableDay& day) {
         ScheduleTable alone;
         alone.days.push_back(day);
         const DataFileBytes full = BuildDataFiles(alone);
@@ -693,7 +724,7 @@ private:
         for (const CsvLine& l : rows.lines) {
             const std::string_view name = DataFileNames[l.file];
             if (lineOwner[l.file] != nullptr) {
-                Report(l.line, columnOf(Date),
+                Report(l.line, ColumnOf(Date),
                        Message(QT_TRANSLATE_NOOP("DataCheck", "the size of the line of %1 on %2 is "
                                                               "given on line %3 already"),
                                {std::string(name), date, std::to_string(lineOwner[l.file]->line)}));
@@ -716,9 +747,6 @@ private:
             if (l.size != text.size()) {
                 day.lineSizes[l.file] = l.size;
             }
-        }
-        if (reading_.problems.size() == before) {
-            reading_.table.days.push_back(std::move(day));
         }
     }
 
