@@ -436,6 +436,31 @@ INSTANTIATE_TEST_SUITE_P(
              "4:3: there is no meeting at 阪神 on 2003-01-05 for this race to belong to"}}),
     CaseName());
 
+// Without a year asked for, the season is of the year its dates are in:
+// most of them, the first of those that tie; a date of another year is
+// named on its row.
+TEST(CsvYear, ComesFromTheDatesUnlessAskedFor) {
+    const std::string rows = Header + "meeting,2027-05-30,京都,3,12\r\n"
+                                      "meeting,2026-05-31,京都,3,12\r\n"
+                                      "meeting,2027/6/5,京都,4,1\r\n";
+    const CsvImport fromDates = ImportScheduleCsv(
+        rows.substr(0, rows.rfind("meeting,2026")) + "meeting,2027/6/5,京都,4,1\r\n", "s.csv");
+    ASSERT_TRUE(fromDates.files);
+    EXPECT_EQ(fromDates.year, 2027);
+    EXPECT_EQ((*fromDates.files)[MeetingFileIndex].substr(0, 20),
+              "0530" + Cp932("★京都 3回12日目"));
+
+    const CsvImport mixed = ImportScheduleCsv(rows, "s.csv");
+    EXPECT_EQ(mixed.year, 2027);
+    ASSERT_EQ(mixed.problems.size(), 1u);
+    EXPECT_EQ(FormatFinding(mixed.problems[0]),
+              "s.csv:3:2: error: the date '2026-05-31' is not in 2027, the year of the schedule");
+
+    const CsvImport asked = ImportScheduleCsv(rows, "s.csv", 2026);
+    EXPECT_EQ(asked.year, 2026);
+    EXPECT_EQ(asked.problems.size(), 2u);
+}
+
 TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
     // A note of the user's own spans two lines; the rows after it keep their
     // line numbers.
