@@ -22,6 +22,7 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Language.h"
+#include "app/Season.h"
 #include "core/DataDir.h"
 #include "grid/StringGrid.h"
 #include "mainUnit.h"
@@ -131,8 +132,9 @@ void CommandLineFirst(int argc, char* argv[]) {
     const QCoreApplication core(argc, argv);
     const CommandLineTranslations translations(
         MessageLanguage(QProcessEnvironment::systemEnvironment()));
-    const CommandLine command =
+    CommandLine command =
         ParseCommandLine({QStringLiteral("turvane"), QStringLiteral("--date=2003-05-17")});
+    ChooseSeason(command);
     if (RunWithoutWindow(command)) {
         std::fprintf(stderr, "the command line asks for no window\n");
         std::exit(1);

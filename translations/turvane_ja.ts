@@ -64,11 +64,6 @@
         <translation>バージョンを表示して終了します。</translation>
     </message>
     <message>
-        <source>Read the three data files from &lt;dir&gt; instead of the program&apos;s directory.</source>
-        <translation>3 つのデータファイルを、プログラムのディレクトリではなく
-&lt;dir&gt; から読み込みます。</translation>
-    </message>
-    <message>
         <source>Show the schedule as if today were &lt;date&gt;, given as YYYY-MM-DD.</source>
         <translation>今日が &lt;date&gt;（YYYY-MM-DD
 形式）であるものとして日程を表示します。</translation>
@@ -107,23 +102,6 @@ This is free software under the MIT licence.
     <message>
         <source>turvane: a window needs a graphical display, and the display &apos;%1&apos; does not answer; %2</source>
         <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ &apos;%1&apos; に接続できません。%2</translation>
-    </message>
-    <message>
-        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
-names another: the meeting calendar, the same days by racecourse, today&apos;s
-meetings and the next meeting day, and the year&apos;s graded races. It reads
-Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or
-from the one given with --data.
-Qt&apos;s own options, such as -platform and -style, work as well.</source>
-        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
-開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
-できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのある
-ディレクトリか、--data で指定したディレクトリから読み込みます。
--platform や -style など、Qt 自身のオプションも使えます。</translation>
-    </message>
-    <message>
-        <source>The year the data files describe, four digits (default 2003).</source>
-        <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
     </message>
     <message>
         <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; (&apos;-&apos; for standard output) and exit: 0 when written, 1 when not.</source>
@@ -203,19 +181,8 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
-        <source>Build the three data files from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, and exit.</source>
-        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から
-3 つのデータファイルを作り、--data
-で指定したディレクトリに置いて終了します。そこにはまだ
-3 つのどれもあってはいけません。</translation>
-    </message>
-    <message>
         <source>give only one of --export-csv and --import-csv</source>
         <translation>--export-csv と --import-csv はどちらか一方だけを指定してください</translation>
-    </message>
-    <message>
-        <source>--import-csv needs --data &lt;dir&gt;, the directory to build the files in</source>
-        <translation>--import-csv には、ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください</translation>
     </message>
     <message>
         <source>%1: the file name is empty</source>
@@ -252,10 +219,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>&apos;%1&apos; is larger than %2 MiB; nothing was written</source>
         <translation>&apos;%1&apos; が %2 MiB より大きいため、何も書き出していません</translation>
-    </message>
-    <message>
-        <source>wrote Cal1.dat, Cal2.dat and jyuusyou.dat into &apos;%1&apos;</source>
-        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat を &apos;%1&apos; に書き出しました</translation>
     </message>
     <message>
         <source>nothing was written; the CSV file&apos;s problems are listed above</source>
@@ -296,6 +259,81 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>the name is too long</source>
         <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>Shows the horse-racing meeting schedule of one racing year: the meeting
+calendar, the same days by racecourse, today&apos;s meetings and the next meeting
+day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
+from the directory given with --data; without it, from your season of today&apos;s
+year, $XDG_DATA_HOME/turvane/&lt;year&gt; (~/.local/share/turvane/&lt;year&gt;) as
+--import-csv makes it, when there is one, and otherwise from the directory of
+its executable. The year is --year, or the one year.txt beside the files
+records, or 2003.
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
+        <translation>ある年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
+次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
+Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読み込みます。
+指定がなければ、今日の年の自分の日程 $XDG_DATA_HOME/turvane/&lt;year&gt;
+（~/.local/share/turvane/&lt;year&gt;。--import-csv で作ります）があればそこから、
+なければ実行ファイルのあるディレクトリから読み込みます。年は --year、
+なければファイルのそばの year.txt に記録された年、それもなければ 2003 年です。
+-platform や -style など、Qt 自身のオプションも使えます。</translation>
+    </message>
+    <message>
+        <source>Read the three data files from &lt;dir&gt; instead of your season of today&apos;s year or the program&apos;s directory.</source>
+        <translation>&lt;dir&gt; にある 3 つのデータファイルを読み込みます（--data
+がなければ、--seasons が示すもの）。</translation>
+    </message>
+    <message>
+        <source>The year the data files describe, four digits (default: the one in year.txt beside them, or 2003).</source>
+        <translation>データファイルの年を 4 桁で指定します（既定は、ファイルのそばの year.txt
+に記録された年、それもなければ 2003）。</translation>
+    </message>
+    <message>
+        <source>Build the three data files and year.txt from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, or else in a new folder of your seasons named by the year of the CSV&apos;s dates, and exit.</source>
+        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から
+3 つのデータファイルと year.txt を作り、--data
+で指定したディレクトリに置いて終了します。--data
+がなければ、CSV
+の日付の年の名前で新しいフォルダーを自分の日程（--seasons
+を参照）の中に作ります。どちらも上書きはしません。</translation>
+    </message>
+    <message>
+        <source>List your seasons, one a line, say which data the program shows when started without --data, and exit.</source>
+        <translation>自分の日程を 1 行に 1 つずつ一覧し、--data
+なしで起動したときにどのデータを表示するかを示して終了します。</translation>
+    </message>
+    <message>
+        <source>this system names no folder for your seasons; give --data &lt;dir&gt;, the directory to build the files in; nothing was written</source>
+        <translation>このシステムには自分の日程を置くフォルダーがありません。ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください。何も書き出していません</translation>
+    </message>
+    <message>
+        <source>your season of %1 exists already in &apos;%2&apos; and stays as it is; nothing was written. To replace it, delete that folder first; to keep both, import into a directory of your choice with --data &lt;dir&gt;</source>
+        <translation>%1 年の自分の日程は &apos;%2&apos; にすでにあるので、そのままにしました。何も書き出していません。置き換えるには、先にそのフォルダーを消してください。両方残すには、--data &lt;dir&gt; で好きなディレクトリに取り込んでください</translation>
+    </message>
+    <message>
+        <source>wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into &apos;%2&apos;</source>
+        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat、year.txt（%1 年）を &apos;%2&apos; に書き出しました</translation>
+    </message>
+    <message>
+        <source>started without --data in %1, the program shows this season</source>
+        <translation>%1 年に --data なしで起動すると、この日程を表示します</translation>
+    </message>
+    <message>
+        <source>%1 holds &apos;%2&apos;, not a year; write the season&apos;s year in four digits there, such as 2027, or give --year</source>
+        <translation>%1 にあるのは年ではなく &apos;%2&apos; です。そこに日程の年を 2027 のように 4 桁で書くか、--year を指定してください</translation>
+    </message>
+    <message>
+        <source>started without --data, the program shows the season of %1, today&apos;s year: &apos;%2&apos;</source>
+        <translation>--data なしで起動すると、今日の年である %1 年の日程を表示します: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>started without --data, the program shows the files beside it: &apos;%1&apos;</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイルを表示します: &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>started without --data, the program shows the files beside it, &apos;%1&apos;, as &apos;%2&apos; holds no season of %3, today&apos;s year; --import-csv FILE makes one</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイル &apos;%1&apos; を表示します。&apos;%2&apos; に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
     </message>
 </context>
 <context>
@@ -553,10 +591,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <translation>開催回</translation>
     </message>
     <message>
-        <source>day number</source>
-        <translation>開催日次</translation>
-    </message>
-    <message>
         <source>mark</source>
         <translation>記号</translation>
     </message>
@@ -663,6 +697,18 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>an import of the CSV writes this line otherwise from byte %1 on (%2)</source>
         <translation>CSV を取り込むと、この行は %1 バイト目から違う形で書き出されます（%2）</translation>
+    </message>
+    <message>
+        <source>%1: the tens digit %2 of the day number is not followed by a digit</source>
+        <translation>%1: 開催日次の十の位 %2 の後に数字がありません</translation>
+    </message>
+    <message>
+        <source>the dates are in %1, not in %2, the year asked for with --year; leave --year out to import the season of %1</source>
+        <translation>日付は --year で指定した %2 年ではなく %1 年のものです。%1 年の日程として取り込むには --year を外してください</translation>
+    </message>
+    <message>
+        <source>the day number %1 does not fit its field (0-99, or empty for a blank)</source>
+        <translation>開催日次 %1 は欄に収まりません（0〜99、空白にするなら空欄）</translation>
     </message>
 </context>
 <context>

@@ -163,11 +163,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate(
         "CommandLine",
-        "Shows the horse-racing meeting schedule of one racing year, 2003 unless --year\n"
-        "names another: the meeting calendar, the same days by racecourse, today's\n"
-        "meetings and the next meeting day, and the year's graded races. It reads\n"
-        "Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or\n"
-        "from the one given with --data.\n"
+        "Shows the horse-racing meeting schedule of one racing year: the meeting\n"
+        "calendar, the same days by racecourse, today's meetings and the next meeting\n"
+        "day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat\n"
+        "from the directory given with --data; without it, from your season of today's\n"
+        "year, $XDG_DATA_HOME/turvane/<year> (~/.local/share/turvane/<year>) as\n"
+        "--import-csv makes it, when there is one, and otherwise from the directory of\n"
+        "its executable. The year is --year, or the one year.txt beside the files\n"
+        "records, or 2003.\n"
         "Qt's own options, such as -platform and -style, work as well."));
     const QCommandLineOption help(
         {QStringLiteral("h"), QStringLiteral("help")},
@@ -179,7 +182,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QStringLiteral("data"),
         QCoreApplication::translate(
             "CommandLine",
-            "Read the three data files from <dir> instead of the program's directory."),
+            "Read the three data files from <dir> instead of your season of today's year "
+            "or the program's directory."),
         QStringLiteral("dir"));
     const QCommandLineOption date(
         QStringLiteral("date"),
@@ -195,7 +199,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption year(
         QStringLiteral("year"),
         QCoreApplication::translate(
-            "CommandLine", "The year the data files describe, four digits (default 2003)."),
+            "CommandLine", "The year the data files describe, four digits (default: the one "
+                           "in year.txt beside them, or 2003)."),
         QStringLiteral("year"));
     const QCommandLineOption ics(
         QStringLiteral("ics"),
@@ -222,12 +227,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     const QCommandLineOption importCsv(
         QStringLiteral("import-csv"),
         QCoreApplication::translate("CommandLine",
-                                    "Build the three data files from such a CSV file ('-' for "
-                                    "standard input) in the directory given with --data, which "
-                                    "must not hold any of them yet, and exit."),
+                                    "Build the three data files and year.txt from such a CSV "
+                                    "file ('-' for standard input) in the directory given with "
+                                    "--data, which must not hold any of them yet, or else in a "
+                                    "new folder of your seasons named by the year of the CSV's "
+                                    "dates, and exit."),
         QStringLiteral("file"));
-    parser.addOptions(
-        {help, version, data, date, check, year, ics, onlyGraded, pdf, exportCsv, importCsv});
+    const QCommandLineOption seasons(
+        QStringLiteral("seasons"),
+        QCoreApplication::translate("CommandLine",
+                                    "List your seasons, one a line, say which data the program "
+                                    "shows when started without --data, and exit."));
+    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded, pdf, exportCsv,
+                       importCsv, seasons});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -272,6 +284,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                   .arg(parser.value(year)));
         }
         command.year = *parsed;
+        command.yearGiven = true;
     }
     if (parser.isSet(ics)) {
         command.calendarFile = parser.value(ics);
@@ -318,16 +331,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (command.pdfFile.isEmpty()) {
             return UsageError(QCoreApplication::translate("CommandLine", "--pdf: no file given"));
         }
+    } else if (parser.isSet(seasons)) {
+        command.action = CommandLine::Action::ListSeasons;
     } else if (parser.isSet(exportCsv) || parser.isSet(importCsv)) {
         const bool exporting = parser.isSet(exportCsv);
         if (exporting && parser.isSet(importCsv)) {
             return UsageError(QCoreApplication::translate(
                 "CommandLine", "give only one of --export-csv and --import-csv"));
-        }
-        if (!exporting && command.dataDir.isEmpty()) {
-            return UsageError(QCoreApplication::translate(
-                "CommandLine", "--import-csv needs --data <dir>, the directory to build the "
-                               "files in"));
         }
         command.action =
             exporting ? CommandLine::Action::ExportCsv : CommandLine::Action::ImportCsv;

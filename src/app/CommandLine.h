@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Season.h"
 #include "core/DateKeys.h"
 #include "core/Today.h"
 
@@ -26,16 +27,22 @@ struct CommandLine {
         Pdf,
         ExportCsv,
         ImportCsv,
+        ListSeasons,
         UsageError
     };
 
     Action action = Action::ShowWindow;
     // Where the data files are read from; empty for the executable's directory.
+    // ChooseSeason (Season.h) fills it in when --data was not given.
     QString dataDir;
+    DataOrigin origin = DataOrigin::BesideExecutable;
     // The day shown as today; none for the system's date.
     std::optional<turvane::CivilDate> date;
-    // The year the data files describe.
+    // The year the data files describe, and whether --year named it.
     turvane::ScheduleYear year;
+    bool yearGiven = false;
+    // Why the data's year file could not say the year, when it could not.
+    QString seasonProblem;
     // Where --ics writes the calendar ("-" for standard output), and whether
     // it holds the graded races alone.
     QString calendarFile;

@@ -4,6 +4,8 @@
 #include "CommandLine.h"
 #include "CsvCommands.h"
 #include "DisplayCheck.h"
+#include "Season.h"
+#include "core/Platform.h"
 #include "outputs/IcsExport.h"
 
 #include <QProcessEnvironment>
@@ -11,7 +13,26 @@
 #include <cstdio>
 #include <exception>
 
+namespace {
+
+// Whether the command reads the data files, and so needs their year.
+bool ReadsData(CommandLine::Action action) {
+    using Action = CommandLine::Action;
+    return action == Action::Check || action == Action::ExportCalendar || action == Action::Pdf ||
+           action == Action::ExportCsv;
+}
+
+} // namespace
+
 std::optional<int> RunWithoutWindow(const CommandLine& command) {
+    // The window shows the problem in its error box instead.
+    if (!command.seasonProblem.isEmpty() && ReadsData(command.action)) {
+        std::fputs((QStringLiteral("turvane: ") + command.seasonProblem + QLatin1Char('\n'))
+                       .toUtf8()
+                       .constData(),
+                   stderr);
+        return 1;
+    }
     switch (command.action) {
     case CommandLine::Action::ShowWindow:
         if (const std::optional<QString> missing =
@@ -33,6 +54,8 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         return RunExportCsv(command);
     case CommandLine::Action::ImportCsv:
         return RunImportCsv(command);
+    case CommandLine::Action::ListSeasons:
+        return ListSeasonsCommand(command, turvane::UserSeasonsDirectory());
     case CommandLine::Action::Check:
         return RunCheck(command);
     case CommandLine::Action::ExportCalendar:

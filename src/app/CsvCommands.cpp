@@ -5,6 +5,8 @@
 #include "core/DataDir.h"
 #include "core/DateKeys.h"
 #include "core/FileSource.h"
+#include "core/Platform.h"
+#include "core/Seasons.h"
 #include "core/season/NewFiles.h"
 #include "core/season/ScheduleCsv.h"
 #include "outputs/SystemError.h"
@@ -60,6 +62,37 @@ bool Written(const turvane::NewFilesResult& result) {
                       .arg(Shown(path), SystemErrorText(result.error)));
     }
     return false;
+}
+
+// Where an import writes: the directory --data names, or else a new folder
+// of the user's seasons named by the year. A season there is never
+// replaced; none when it cannot be written, said why.
+std::optional<fs::path> ImportDirectory(const CommandLine& command, turvane::ScheduleYear year) {
+    if (!command.dataDir.isEmpty()) {
+        return PathOf(command.dataDir);
+    }
+    const fs::path seasons = turvane::UserSeasonsDirectory();
+    if (seasons.empty()) {
+        Say(stderr, QCoreApplication::translate("CommandLine",
+                                                "this system names no folder for your seasons; "
+                                                "give --data <dir>, the directory to build the "
+                                                "files in; nothing was written"));
+        return std::nullopt;
+    }
+    const fs::path folder = turvane::SeasonFolder(seasons, year);
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(folder, error))) {
+        Say(stderr,
+            QCoreApplication::translate(
+                "CommandLine",
+                "your season of %1 exists already in '%2' and stays as it is; nothing was "
+                "written. To replace it, delete that folder first; to keep both, import into a "
+                "directory of your choice with --data <dir>")
+                .arg(year.value())
+                .arg(Shown(folder)));
+        return std::nullopt;
+    }
+    return folder;
 }
 
 } // namespace
@@ -136,7 +169,9 @@ int RunImportCsv(const CommandLine& command) {
     }
     const std::string name =
         fromStdin ? std::string("<stdin>") : QFile::encodeName(command.csvFile).toStdString();
-    const turvane::CsvImport result = turvane::ImportScheduleCsv(csv, name, command.year.value());
+    // The year comes from the CSV's dates unless --year asks for one.
+    const turvane::CsvImport result = turvane::ImportScheduleCsv(
+        csv, name, command.yearGiven ? std::optional<int>(command.year.value()) : std::nullopt);
     if (!result.files) {
         Print(result.problems);
         Say(stderr, QCoreApplication::translate("CommandLine",
@@ -144,15 +179,29 @@ int RunImportCsv(const CommandLine& command) {
                                                 "are listed above"));
         return 1;
     }
+    const turvane::ScheduleYear year(result.year);
+    const std::optional<fs::path> directory = ImportDirectory(command, year);
+    if (!directory) {
+        return 1;
+    }
     std::vector<turvane::NewFile> files;
     for (std::size_t f = 0; f < turvane::DataFileCount; ++f) {
         files.push_back({std::string(turvane::DataFileNames[f]), (*result.files)[f]});
     }
-    if (!Written(turvane::WriteNewFiles(PathOf(command.dataDir), files))) {
+    files.push_back({std::string(turvane::YearFile), turvane::YearFileText(year)});
+    if (!Written(turvane::WriteNewFiles(*directory, files))) {
         return 1;
     }
-    Say(stdout, QCoreApplication::translate("CommandLine",
-                                            "wrote Cal1.dat, Cal2.dat and jyuusyou.dat into '%1'")
-                    .arg(command.dataDir));
+    Say(stdout, QCoreApplication::translate(
+                    "CommandLine", "wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into "
+                                   "'%2'")
+                    .arg(result.year)
+                    .arg(Shown(*directory)));
+    if (command.dataDir.isEmpty()) {
+        Say(stdout,
+            QCoreApplication::translate("CommandLine", "started without --data in %1, the program "
+                                                       "shows this season")
+                .arg(result.year));
+    }
     return 0;
 }

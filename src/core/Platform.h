@@ -45,4 +45,8 @@ std::string SystemExecutablePath();
 // The local date from the system clock.
 CivilDate LocalDate();
 
+// The directory of the user's own seasons, one folder per year
+// (core/Seasons.h); empty when the system names no place for them.
+std::filesystem::path UserSeasonsDirectory();
+
 } // namespace turvane

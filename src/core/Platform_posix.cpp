@@ -1,8 +1,11 @@
 #include "Platform.h"
 
+#include "Seasons.h"
+
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <limits.h>
@@ -56,6 +59,10 @@ CivilDate LocalDate() {
     std::tm local{};
     localtime_r(&now, &local);
     return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+std::filesystem::path UserSeasonsDirectory() {
+    return XdgSeasonsDirectory(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
 } // namespace turvane

@@ -75,4 +75,10 @@ CivilDate LocalDate() {
     return {local.wYear, local.wMonth, local.wDay};
 }
 
+std::filesystem::path UserSeasonsDirectory() {
+    // Not placed on Windows yet: the program reads the files beside it, or
+    // those given with --data.
+    return {};
+}
+
 } // namespace turvane

@@ -2,6 +2,7 @@
 #include "CaseName.h"
 #include "app/CheckCommand.h"
 #include "app/Language.h"
+#include "app/Season.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
 #include "core/Version.h"
@@ -86,8 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {"-h"},
                   Action::Help,
                   "Usage: turvane [options]\n",
-                  "使用法: turvane [オプション]\nある年（--year で指定しなければ 2003 "
-                  "年）の競馬の開催日程を表示します。"},
+                  "使用法: turvane [オプション]\nある年の競馬の開催日程を表示します。"},
         ParseCase{"LongHelp",
                   {"--help"},
                   Action::Help,
@@ -162,9 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                   {}},
         Refused("ImportCsvOfNoName", {"--import-csv", "", "--data", Sample},
                 "--import-csv: the file name is empty", "--import-csv: ファイル名が空です"),
-        Refused("ImportCsvNeedsData", {"--import-csv", "s.csv"},
-                "--import-csv needs --data <dir>, the directory to build the files in",
-                "--import-csv には、ファイルを作るディレクトリを --data <dir> で指定してください"),
+        ParseCase{"ImportCsvIntoTheUsersSeasons", {"--import-csv", "s.csv"}, Action::ImportCsv, {}},
+        ParseCase{"Seasons", {"--seasons"}, Action::ListSeasons, {}},
         Refused("ExportAndImportAtOnce",
                 {"--import-csv", "a.csv", "--export-csv", "b.csv", "--data", Sample},
                 "give only one of --export-csv and --import-csv",
@@ -192,6 +191,116 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_FALSE(calendar.gradedOnly);
     EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).pdfFile, "-");
 }
+
+// Which season a start shows, and in which year, decided once for the
+// window and every command. ROOT is the seasons directory; each folder
+// named there gets a meeting file and, when given, a year file.
+struct SeasonCase {
+    const char* name;
+    QStringList arguments;
+    std::vector<std::pair<const char*, const char*>> folders; // name, year.txt (null: none)
+    QString dataDir;                                          // "" for the executable's
+    DataOrigin origin;
+    int year;
+    QString problem = {};
+};
+
+void PrintTo(const SeasonCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SeasonChoice : public testing::TestWithParam<SeasonCase> {};
+
+TEST_P(SeasonChoice, FollowsTheOptionsThenTodaysSeasonThenTheProgramsFiles) {
+    const SeasonCase& c = GetParam();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    for (const auto& [name, year] : c.folders) {
+        ASSERT_TRUE(QDir(root.path()).mkpath(name));
+        if (QString(name) != "2027-empty") {
+            std::ofstream((root.path() + "/" + name + "/Cal1.dat").toStdString()) << "0530\r\n";
+        }
+        if (year != nullptr) {
+            std::ofstream((root.path() + "/" + name + "/year.txt").toStdString(), std::ios::binary)
+                << year;
+        }
+    }
+    QStringList arguments = c.arguments;
+    arguments.replaceInStrings(QStringLiteral("ROOT"), root.path());
+    CommandLine command = ParseCommandLine(QStringList{QStringLiteral("turvane")} + arguments);
+    ChooseSeason(command, root.path().toStdString());
+    QString expected = c.dataDir;
+    expected.replace(QStringLiteral("ROOT"), root.path());
+    EXPECT_EQ(command.dataDir.toStdString(), expected.toStdString());
+    EXPECT_EQ(command.origin, c.origin);
+    EXPECT_EQ(command.year.value(), c.year);
+    QString problem = c.problem;
+    problem.replace(QStringLiteral("ROOT"), root.path());
+    EXPECT_EQ(command.seasonProblem.toStdString(), problem.toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Starts, SeasonChoice,
+    testing::Values(
+        SeasonCase{
+            "NoSeasons", {"--date", "2027-05-30"}, {}, "", DataOrigin::BesideExecutable, 2003},
+        SeasonCase{"SeasonOfToday",
+                   {"--date", "2027-05-30", "--check"},
+                   {{"2026", "2026\n"}, {"2027", "2027\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2027},
+        SeasonCase{"OnlyOtherYears",
+                   {"--date", "2027-05-30"},
+                   {{"2026", "2026\n"}, {"2028", "2028\n"}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003},
+        SeasonCase{"FolderWithoutItsFiles",
+                   {"--date", "2027-05-30"},
+                   {{"2027-empty", nullptr}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003},
+        SeasonCase{"DataWinsAndItsYearFileCounts",
+                   {"--date", "2027-05-30", "--data", "ROOT/2026"},
+                   {{"2026", "2026\n"}, {"2027", "2027\n"}},
+                   "ROOT/2026",
+                   DataOrigin::DataOption,
+                   2026},
+        SeasonCase{"YearWins",
+                   {"--date", "2027-05-30", "--year", "2004"},
+                   {{"2027", "2027\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2004},
+        SeasonCase{"NoYearFile",
+                   {"--date", "2027-05-30", "--data", "ROOT/2027"},
+                   {{"2027", nullptr}},
+                   "ROOT/2027",
+                   DataOrigin::DataOption,
+                   2003},
+        SeasonCase{"YearFileEditedWithBlanksAndAByteOrderMark",
+                   {"--date", "2027-05-30"},
+                   {{"2027", "\xef\xbb\xbf 2027 \r\n\r\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2027},
+        SeasonCase{"YearFileWithoutAYear",
+                   {"--date", "2027-05-30"},
+                   {{"2027", "27\n"}},
+                   "ROOT/2027",
+                   DataOrigin::UserSeason,
+                   2003,
+                   "ROOT/2027/year.txt holds '27', not a year; write the season's year in four "
+                   "digits there, such as 2027, or give --year"},
+        SeasonCase{"ImportChoosesItsOwnFolder",
+                   {"--date", "2027-05-30", "--import-csv", "s.csv"},
+                   {{"2027", "2027\n"}},
+                   "",
+                   DataOrigin::BesideExecutable,
+                   2003}),
+    CaseName());
 
 // The language of the command line, from the environment.
 struct LanguageCase {
@@ -295,7 +404,8 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
         EXPECT_FALSE(c.errJa.isEmpty()) << "every failure is run in Japanese as well";
     }
     QTemporaryDir broken;
-    ASSERT_TRUE(broken.isValid());
+    QTemporaryDir noSeasons; // whatever seasons the user running the tests has
+    ASSERT_TRUE(broken.isValid() && noSeasons.isValid());
     std::ofstream((broken.path() + "/Cal1.dat").toStdString(), std::ios::binary)
         << "0105\r\n0104\r\n";
     QStringList arguments = c.arguments;
@@ -318,6 +428,7 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
             environment.remove(QString::fromLatin1(name));
         }
         environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), noSeasons.path());
         for (const QString& variable : c.environment) {
             environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
         }
@@ -730,7 +841,8 @@ TEST(CsvRoundTrip, ThroughTheRealProgram) {
         const QString file = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
         EXPECT_EQ(read(season + "/" + file), read(Sample + "/" + file)) << name;
     }
-    EXPECT_EQ(QDir(season).entryList(QDir::Files | QDir::Hidden).size(), 3);
+    EXPECT_EQ(QDir(season).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    EXPECT_EQ(read(season + "/year.txt"), "2003\n");
 
     QFile(season + "/Cal1.dat").remove();
     QFile emptied(season + "/Cal2.dat");
@@ -742,7 +854,9 @@ TEST(CsvRoundTrip, ThroughTheRealProgram) {
                        "nothing was written\n" +
                        "turvane: '" + season +
                        "/jyuusyou.dat' exists "
-                       "already and stays as it is; nothing was written\n");
+                       "already and stays as it is; nothing was written\n" +
+                       "turvane: '" + season +
+                       "/year.txt' exists already and stays as it is; nothing was written\n");
     EXPECT_EQ(read(season + "/Cal1.dat"), "(missing)");
     EXPECT_EQ(read(season + "/Cal2.dat"), "");
     EXPECT_EQ(read(season + "/jyuusyou.dat"), read(Sample + "/jyuusyou.dat"));
@@ -757,6 +871,128 @@ TEST(CsvRoundTrip, ThroughTheRealProgram) {
                        "小倉, 東京, 中山, 福島, 新潟, 札幌, 函館\n"
                        "turvane: nothing was written; the CSV file's problems are listed above\n");
     EXPECT_FALSE(QDir(dir.path() + "/other").exists());
+}
+
+// A season of today's kind, from a spreadsheet to the window: imported once
+// into the user's seasons without options, then shown by a start with none
+// (only the day, so that today is in 2027), with its twelve-day meetings;
+// read the same with --data on its folder and no --year; never imported
+// over.
+TEST(Seasons, ImportedOnceThenShownWithoutOptions) {
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(home.isValid() && elsewhere.isValid());
+    struct Run {
+        int status;
+        QString out;
+        QString err;
+    };
+    // With the probe, which prints what the window shows and closes it.
+    const auto run = [](const QStringList& arguments, const QString& dataHome, bool window = false,
+                        const QByteArray& input = {}) {
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "LANGUAGE", "LC_ALL", "LC_MESSAGES",
+                                 "QT_QPA_PLATFORM"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+        if (window) {
+            environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            environment.insert(QStringLiteral("QT_PLUGIN_PATH"),
+                               QStringLiteral(TURVANE_PROBE_PLUGINS));
+            environment.insert(QStringLiteral("QT_QPA_GENERIC_PLUGINS"),
+                               QStringLiteral("turvaneprobe"));
+        }
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
+        program.write(input);
+        program.closeWriteChannel();
+        EXPECT_TRUE(program.waitForFinished(60000));
+        return Run{program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()),
+                   QString::fromUtf8(program.readAllStandardError())};
+    };
+    const QByteArray csv = "kind,date,racecourse,meeting,day,slot,race\r\n"
+                           "meeting,2027/5/29,東京,2,11,,\r\n"
+                           "meeting,2027/5/29,京都,3,10,,\r\n"
+                           "meeting,2027/5/30,東京,2,12,,\r\n"
+                           "race,2027/5/30,東京,,,,東京優駿 GⅠ\r\n"
+                           "meeting,2027/5/30,京都,3,12,,\r\n"
+                           "meeting,2027/6/5,東京,3,1,,\r\n";
+    const QString folder = home.path() + "/turvane/2027";
+    const auto files = [&] {
+        QStringList contents;
+        for (const QString& name : QDir(folder).entryList(QDir::Files, QDir::Name)) {
+            QFile file(folder + "/" + name);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+            contents << name + ":" + QString::fromLatin1(file.readAll().toHex());
+        }
+        return contents;
+    };
+
+    const Run imported = run({"--import-csv", "-"}, home.path(), false, csv);
+    EXPECT_EQ(imported.status, 0) << imported.err.toStdString();
+    EXPECT_EQ(imported.out,
+              "turvane: wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (2027) into '" +
+                  folder +
+                  "'\nturvane: started without --data in 2027, the program shows this season\n");
+    const QStringList written = files();
+    ASSERT_EQ(written.size(), 4);
+    EXPECT_EQ(written[3], "year.txt:" + QString::fromLatin1(QByteArray("2027\n").toHex()));
+
+    const QStringList shown = {"Form1.Label1 text=\"開催日程\n　２０２７\"",
+                               "Form1.GroupBox4 title=\"本日の開催 [2027/05/30]\"",
+                               "Form1.Edit1 text=\"◆東京 ２回１２日目\"",
+                               "Form1.Edit2 text=\"★京都 ３回１２日目\"",
+                               "Form1.GroupBox5 title=\"次の開催 [2027/06/05]\"",
+                               "Form1.StringGrid1 name=\"開催日程\" rows=3 columns=3 "
+                               "first=\"５月２９日 ◆東京 ２回１１日目\"",
+                               "print preview opened"};
+    for (const QStringList& arguments : {QStringList{"--date", "2027-05-30"},
+                                         QStringList{"--date", "2027-05-30", "--data", folder}}) {
+        // With --data, the seasons directory holds nothing.
+        const Run window =
+            run(arguments, arguments.size() > 2 ? elsewhere.path() : home.path(), true);
+        EXPECT_EQ(window.status, 0) << window.err.toStdString();
+        for (const QString& line : shown) {
+            EXPECT_TRUE(window.out.contains(line))
+                << arguments.join(' ').toStdString() << ": " << line.toStdString() << "\n"
+                << window.out.toStdString();
+        }
+        EXPECT_FALSE(window.out.contains("error box")) << window.out.toStdString();
+    }
+
+    // The commands find what the window does.
+    const Run check = run({"--check", "--date", "2027-05-30"}, home.path());
+    EXPECT_EQ(check.status, 0);
+    EXPECT_EQ(check.err, "turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in '" + folder +
+                             "', 9 lines: no problems found\n");
+    const Run seasons = run({"--seasons", "--date", "2027-05-30"}, home.path());
+    EXPECT_EQ(seasons.status, 0);
+    EXPECT_EQ(seasons.out, "2027 " + folder + "\n");
+    EXPECT_EQ(seasons.err, "turvane: started without --data, the program shows the season of "
+                           "2027, today's year: '" +
+                               folder + "'\n");
+
+    // A second import of the year is refused and changes nothing.
+    const Run again = run({"--import-csv", "-"}, home.path(), false, csv);
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, "turvane: your season of 2027 exists already in '" + folder +
+                             "' and stays as it is; nothing was written. To replace it, delete "
+                             "that folder first; to keep both, import into a directory of your "
+                             "choice with --data <dir>\n");
+    EXPECT_EQ(files(), written);
+
+    // Dates of another year than the one asked for: one message for them all.
+    const Run otherYear =
+        run({"--import-csv", "-", "--year", "2026"}, elsewhere.path(), false, csv);
+    EXPECT_EQ(otherYear.status, 1);
+    EXPECT_EQ(otherYear.err,
+              "<stdin>:2:2: error: the dates are in 2027, not in 2026, the year asked for with "
+              "--year; leave --year out to import the season of 2027\n"
+              "turvane: nothing was written; the CSV file's problems are listed above\n");
+    EXPECT_FALSE(QDir(elsewhere.path() + "/turvane").exists());
 }
 
 } // namespace

@@ -15,14 +15,17 @@ inline const std::string Nichime = "\x93\xfa\x96\xda"; // 日目
 inline const std::string Mark = "\x81\x9f";            // ◆
 inline const std::string Star = "\x81\x9a";            // ★
 
-// A meeting's numbers as the course file holds them: "1回 1日目".
-inline std::string Words(char kai, char day) {
-    return kai + Kai + day + Nichime;
+// A meeting's numbers as the course file holds them: "1回 1日目", or with
+// the day number's tens digit in place of the blank, "2回12日目".
+inline std::string Words(char kai, char day, char tens = ' ') {
+    std::string kaiWord = Kai;
+    kaiWord.back() = tens;
+    return kai + kaiWord + day + Nichime;
 }
 // One 16-byte meeting slot: mark, course, meeting and day numbers.
 inline std::string Meeting(const std::string& course, char kai, char day,
-                           const std::string& mark = Mark) {
-    return mark + course + " " + Words(kai, day);
+                           const std::string& mark = Mark, char tens = ' ') {
+    return mark + course + " " + Words(kai, day, tens);
 }
 // One 38-byte race slot: course and the race's text, padded.
 inline std::string Race(const std::string& course, std::string text) {

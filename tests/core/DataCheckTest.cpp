@@ -208,6 +208,24 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   {C1 + "2:28: error: meeting slot 2: 'X' stands where a digit or a blank belongs",
                    C2 + "1:9: error: course slot 1: 'x' stands where a digit or a blank belongs"}},
+        CheckCase{"TwoDigitDayNumbers",
+                  [](Year& y) {
+                      y.meetings[1][30] = '1';
+                      y.courses[1][7] = '1';
+                  },
+                  {}},
+        CheckCase{"TensDigitWithoutOnes",
+                  [](Year& y) {
+                      y.meetings[1][30] = '1';
+                      y.meetings[1][31] = ' ';
+                      y.courses[0][7] = '2';
+                      y.courses[0][8] = 'x';
+                  },
+                  {C1 + "2:31: error: meeting slot 2: the tens digit '1' of the day number is "
+                        "not followed by a digit",
+                   C2 + "1:8: error: course slot 1: the tens digit '2' of the day number is not "
+                        "followed by a digit",
+                   C2 + "1:9: error: course slot 1: 'x' stands where a digit or a blank belongs"}},
         CheckCase{"LineEndsInsideASlot",
                   [](Year& y) { y.meetings[2] += Star + Kyoto; },
                   {C1 + "3:21: error: meeting slot 2 ends with the line after 6 bytes of its 16"}},

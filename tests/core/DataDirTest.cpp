@@ -4,6 +4,7 @@
 #include "TempDir.h"
 #include "core/DataFiles.h"
 #include "core/Errors.h"
+#include "core/Seasons.h"
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,45 @@ TEST_F(DataDirTest, UnknownExecutableDirectoryReadsNothingElse) {
     EXPECT_FALSE(dir.DataFileExists(MeetingFile));
     EXPECT_EQ(OpenMessage(dir, MeetingFile), "ファイル Cal1.dat は開けません");
     fs::current_path(before);
+}
+
+// Where the user's seasons live, by the XDG base directory rules.
+struct SeasonsPlaceCase {
+    const char* name;
+    const char* xdgDataHome;
+    const char* home;
+    const char* seasons;
+};
+
+class SeasonsPlace : public testing::TestWithParam<SeasonsPlaceCase> {};
+
+TEST_P(SeasonsPlace, IsTheDataHomesTurvaneFolder) {
+    EXPECT_EQ(XdgSeasonsDirectory(GetParam().xdgDataHome, GetParam().home).string(),
+              GetParam().seasons);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, SeasonsPlace,
+    testing::Values(
+        SeasonsPlaceCase{"DataHome", "/x/data", "/home/u", "/x/data/turvane"},
+        SeasonsPlaceCase{"HomeWithoutDataHome", nullptr, "/home/u", "/home/u/.local/share/turvane"},
+        SeasonsPlaceCase{"RelativeDataHomeIsIgnored", "data", "/home/u",
+                         "/home/u/.local/share/turvane"},
+        SeasonsPlaceCase{"EmptyDataHomeIsIgnored", "", "/home/u", "/home/u/.local/share/turvane"},
+        SeasonsPlaceCase{"Neither", nullptr, "", ""}),
+    CaseName());
+
+TEST_F(DataDirTest, SeasonsAreTheYearFoldersHoldingAMeetingFile) {
+    const fs::path seasons = root_ / "turvane";
+    for (const char* folder : {"2027", "2003", "1999x", "0999", "2026"}) {
+        Write(seasons / folder, MeetingFile, "0105\r\n");
+    }
+    fs::create_directories(seasons / "2028");
+    Write(seasons, "2029", "a file, not a folder");
+    EXPECT_EQ(ListSeasons(seasons), (std::vector<int>{2003, 2026, 2027}));
+    EXPECT_EQ(ListSeasons(root_ / "none"), std::vector<int>{});
+    EXPECT_EQ(SeasonFolder(seasons, ScheduleYear(2027)), seasons / "2027");
+    EXPECT_EQ(YearFileText(ScheduleYear(2027)), "2027\n");
 }
 
 } // namespace

@@ -45,6 +45,46 @@ TEST(MeetingTextTest, HalfWidthInTheLabelStaysHalfWidth) {
     EXPECT_EQ(MeetingText(line, 1), "*AB C  " + Digit('1') + Kai + Digit('2') + Nichime);
 }
 
+// The numbered words of a slot, as both readers show them: every form the
+// original layout has shows as it always did, and a digit in place of the
+// blank after "回" is the day number's tens digit when a digit follows it.
+struct WordsCase {
+    const char* name;
+    std::string words; // the slot's last 9 bytes
+    std::string shown;
+};
+
+class NumberedWordsTest : public testing::TestWithParam<WordsCase> {};
+
+TEST_P(NumberedWordsTest, ShowsTheSameInMeetingAndCourseSlots) {
+    const WordsCase& c = GetParam();
+    const std::string label = Star + Tokyo + " ";
+    EXPECT_EQ(MeetingText("0105" + Blanks(16) + label + c.words, 2), label + c.shown);
+    EXPECT_EQ(CourseDayText("0105" + Blanks(9) + c.words, 2), c.shown);
+}
+
+const std::string KaiWord = Kai.substr(0, 2); // "回" without its blank
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, NumberedWordsTest,
+    testing::Values(
+        WordsCase{"OneDigitDay", Words('2', '8'), Digit('2') + Kai + Digit('8') + Nichime},
+        WordsCase{"BlankNumerals", Words(' ', ' '), FwBlank + Kai + FwBlank + Nichime},
+        WordsCase{"BlankMeetingNumber", Words(' ', '3'), FwBlank + Kai + Digit('3') + Nichime},
+        WordsCase{"AllBlanks", Blanks(9), FwBlank + Blanks(3) + FwBlank + Blanks(4)},
+        WordsCase{"OtherByteAfterKaiStaysAsStored", "1" + KaiWord + "x5" + Nichime,
+                  Digit('1') + KaiWord + "x" + Digit('5') + Nichime},
+        WordsCase{"TwelfthDay", Words('2', '2', '1'),
+                  Digit('2') + KaiWord + Digit('1') + Digit('2') + Nichime},
+        WordsCase{"TenthDay", Words('3', '0', '1'),
+                  Digit('3') + KaiWord + Digit('1') + Digit('0') + Nichime},
+        WordsCase{"TensWithoutOnesStaysAsStored", "1" + KaiWord + "1 " + Nichime,
+                  Digit('1') + KaiWord + "1" + FwBlank + Nichime},
+        WordsCase{"TensBeforeABlankMeetingNumber", Words(' ', '1', '1'),
+                  FwBlank + KaiWord + Digit('1') + Digit('1') + Nichime},
+        WordsCase{"LineEndsAfterTheTens", "2" + KaiWord + "1", Digit('2') + KaiWord + "1"}),
+    CaseName());
+
 TEST(MeetingDateTextTest, KeepsTheLinesOwnZeros) {
     EXPECT_EQ(MeetingDateText("0503xyz", ScheduleYear()), "2003/05/03");
     EXPECT_EQ(MeetingDateText("0503xyz", ScheduleYear(1999)), "1999/05/03");

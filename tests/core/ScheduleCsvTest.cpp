@@ -66,8 +66,10 @@ DataFileBytes WithCrLf(const DataFileBytes& files) {
 // slots; marks of the course's own or another; numerals or blanks; graded
 // races in their meeting's slot or an earlier one, with commas, quotes,
 // kana and leading blanks in their texts; lines cut in their blank tails or
-// padded past the last slot; and the given line end.
-DataFileBytes GeneratedYear(unsigned start, int dayCount, const std::string& lineEnd) {
+// padded past the last slot; and the given line end. Day numbers run up to
+// lastDay, those of 10 and more with their tens digit after "回".
+DataFileBytes GeneratedYear(unsigned start, int dayCount, const std::string& lineEnd,
+                            int lastDay = 9) {
     std::mt19937 random(start);
     const auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
     const std::vector<std::string> marks = {"◎", "＊", "**", "ｱｲ", "  "};
@@ -109,8 +111,12 @@ DataFileBytes GeneratedYear(unsigned start, int dayCount, const std::string& lin
             const int course = courses[m];
             const int slot = slots[m];
             const char number = pick(10) == 0 ? ' ' : static_cast<char>('1' + pick(9));
-            const char day = pick(10) == 0 ? ' ' : static_cast<char>('1' + pick(9));
-            const std::string words = std::string(1, number) + Cp932("回 ") + day + Cp932("日目");
+            const int day =
+                pick(10) == 0 ? 0 : 1 + static_cast<int>(pick(static_cast<std::size_t>(lastDay)));
+            const std::string words = std::string(1, number) + Cp932("回") +
+                                      (day >= 10 ? static_cast<char>('0' + day / 10) : ' ') +
+                                      (day == 0 ? ' ' : static_cast<char>('0' + day % 10)) +
+                                      Cp932("日目");
             const std::string mark =
                 pick(5) == 0 ? Cp932(marks[pick(marks.size())]) : DefaultMark(course);
             cal1.replace(static_cast<std::size_t>(16 * slot - 12), 16,
@@ -196,20 +202,28 @@ TEST_P(RoundTrip, GivesBackTheSameBytes) {
 INSTANTIATE_TEST_SUITE_P(
     Years, RoundTrip,
     testing::Combine(
-        testing::Values(YearCase{"SampleYear",
-                                 [] {
-                                     DataFileBytes files;
-                                     for (std::size_t f = 0; f < DataFileCount; ++f) {
-                                         files[f] = ReadFile(fs::path(TURVANE_SAMPLE_DIR) /
-                                                             DataFileNames[f]);
-                                     }
-                                     return files;
-                                 }},
-                        YearCase{"GeneratedCrLf", [] { return GeneratedYear(1, 120, "\r\n"); }},
-                        YearCase{"GeneratedLf", [] { return GeneratedYear(2, 150, "\n"); }},
-                        YearCase{"GeneratedCr", [] { return GeneratedYear(3, 90, "\r"); }},
-                        YearCase{"GeneratedWholeYear",
-                                 [] { return GeneratedYear(4, 180, "\r\n"); }}),
+        testing::Values(
+            YearCase{"SampleYear",
+                     [] {
+                         DataFileBytes files;
+                         for (std::size_t f = 0; f < DataFileCount; ++f) {
+                             files[f] = ReadFile(fs::path(TURVANE_SAMPLE_DIR) / DataFileNames[f]);
+                         }
+                         return files;
+                     }},
+            YearCase{"GeneratedCrLf", [] { return GeneratedYear(1, 120, "\r\n"); }},
+            YearCase{"GeneratedLf", [] { return GeneratedYear(2, 150, "\n"); }},
+            YearCase{"GeneratedCr", [] { return GeneratedYear(3, 90, "\r"); }},
+            YearCase{"GeneratedWholeYear", [] { return GeneratedYear(4, 180, "\r\n"); }},
+            YearCase{"TenAndTwelveDayMeetings",
+                     [] {
+                         DataFileBytes files = GeneratedYear(5, 150, "\r\n", 12);
+                         for (const char* days : {"10", "12"}) {
+                             const std::string words = Cp932("回") + days + Cp932("日目");
+                             EXPECT_NE(files[0].find(words), std::string::npos);
+                         }
+                         return files;
+                     }}),
         testing::Values(
             SavedBack{"AsExported", [](std::string csv) { return csv; }},
             SavedBack{"SlashDates",
@@ -294,8 +308,18 @@ INSTANTIATE_TEST_SUITE_P(
                 "meeting,2003-02-29,京都,1,1,,,,,\r\n",
                 {"2:2: the date '2003-02-29' is no day of 2003"}},
         BadCase{"DateOfAnotherYear",
-                "meeting,2004-01-05,京都,1,1,,,,,\r\n",
-                {"2:2: the date '2004-01-05' is not in 2003, the year of the schedule"}},
+                Kyoto + "meeting,2004-01-05,阪神,1,1,,,,,\r\n",
+                {"3:2: the date '2004-01-05' is not in 2003, the year of the schedule"}},
+        // Said once for the whole file, not once a row.
+        BadCase{"EveryDateInAnotherYearThanAsked",
+                "meeting,2027-01-05,京都,1,1,,,,,\r\nmeeting,2027-01-06,京都,1,2,,,,,\r\n"
+                "race,2026-01-06,京都,,,,,A,,\r\nmeeting,2027-01-07,京都,1,12,,,,,\r\n",
+                {"2:2: the dates are in 2027, not in 2003, the year asked for with --year; leave "
+                 "--year out to import the season of 2027"}},
+        BadCase{"DayNumberOfThreeDigits",
+                "meeting,2003-01-05,京都,1,100,,,,,\r\n",
+                {"2:5: the day number '100' does not fit its field (0-99, or empty for a "
+                 "blank)"}},
         BadCase{"DateWithAFiveDigitYear",
                 "meeting,02003-01-05,京都,1,1\r\n",
                 {"2:2: the date '02003-01-05' is not a date written as YYYY-MM-DD"}},
@@ -312,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "a blank)"}},
         BadCase{"FullWidthDigit",
                 "meeting,2003-01-05,京都,1,２,,,,,\r\n",
-                {"2:5: the day number '２' does not fit its one-digit field (0-9, or empty for a "
+                {"2:5: the day number '２' does not fit its field (0-99, or empty for a "
                  "blank)"}},
         BadCase{"MarkTooWide",
                 "meeting,2003-01-05,京都,1,1,★★,,,,\r\n",
@@ -328,7 +352,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"RaceTextThatJustFits",
                 Kyoto + "race,2003-01-05,京都,,,,,京都大賞典京都大賞典京都大賞典京A,,\r\n"
                         "meeting,2003-01-05,阪神,1,x\r\n",
-                {"4:5: the day number 'x' does not fit its one-digit field (0-9, or empty for a "
+                {"4:5: the day number 'x' does not fit its field (0-99, or empty for a "
                  "blank)"}},
         BadCase{"RaceTextWithoutCodePage932Form",
                 Kyoto + "race,2003-01-05,京都,,,,,京都〜杯,,\r\n",
@@ -401,7 +425,7 @@ INSTANTIATE_TEST_SUITE_P(
             "Empty", "\r\n,,,\r\n", {"1:1: the file holds no header row and no meeting"}, false},
         BadCase{"RaceOfABadMeetingIsNotBlamedToo",
                 "meeting,2003-01-05,京都,1,x\r\nrace,2003-01-05,京都,,,,,A\r\n",
-                {"2:5: the day number 'x' does not fit its one-digit field (0-9, or empty for a "
+                {"2:5: the day number 'x' does not fit its field (0-99, or empty for a "
                  "blank)"}},
         BadCase{
             "EveryProblemAtOnce",
@@ -411,6 +435,31 @@ INSTANTIATE_TEST_SUITE_P(
              "blank)",
              "4:3: there is no meeting at 阪神 on 2003-01-05 for this race to belong to"}}),
     CaseName());
+
+// Without a year asked for, the season is of the year its dates are in:
+// most of them, the first of those that tie; a date of another year is
+// named on its row.
+TEST(CsvYear, ComesFromTheDatesUnlessAskedFor) {
+    const std::string rows = Header + "meeting,2027-05-30,京都,3,12\r\n"
+                                      "meeting,2026-05-31,京都,3,12\r\n"
+                                      "meeting,2027/6/5,京都,4,1\r\n";
+    const CsvImport fromDates = ImportScheduleCsv(
+        rows.substr(0, rows.rfind("meeting,2026")) + "meeting,2027/6/5,京都,4,1\r\n", "s.csv");
+    ASSERT_TRUE(fromDates.files);
+    EXPECT_EQ(fromDates.year, 2027);
+    EXPECT_EQ((*fromDates.files)[MeetingFileIndex].substr(0, 20),
+              "0530" + Cp932("★京都 3回12日目"));
+
+    const CsvImport mixed = ImportScheduleCsv(rows, "s.csv");
+    EXPECT_EQ(mixed.year, 2027);
+    ASSERT_EQ(mixed.problems.size(), 1u);
+    EXPECT_EQ(FormatFinding(mixed.problems[0]),
+              "s.csv:3:2: error: the date '2026-05-31' is not in 2027, the year of the schedule");
+
+    const CsvImport asked = ImportScheduleCsv(rows, "s.csv", 2026);
+    EXPECT_EQ(asked.year, 2026);
+    EXPECT_EQ(asked.problems.size(), 2u);
+}
 
 TEST(CsvCells, QuotedCommasQuotesAndLineBreaksStayInTheirCell) {
     // A note of the user's own spans two lines; the rows after it keep their
@@ -512,6 +561,17 @@ INSTANTIATE_TEST_SUITE_P(
                             "race,2003-01-05,東京,,,,2,Race,,\r\n"
                             "line,2003-01-05,,,,,,,Cal1.dat,36\r\n"
                             "line,2003-01-05,,,,,,,jyuusyou.dat,100\r\n"},
+        ExportCase{"TwelfthDay",
+                   [](auto& l) {
+                       l[0].replace(30, 2, "12");
+                       l[1].replace(43, 2, "12");
+                   },
+                   {},
+                   true,
+                   Header + "meeting,2003-01-05,京都,1,1,★,1,,,\r\n"
+                            "meeting,2003-01-05,東京,1,12,◆,2,,,\r\n"
+                            "race,2003-01-05,京都,,,,1,京都金杯 GⅢ,,\r\n"
+                            "race,2003-01-05,東京,,,,2,Race,,\r\n"},
         ExportCase{"CheckWarningOnly",
                    [](auto& l) { l[1] += "x"; },
                    {"Cal2.dat:1:95: " + Differs +

@@ -84,6 +84,7 @@ function(run_installed name)
   cmake_parse_arguments(PARSE_ARGV 1 run "" "" "ARGS;EXPECT")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen TZ=Asia/Tokyo
+            XDG_DATA_HOME=${PREFIX}/elsewhere/no-seasons
             QT_PLUGIN_PATH=${PROBE_PLUGIN_DIR} QT_QPA_GENERIC_PLUGINS=turvaneprobe
             ${PREFIX}/bin/turvane ${run_ARGS}
     WORKING_DIRECTORY ${PREFIX}/elsewhere

@@ -13,6 +13,7 @@
 #include <QGenericPlugin>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -77,6 +78,12 @@ void PrintPanel(QWidget* window) {
         if (!box->title().isEmpty()) {
             Print(window->objectName() + QLatin1Char('.') + box->objectName() +
                   QStringLiteral(" title=") + Quoted(box->title()));
+        }
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty()) {
+            Print(window->objectName() + QLatin1Char('.') + label->objectName() +
+                  QStringLiteral(" text=") + Quoted(label->text()));
         }
     }
     for (const QLineEdit* edit : window->findChildren<QLineEdit*>()) {

@@ -212,13 +212,14 @@ struct PanelCase {
     int meetingRow; // selected (and first visible) row of the meeting grid; -1: not moved
     int year = ScheduleYear::Default;
     std::u16string yearLabel = u"開催日程\n　２００３"; // Label1
+    std::string calendar = Calendar();
 };
 
 class TodayPanel : public testing::TestWithParam<PanelCase> {};
 
 TEST_P(TodayPanel, ShowsTodayAndTheNextMeetingDay) {
     MemoryFiles files;
-    files.Write(MeetingFile, Calendar());
+    files.Write(MeetingFile, GetParam().calendar);
     files.Write(CourseFile, CourseCalendar(5));
     const MainWindowFill form =
         FillMainWindow(files, GetParam().today, ScheduleYear(GetParam().year));
@@ -247,6 +248,17 @@ const std::u16string Design = u"次の開催";
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, TodayPanel,
     testing::Values(
+        // Day numbers of 10 and more, their tens digit after "回".
+        PanelCase{
+            "TwelfthDay",
+            {2027, 5, 30},
+            {u"◆東京 ２回１２日目", u"◆京都 ３回１０日目", u"", u"◆東京 ３回 １日目", u"", u""},
+            u"次の開催 [2027/06/05]",
+            0,
+            2027,
+            u"開催日程\n　２０２７",
+            "0530" + Meeting(Tokyo, '2', '2', Mark, '1') + Meeting(Kyoto, '3', '0', Mark, '1') +
+                "\r\n0605" + Meeting(Tokyo, '3', '1') + "\r\n"},
         PanelCase{"MeetingDayWithALaterOne",
                   {2003, 5, 10},
                   {Shown(Tokyo, '2', '2'), Shown(Kyoto, '3', '2'), Shown(Hanshin, '1', '1'),

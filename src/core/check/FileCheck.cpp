@@ -281,6 +281,15 @@ void Checker::CheckSlots(std::string_view text, std::size_t line, std::size_t ba
                                {layout_.Slot(k), QuotedBytes(slot.substr(offset, 1))}));
             }
         }
+        // The tens digit of a day number of 10 or more, which needs its ones.
+        const std::size_t tens = *layout_.wordsAt + NumberedWordsTens;
+        if (slot[tens] >= '0' && slot[tens] <= '9' && !HasTensDigit(slot, *layout_.wordsAt)) {
+            Report(line, start + tens, Severity::Error,
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "%1: the tens digit %2 of the day number is not "
+                                             "followed by a digit"),
+                           {layout_.Slot(k), QuotedBytes(slot.substr(tens, 1))}));
+        }
     }
     const std::size_t end = layout_.End();
     if (text.size() >= end && !IsBlank(text.substr(end - 1))) {

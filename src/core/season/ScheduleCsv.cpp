@@ -66,9 +66,12 @@ CsvExport ExportScheduleCsv(const FileSource& files, int year) {
                              year);
 }
 
-CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path, int year) {
+CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path,
+                            std::optional<int> askedYear) {
     CsvImport result;
-    CsvReading reading = ReadScheduleCsv(csv, path, year);
+    CsvReading reading = ReadScheduleCsv(csv, path, askedYear);
+    const int year = reading.year;
+    result.year = year;
     if (!reading.problems.empty()) {
         result.problems = std::move(reading.problems);
         return result;

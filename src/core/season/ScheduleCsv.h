@@ -8,7 +8,8 @@
 //   kind     meeting | race | line
 //   date     YYYY-MM-DD (also YYYY/MM/DD and YYYY/M/D, as spreadsheets save)
 //   racecourse  one of the ten names (meeting, race)
-//   meeting, day  the meeting and day number, one digit or empty (meeting)
+//   meeting  the meeting number, one digit or empty (meeting)
+//   day      the day number, one or two digits or empty (meeting)
 //   mark     the character before the name in the meeting's label; empty
 //            for the racecourse's usual one (meeting)
 //   slot     1-3, the slot the meeting or race is stored in; empty for the
@@ -34,6 +35,8 @@ std::string WriteScheduleCsv(const ScheduleTable& table, int year);
 
 struct CsvReading {
     ScheduleTable table;
+    // The season's year: the one asked for, or the one the dates are in.
+    int year = ScheduleYear::Default;
     // Every problem, at the CSV's line and column (the cell's number,
     // counted from 1 as a spreadsheet does); the table is sound only when
     // there is none.
@@ -42,8 +45,10 @@ struct CsvReading {
 
 // Reads a CSV as a spreadsheet saves it: quotes added or dropped, trailing
 // empty cells and rows, columns in any order, extra columns ignored, rows
-// in any order. path only names the file in messages.
-CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path, int year);
+// in any order. path only names the file in messages. Without a year, the
+// season is of the year its dates are in.
+CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path,
+                           std::optional<int> year = std::nullopt);
 
 struct CsvExport {
     bool ok = false;
@@ -66,8 +71,11 @@ struct CsvImport {
     // any problem. They always pass the layout check.
     std::optional<DataFileBytes> files;
     std::vector<Finding> problems;
+    // The season's year, as ReadScheduleCsv chose it.
+    int year = ScheduleYear::Default;
 };
 
-CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path, int year);
+CsvImport ImportScheduleCsv(std::string_view csv, const std::string& path,
+                            std::optional<int> year = std::nullopt);
 
 } // namespace turvane

@@ -96,9 +96,36 @@ struct DayRows {
     std::vector<CsvLine> lines;
 };
 
+// A date as written in the CSV, year first: 2003-05-17, 2003/05/17,
+// 2003/5/17; none when it has another shape. Whether it is a day is not
+// asked yet.
+struct CsvDate {
+    long year = 0;
+    long month = 0;
+    long day = 0;
+};
+
+std::optional<CsvDate> ParseCsvDate(std::string_view text) {
+    const std::size_t first = text.find_first_of("-/");
+    const std::size_t second =
+        first == std::string_view::npos ? first : text.find_first_of("-/", first + 1);
+    if (second == std::string_view::npos || text[first] != text[second] || second - first - 1 > 2 ||
+        text.size() - second - 1 > 2 || first != 4) {
+        return std::nullopt;
+    }
+    const std::optional<long> y = WholeNumber(text.substr(0, first));
+    const std::optional<long> m = WholeNumber(text.substr(first + 1, second - first - 1));
+    const std::optional<long> d = WholeNumber(text.substr(second + 1));
+    if (!y || !m || !d) {
+        return std::nullopt;
+    }
+    return CsvDate{*y, *m, *d};
+}
+
 class CsvReader {
 public:
-    CsvReader(const std::string& path, int year) : path_(path), year_(year) {}
+    CsvReader(const std::string& path, std::optional<int> year)
+        : path_(path), askedYear_(year), year_(year.value_or(ScheduleYear::Default)) {}
 
     CsvReading Read(std::string_view csv) {
         if (csv.substr(0, 3) == "\xef\xbb\xbf") { // the byte order mark some programs write
@@ -118,6 +145,7 @@ public:
                    Message(QT_TRANSLATE_NOOP("DataCheck",
                                              "the file holds no header row and no meeting")));
         } else if (ReadHeader(rows[r])) {
+            ChooseYear(rows, r + 1);
             for (++r; r < rows.size(); ++r) {
                 if (!IsEmpty(rows[r])) {
                     ReadRow(rows[r]);
@@ -138,12 +166,52 @@ public:
         if (!reading_.problems.empty()) {
             reading_.table = {};
         }
+        reading_.year = year_;
         return std::move(reading_);
     }
 
 private:
     void Report(std::size_t line, std::size_t column, Message message) {
         reading_.problems.push_back({path_, line, column, Severity::Error, std::move(message)});
+    }
+
+    // The season's year: the one asked for, or else the one most dates are
+    // in (the first of those that tie). A CSV whose dates all lie in another
+    // year than the one asked for gets one message for all its rows.
+    void ChooseYear(const std::vector<CsvRow>& rows, std::size_t first) {
+        std::map<long, std::size_t> count;
+        std::vector<std::pair<long, std::size_t>> firstRow; // year, row, in row order
+        for (std::size_t r = first; r < rows.size(); ++r) {
+            const std::optional<CsvDate> date = ParseCsvDate(TrimCell(CellOf(rows[r], Date).text));
+            if (!date || date->year < ScheduleYear::First || date->year > ScheduleYear::Last) {
+                continue;
+            }
+            if (count[date->year]++ == 0) {
+                firstRow.emplace_back(date->year, r);
+            }
+        }
+        if (firstRow.empty()) {
+            return;
+        }
+        const auto most =
+            std::max_element(firstRow.begin(), firstRow.end(), [&](const auto& a, const auto& b) {
+                return count[a.first] < count[b.first];
+            });
+        if (!askedYear_) {
+            year_ = static_cast<int>(most->first);
+            return;
+        }
+        if (count.count(*askedYear_) == 0) {
+            const At at = CellOf(rows[firstRow.front().second], Date);
+            const std::string found = std::to_string(most->first);
+            Report(at.line, at.column,
+                   Message(QT_TRANSLATE_NOOP("DataCheck",
+                                             "the dates are in %1, not in %2, the year asked for "
+                                             "with --year; leave --year out to import the "
+                                             "season of %1"),
+                           {found, std::to_string(*askedYear_)}));
+            otherYearReported_ = true;
+        }
     }
 
     static bool IsEmpty(const CsvRow& row) {
@@ -274,6 +342,27 @@ private:
         return std::nullopt;
     }
 
+    // The day number's field: one or two digits, the first of two in the
+    // tens place; blanks for an empty cell.
+    std::optional<std::pair<char, char>> ReadDayNumber(const At& at) {
+        const std::string_view text = TrimCell(at.text);
+        const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+        if (text.empty()) {
+            return std::make_pair(' ', ' ');
+        }
+        if (text.size() == 1 && digit(text[0])) {
+            return std::make_pair(' ', text[0]);
+        }
+        if (text.size() == 2 && digit(text[0]) && digit(text[1])) {
+            return std::make_pair(text[0], text[1]);
+        }
+        Report(at.line, at.column,
+               Message(QT_TRANSLATE_NOOP("DataCheck", "the day number %1 does not fit its field "
+                                                      "(0-99, or empty for a blank)"),
+                       {Quoted(text)}));
+        return std::nullopt;
+    }
+
     // 1-3, or 0 for an empty cell; -1 after a report.
     int ReadSlot(const At& at) {
         const std::string_view text = TrimCell(at.text);
@@ -299,29 +388,24 @@ private:
             Report(at.line, at.column, Message(why, {Quoted(text), std::to_string(year_)}));
             return std::nullopt;
         };
-        const std::size_t first = text.find_first_of("-/");
-        const std::size_t second =
-            first == std::string_view::npos ? first : text.find_first_of("-/", first + 1);
-        if (second == std::string_view::npos || text[first] != text[second] ||
-            second - first - 1 > 2 || text.size() - second - 1 > 2) {
+        const std::optional<CsvDate> date = ParseCsvDate(text);
+        if (!date) {
             return fail(
                 QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
         }
-        const std::optional<long> y = WholeNumber(text.substr(0, first));
-        const std::optional<long> m = WholeNumber(text.substr(first + 1, second - first - 1));
-        const std::optional<long> d = WholeNumber(text.substr(second + 1));
-        if (!y || !m || !d || first != 4) {
-            return fail(
-                QT_TRANSLATE_NOOP("DataCheck", "the date %1 is not a date written as YYYY-MM-DD"));
-        }
-        if (*y != year_) {
+        if (date->year != year_) {
+            if (otherYearReported_) {
+                return std::nullopt;
+            }
             return fail(QT_TRANSLATE_NOOP("DataCheck",
                                           "the date %1 is not in %2, the year of the schedule"));
         }
-        if (!IsDayOfYear(year_, static_cast<int>(*m), static_cast<int>(*d))) {
+        const int month = static_cast<int>(date->month);
+        const int day = static_cast<int>(date->day);
+        if (!IsDayOfYear(year_, month, day)) {
             return fail(QT_TRANSLATE_NOOP("DataCheck", "the date %1 is no day of %2"));
         }
-        return std::make_pair(static_cast<int>(*m), static_cast<int>(*d));
+        return std::make_pair(month, day);
     }
 
     void ReadRow(const CsvRow& row) {
@@ -369,8 +453,7 @@ private:
         m.meeting.course = ReadCourse(CellOf(row, Racecourse));
         const std::optional<char> number =
             ReadNumeral(CellOf(row, Number), QT_TRANSLATE_NOOP("DataCheck", "meeting number"));
-        const std::optional<char> day =
-            ReadNumeral(CellOf(row, DayNumber), QT_TRANSLATE_NOOP("DataCheck", "day number"));
+        const std::optional<std::pair<char, char>> day = ReadDayNumber(CellOf(row, DayNumber));
         m.meeting.slot = ReadSlot(CellOf(row, Slot));
         const At markAt = CellOf(row, Mark);
         std::optional<std::string> mark;
@@ -393,7 +476,8 @@ private:
             return std::nullopt;
         }
         m.meeting.number = *number;
-        m.meeting.day = *day;
+        m.meeting.dayTens = day->first;
+        m.meeting.day = day->second;
         m.meeting.mark = mark ? *mark : DefaultMark(m.meeting.course);
         return m;
     }
@@ -456,25 +540,44 @@ private:
         return ok ? std::optional<CsvLine>(l) : std::nullopt;
     }
 
+    // A day's rows put together into the table's day: the meetings in their
+    // slots, the races under their meetings, the sizes of short lines. The
+    // day joins the table only when none of its rows had a problem.
     void AssembleDay(DayRows& rows) {
         const std::string date = DateText(year_, rows.month, rows.day);
+        const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
         TableDay day;
         day.month = rows.month;
         day.day = rows.day;
         const std::size_t before = reading_.problems.size();
-        const auto dateAt = [&](std::size_t line) {
-            const std::size_t column = columns_[Date] ? *columns_[Date] + 1 : 1;
-            return std::make_pair(line, column);
-        };
-        const auto columnOf = [&](Column c) { return *columns_[c] + 1; };
-        const bool badMeeting = daysWithBadMeetings_.count(rows.month * 100 + rows.day) > 0;
+        day.meetings = PlaceMeetings(rows, date);
+        if (rows.meetings.empty()) {
+            ReportRowsWithoutAMeeting(rows, date, badMeeting);
+            return;
+        }
+        day.races = PlaceRaces(rows, date, day.meetings, badMeeting);
+        KeepLineSizes(rows, date, day);
+        if (reading_.problems.size() == before) {
+            reading_.table.days.push_back(std::move(day));
+        }
+    }
 
-        // Meetings: the slots given first, then the rest in row order.
+    // Where a message about the day's date points: the date cell of a row.
+    std::pair<std::size_t, std::size_t> DateAt(std::size_t line) const {
+        const std::size_t column = columns_[Date] ? *columns_[Date] + 1 : 1;
+        return std::make_pair(line, column);
+    }
+
+    std::size_t ColumnOf(Column c) const { return *columns_[c] + 1; }
+
+    // The meetings in their slots: the slots given first, then the rest in
+    // row order. One meeting a racecourse, three at most.
+    std::vector<TableMeeting> PlaceMeetings(const DayRows& rows, const std::string& date) {
         std::array<const CsvMeeting*, 4> slotOwner{};
         std::map<int, const CsvMeeting*> courseOwner;
         for (const CsvMeeting& m : rows.meetings) {
             if (const auto [it, added] = courseOwner.emplace(m.meeting.course, &m); !added) {
-                Report(m.line, columnOf(Racecourse),
+                Report(m.line, ColumnOf(Racecourse),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "%1 has a meeting on %2 on line %3 already; "
                                                  "a racecourse holds one meeting a day"),
@@ -485,7 +588,7 @@ private:
             if (m.meeting.slot > 0) {
                 if (slotOwner[m.meeting.slot] != nullptr) {
                     Report(
-                        m.line, columnOf(Slot),
+                        m.line, ColumnOf(Slot),
                         Message(QT_TRANSLATE_NOOP("DataCheck", "meeting slot %1 of %2 is taken by "
                                                                "the meeting on line %3"),
                                 {std::to_string(m.meeting.slot), date,
@@ -515,47 +618,55 @@ private:
             for (const CsvMeeting& m : rows.meetings) {
                 all.push_back(m.line);
             }
-            const auto [line, column] = dateAt(extra.front());
+            const auto [line, column] = DateAt(extra.front());
             Report(
                 line, column,
                 Message(QT_TRANSLATE_NOOP("DataCheck", "more than three meetings on %1 (lines %2); "
                                                        "a day has three meeting slots"),
                         {date, Lines(all)}));
         }
+        std::vector<TableMeeting> meetings;
         for (int slot = 1; slot <= 3; ++slot) {
             if (slotOwner[slot] != nullptr) {
                 TableMeeting meeting = slotOwner[slot]->meeting;
                 meeting.slot = slot;
-                day.meetings.push_back(meeting);
+                meetings.push_back(meeting);
             }
         }
-        if (rows.meetings.empty()) {
-            if (badMeeting) {
-                return;
-            }
-            const std::size_t line =
-                !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
-            const auto [l, column] = dateAt(line);
-            Report(l, column,
-                   Message(QT_TRANSLATE_NOOP("DataCheck",
-                                             "there is no meeting on %1 for this row to belong to"),
-                           {date}));
+        return meetings;
+    }
+
+    // Races and short lines on a day without meetings belong nowhere; said
+    // once, unless a meeting of the day was refused already.
+    void ReportRowsWithoutAMeeting(const DayRows& rows, const std::string& date, bool badMeeting) {
+        if (badMeeting) {
             return;
         }
+        const std::size_t line =
+            !rows.races.empty() ? rows.races.front().line : rows.lines.front().line;
+        const auto [l, column] = DateAt(line);
+        Report(l, column,
+               Message(QT_TRANSLATE_NOOP("DataCheck",
+                                         "there is no meeting on %1 for this row to belong to"),
+                       {date}));
+    }
 
-        // Races: each in its meeting's column, so never in a slot after the
-        // meeting's; one per racecourse.
+    // Races: each in its meeting's column, so never in a slot after the
+    // meeting's; one per racecourse. In slot order.
+    std::vector<TableRace> PlaceRaces(const DayRows& rows, const std::string& date,
+                                      const std::vector<TableMeeting>& meetings, bool badMeeting) {
+        std::vector<TableRace> races;
         std::array<const CsvRace*, 4> raceSlotOwner{};
         std::map<int, const CsvRace*> raceCourseOwner;
         for (const CsvRace& r : rows.races) {
             const auto meeting =
-                std::find_if(day.meetings.begin(), day.meetings.end(),
+                std::find_if(meetings.begin(), meetings.end(),
                              [&](const TableMeeting& m) { return m.course == r.race.course; });
-            if (meeting == day.meetings.end()) {
+            if (meeting == meetings.end()) {
                 if (badMeeting) {
                     continue;
                 }
-                Report(r.line, columnOf(Racecourse),
+                Report(r.line, ColumnOf(Racecourse),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "there is no meeting at %1 on %2 for this "
                                                  "race to belong to"),
@@ -564,7 +675,7 @@ private:
             }
             if (const auto [it, added] = raceCourseOwner.emplace(r.race.course, &r); !added) {
                 Report(
-                    r.line, columnOf(Racecourse),
+                    r.line, ColumnOf(Racecourse),
                     Message(
                         QT_TRANSLATE_NOOP("DataCheck", "%1 has a graded race on %2 on line %3 "
                                                        "already; the list shows one race per "
@@ -574,7 +685,7 @@ private:
             }
             const int slot = r.slotGiven ? r.race.slot : meeting->slot;
             if (slot > meeting->slot) {
-                Report(r.line, columnOf(Slot),
+                Report(r.line, ColumnOf(Slot),
                        Message(QT_TRANSLATE_NOOP("DataCheck",
                                                  "race slot %1 comes after meeting slot %2 "
                                                  "of %3, so the list would not show the "
@@ -586,7 +697,7 @@ private:
             }
             if (raceSlotOwner[slot] != nullptr) {
                 Report(
-                    r.line, columnOf(Slot),
+                    r.line, ColumnOf(Slot),
                     Message(
                         QT_TRANSLATE_NOOP("DataCheck", "race slot %1 of %2 is taken by the race "
                                                        "on line %3"),
@@ -596,12 +707,16 @@ private:
             raceSlotOwner[slot] = &r;
             TableRace race = r.race;
             race.slot = slot;
-            day.races.push_back(std::move(race));
+            races.push_back(std::move(race));
         }
-        std::sort(day.races.begin(), day.races.end(),
+        std::sort(races.begin(), races.end(),
                   [](const TableRace& a, const TableRace& b) { return a.slot < b.slot; });
+        return races;
+    }
 
-        // Line sizes: never shorter than the bytes that are not blanks.
+    // Line sizes, each file's once: never shorter than the bytes of the
+    // day's line that are not blanks.
+    void KeepLineSizes(const DayRows& rows, const std::string& date, TableDay& day) {
         ScheduleTable alone;
         alone.days.push_back(day);
         const DataFileBytes full = BuildDataFiles(alone);
@@ -609,7 +724,7 @@ private:
         for (const CsvLine& l : rows.lines) {
             const std::string_view name = DataFileNames[l.file];
             if (lineOwner[l.file] != nullptr) {
-                Report(l.line, columnOf(Date),
+                Report(l.line, ColumnOf(Date),
                        Message(QT_TRANSLATE_NOOP("DataCheck", "the size of the line of %1 on %2 is "
                                                               "given on line %3 already"),
                                {std::string(name), date, std::to_string(lineOwner[l.file]->line)}));
@@ -633,9 +748,6 @@ private:
                 day.lineSizes[l.file] = l.size;
             }
         }
-        if (reading_.problems.size() == before) {
-            reading_.table.days.push_back(std::move(day));
-        }
     }
 
     static std::string CourseNameUtf8(int course) {
@@ -643,7 +755,9 @@ private:
     }
 
     const std::string& path_;
+    std::optional<int> askedYear_;
     int year_;
+    bool otherYearReported_ = false;
     CsvReading reading_;
     std::array<std::optional<std::size_t>, ColumnNames.size()> columns_;
     std::map<int, DayRows> days_;
@@ -652,7 +766,7 @@ private:
 
 } // namespace
 
-CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path, int year) {
+CsvReading ReadScheduleCsv(std::string_view csv, const std::string& path, std::optional<int> year) {
     return CsvReader(path, year).Read(csv);
 }
 

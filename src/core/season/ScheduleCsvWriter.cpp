@@ -43,7 +43,7 @@ std::string WriteScheduleCsv(const ScheduleTable& table, int year) {
             row[Date] = date;
             row[Racecourse] = Cp932ToUtf8(CourseNameBytes(m.course));
             row[Number] = Numeral(m.number);
-            row[DayNumber] = Numeral(m.day);
+            row[DayNumber] = Numeral(m.dayTens) + Numeral(m.day);
             row[Mark] = Cp932ToUtf8(m.mark);
             row[Slot] = std::to_string(m.slot);
             AppendRow(out, row);

@@ -32,11 +32,12 @@ namespace {
 constexpr std::string_view MeetingWord = "\x89\xf1 ";
 constexpr std::string_view DayWord = "\x93\xfa\x96\xda";
 
-// "1回 5日目", or its blank-numeral forms.
-std::string NumberedWords(char number, char day) {
-    std::string out(1, number);
+// "1回 5日目", "2回12日目", or its blank-numeral forms.
+std::string NumberedWords(const TableMeeting& m) {
+    std::string out(1, m.number);
     out += MeetingWord;
-    out += day;
+    out[NumberedWordsTens] = m.dayTens;
+    out += m.day;
     out += DayWord;
     return out;
 }
@@ -108,7 +109,7 @@ DataFileBytes BuildDataFiles(const ScheduleTable& table) {
             slot.resize(MeetingNameOffset, ' ');
             slot += CourseNameBytes(m.course);
             slot += ' ';
-            const std::string words = NumberedWords(m.number, m.day);
+            const std::string words = NumberedWords(m);
             slot += words;
             lines[MeetingFileIndex].replace(MeetingSlotStart(m.slot) - 1, MeetingSlotSize, slot);
             lines[CourseFileIndex].replace(CourseSlotStart(m.course) - 1, NumberedWordsSize, words);
@@ -196,9 +197,10 @@ TableReading ReadDataFiles(const CheckedFile& meetings, const CheckedFile& cours
                 continue;
             }
             const std::size_t words = MeetingLabelSize;
-            day.meetings.push_back({k, course, std::string(slot.substr(0, MeetingNameOffset)),
-                                    slot[words + NumberedWordsNumerals[0]],
-                                    slot[words + NumberedWordsNumerals[1]]});
+            day.meetings.push_back(
+                {k, course, std::string(slot.substr(0, MeetingNameOffset)),
+                 slot[words + NumberedWordsNumerals[0]], slot[words + NumberedWordsNumerals[1]],
+                 HasTensDigit(slot, words) ? slot[words + NumberedWordsTens] : ' '});
         }
         if (day.meetings.empty()) {
             report(MeetingFileIndex, i + 1, 1, Severity::Warning,

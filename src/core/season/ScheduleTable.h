@@ -20,11 +20,12 @@
 namespace turvane {
 
 struct TableMeeting {
-    int slot = 0;      // 1-3, the meeting slot in "Cal1.dat"
-    int course = 0;    // 1-10, the course slot in "Cal2.dat" (CourseNames)
-    std::string mark;  // code page 932, the two bytes before the name
-    char number = ' '; // the meeting number: a digit or a blank
-    char day = ' ';    // the day number: a digit or a blank
+    int slot = 0;       // 1-3, the meeting slot in "Cal1.dat"
+    int course = 0;     // 1-10, the course slot in "Cal2.dat" (CourseNames)
+    std::string mark;   // code page 932, the two bytes before the name
+    char number = ' ';  // the meeting number: a digit or a blank
+    char day = ' ';     // the day number: a digit or a blank
+    char dayTens = ' '; // the day number's tens digit, or a blank below 10
 };
 
 struct TableRace {

@@ -5,6 +5,8 @@
 #include "app/CommandLine.h"
 #include "app/Commands.h"
 #include "app/Language.h"
+#include "app/Season.h"
+#include "core/Errors.h"
 #include "mainUnit.h"
 
 #include <QApplication>
@@ -21,6 +23,7 @@ int main(int argc, char* argv[]) {
         const CommandLineTranslations translations(
             MessageLanguage(QProcessEnvironment::systemEnvironment()));
         command = ParseCommandLine(ArgumentList(argc, argv));
+        ChooseSeason(command);
         if (const std::optional<int> status = RunWithoutWindow(command)) {
             return *status;
         }
@@ -38,7 +41,13 @@ int main(int argc, char* argv[]) {
     // Lets Wayland desktops match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TURVANE_APP_ID));
 
-    TForm1 form(AppContext{FilesFor(command), TodayFor(command), ShowErrorBox, command.year});
+    const AppContext context{FilesFor(command), TodayFor(command), ShowErrorBox, command.year};
+    TForm1 form(context);
     form.show();
+    // A year file that records no year: the window shows the files all the
+    // same, in the default year, and says why.
+    if (!command.seasonProblem.isEmpty()) {
+        ReportError(context, turvane::ScheduleError(command.seasonProblem.toStdString()));
+    }
     return QApplication::exec();
 }
