@@ -297,6 +297,36 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <source>the name is too long</source>
         <translation>名前が長すぎます</translation>
     </message>
+    <message>
+        <source>Write the whole season on one page, to pin on a wall, as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
+        <translation>ウィンドウを開かずに、壁に貼れるようシーズン全体を 1 ページにまとめ、PDF 文書として &lt;file&gt;（&apos;-&apos;
+なら標準出力）に書き出して終了します。</translation>
+    </message>
+    <message>
+        <source>With --pdf or --poster: the paper, A4, A3 or Letter (default A3 for the poster, the locale&apos;s paper for --pdf).</source>
+        <translation>--pdf と --poster の用紙: A4、A3、Letter のどれか（既定はポスターが A3、--pdf
+はロケールの用紙）。</translation>
+    </message>
+    <message>
+        <source>--paper: &apos;%1&apos; is not A4, A3 or Letter</source>
+        <translation>--paper: &apos;%1&apos; は A4、A3、Letter のどれでもありません</translation>
+    </message>
+    <message>
+        <source>--paper works only with --pdf or --poster</source>
+        <translation>--paper は --pdf か --poster と一緒にしか使えません</translation>
+    </message>
+    <message>
+        <source>%1 and --poster cannot be combined</source>
+        <translation>%1 と --poster は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--poster: no file given</source>
+        <translation>--poster: ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>the season does not fit on one page</source>
+        <translation>シーズンが 1 ページに収まりません</translation>
+    </message>
 </context>
 <context>
     <name>DataCheck</name>

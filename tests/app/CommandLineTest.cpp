@@ -112,6 +112,23 @@ INSTANTIATE_TEST_SUITE_P(
                 "--check and --pdf cannot be combined", "--check と --pdf は同時に指定できません"),
         Refused("PdfAndCalendar", {"--pdf", "out.pdf", "--ics", "x.ics"},
                 "--ics and --pdf cannot be combined", "--ics と --pdf は同時に指定できません"),
+        ParseCase{"Poster", {"--poster", "wall.pdf", "--year", "2027"}, Action::Poster, {}},
+        ParseCase{"PosterOnLetter", {"--poster", "-", "--paper", "letter"}, Action::Poster, {}},
+        ParseCase{"PdfOnA3", {"--pdf", "-", "--paper", "A3"}, Action::Pdf, {}},
+        Refused("PosterOfNoName", {"--poster", ""}, "--poster: no file given",
+                "--poster: ファイル名がありません"),
+        Refused("PosterAndPdf", {"--poster", "a.pdf", "--pdf", "b.pdf"},
+                "--pdf and --poster cannot be combined",
+                "--pdf と --poster は同時に指定できません"),
+        Refused("PosterAndCheck", {"--check", "--poster", "a.pdf"},
+                "--check and --poster cannot be combined",
+                "--check と --poster は同時に指定できません"),
+        Refused("PaperOfNoKnownSize", {"--poster", "a.pdf", "--paper", "B4"},
+                "--paper: 'B4' is not A4, A3 or Letter",
+                "--paper: 'B4' は A4、A3、Letter のどれでもありません"),
+        Refused("PaperWithoutPrinting", {"--paper", "A4"},
+                "--paper works only with --pdf or --poster",
+                "--paper は --pdf か --poster と一緒にしか使えません"),
         Refused("UnknownOption", {"--bogus"}, "unknown option '--bogus'",
                 "'--bogus' というオプションはありません"),
         Refused("UnknownShortOption", {"-x"}, "unknown option '-x'",
@@ -191,6 +208,10 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_EQ(calendar.calendarFile, "a.ics");
     EXPECT_FALSE(calendar.gradedOnly);
     EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).pdfFile, "-");
+    EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).paper, CommandLine::Paper::Default);
+    const CommandLine poster = ParseCommandLine({"turvane", "--poster", "w.pdf", "--paper", "a4"});
+    EXPECT_EQ(poster.pdfFile, "w.pdf");
+    EXPECT_EQ(poster.paper, CommandLine::Paper::A4);
 }
 
 // The language of the command line, from the environment.
@@ -649,6 +670,19 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {},
                   -1},
+        WriteCase{"PosterReplacesTheFile",
+                  {"--poster", "DIR/kept", "--data", "SAMPLE"},
+                  Unlimited,
+                  {},
+                  {},
+                  0},
+        WriteCase{"PosterOfUnreadableData",
+                  {"--poster", "DIR/kept", "--data", "DIR"},
+                  Unlimited,
+                  "turvane: no PDF written: ファイル DIR/Cal1.dat は開けません\n",
+                  "turvane: PDF は書き出していません: ファイル DIR/Cal1.dat は開けません\n"},
+        Failure("PosterOnAFullDisk", {"--poster", "DIR/kept", "--data", "SAMPLE"}, FullDisk,
+                "DIR/kept", Larger, LargerJa),
         WriteCase{"CalendarReplacesTheFile",
                   {"--ics", "DIR/kept", "--data", "SAMPLE"},
                   Unlimited,
