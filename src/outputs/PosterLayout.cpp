@@ -32,6 +32,10 @@ constexpr double KeepMonthsShare = 0.9;
 // measured again.
 constexpr double ReferencePoints = 10;
 
+[[noreturn]] void DoesNotFit() {
+    throw ScheduleError(QT_TRANSLATE_NOOP("CommandLine", "the season does not fit on one page"));
+}
+
 PosterStyle WeekdayStyle(DayKind kind) {
     switch (kind) {
     case DayKind::Saturday:
@@ -250,12 +254,10 @@ private:
     double columnWidth_ = 0;
 };
 
-// The largest size, to a tenth of a point, at which the poster fits width x
-// height; 0 when not even the least does.
-double LargestFit(const Poster& poster, const MeasurePosterText& measure, double width,
-                  double height, bool keepMonths) {
-    Packer packer(poster, measure, width, height);
-    const Widths reference = Measure(poster, ReferencePoints, measure);
+// The largest size, to a tenth of a point, at which the poster fits the
+// packer's page with its texts as wide as reference says, scaled; 0 when not
+// even the least does.
+double LargestFit(Packer& packer, const Widths& reference, bool keepMonths) {
     const auto fits = [&](double s) {
         return packer.pack(s, reference.scaled(s / ReferencePoints), keepMonths, nullptr);
     };
@@ -271,12 +273,7 @@ double LargestFit(const Poster& poster, const MeasurePosterText& measure, double
         const double mid = (low + high) / 2;
         (fits(mid) ? low : high) = mid;
     }
-    double s = std::floor(low * 10) / 10;
-    // Widths measured at the size itself, which need not scale exactly.
-    while (s > LeastPoints && !packer.pack(s, Measure(poster, s, measure), keepMonths, nullptr)) {
-        s = std::floor(s * 0.98 * 10) / 10;
-    }
-    return s;
+    return std::floor(low * 10) / 10;
 }
 
 } // namespace
@@ -291,15 +288,16 @@ PosterLayout LayOutPoster(const Poster& poster, double paperWidth, double paperH
         double points;
     };
     Choice best{false, true, 0};
+    const Widths reference = Measure(poster, ReferencePoints, measure);
     for (const bool landscape : {false, true}) {
         if ((turn == PosterTurn::Portrait && landscape) ||
             (turn == PosterTurn::Landscape && !landscape)) {
             continue;
         }
-        const double width = (landscape ? longSide : shortSide) - 2 * margin;
-        const double height = (landscape ? shortSide : longSide) - 2 * margin;
-        const double split = LargestFit(poster, measure, width, height, false);
-        const double whole = LargestFit(poster, measure, width, height, true);
+        Packer packer(poster, measure, (landscape ? longSide : shortSide) - 2 * margin,
+                      (landscape ? shortSide : longSide) - 2 * margin);
+        const double split = LargestFit(packer, reference, false);
+        const double whole = LargestFit(packer, reference, true);
         const Choice choice = whole >= KeepMonthsShare * split ? Choice{landscape, true, whole}
                                                                : Choice{landscape, false, split};
         if (choice.points > best.points) {
@@ -307,15 +305,23 @@ PosterLayout LayOutPoster(const Poster& poster, double paperWidth, double paperH
         }
     }
     if (best.points <= 0) {
-        throw ScheduleError(
-            QT_TRANSLATE_NOOP("CommandLine", "the season does not fit on one page"));
+        DoesNotFit();
     }
     PosterLayout layout;
     layout.landscape = best.landscape;
     layout.pageWidth = best.landscape ? longSide : shortSide;
     layout.pageHeight = best.landscape ? shortSide : longSide;
     Packer packer(poster, measure, layout.pageWidth - 2 * margin, layout.pageHeight - 2 * margin);
-    packer.pack(best.points, Measure(poster, best.points, measure), best.keepMonths, &layout);
+    // Widths measured at the size itself, which need not scale exactly.
+    Widths widths = Measure(poster, best.points, measure);
+    while (!packer.pack(best.points, widths, best.keepMonths, nullptr)) {
+        best.points = std::floor(best.points * 0.98 * 10) / 10;
+        if (best.points < LeastPoints) {
+            DoesNotFit();
+        }
+        widths = Measure(poster, best.points, measure);
+    }
+    packer.pack(best.points, widths, best.keepMonths, &layout);
     for (PosterText& t : layout.texts) {
         t.x += margin;
         t.y += margin;

@@ -424,6 +424,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "turvane: --year: '10000' は 1000 から 9999 までの年ではありません（'turvane "
                 "--help' を参照してください）\n"},
         RunCase{"PdfToStandardOutput", {"--pdf", "-", "--data", Sample}, 0, "%PDF-1.", {}},
+        RunCase{"PosterOfAnotherYear",
+                {"--poster", "-", "--year", "2027", "--paper", "A4", "--data", Sample},
+                0,
+                "%PDF-1.",
+                {}},
         RunCase{"PdfOfBrokenFiles",
                 {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN"},
                 1,

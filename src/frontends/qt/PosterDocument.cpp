@@ -91,8 +91,11 @@ PosterDocument::preferredOrientation(const QPagedPaintDevice& device) const {
 
 bool PosterDocument::paint(QPagedPaintDevice& device) const {
     const QSizeF paper = PaperInPoints(device);
-    const PosterLayout layout = layOut(
-        device, paper.width() > paper.height() ? PosterTurn::Landscape : PosterTurn::Portrait);
+    return paint(device, layOut(device, paper.width() > paper.height() ? PosterTurn::Landscape
+                                                                       : PosterTurn::Portrait));
+}
+
+bool PosterDocument::paint(QPagedPaintDevice& device, const PosterLayout& layout) {
     QPainter painter;
     if (!painter.begin(&device)) {
         return false;
@@ -143,6 +146,8 @@ bool WritePosterPdf(const PosterDocument& poster, QIODevice& out, const QPageSiz
     writer.setCreator(QStringLiteral("Turvane " TURVANE_VERSION));
     writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
                                      QPageLayout::Millimeter));
-    writer.setPageOrientation(poster.preferredOrientation(writer));
-    return poster.paint(writer);
+    // Laid out once, on the paper turned whichever way prints larger.
+    const PosterLayout layout = poster.layOut(writer, PosterTurn::Best);
+    writer.setPageOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    return PosterDocument::paint(writer, layout);
 }

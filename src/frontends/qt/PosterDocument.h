@@ -32,6 +32,8 @@ public:
     // device could not be painted on; throws ScheduleError when the season
     // does not fit the page even in the smallest type.
     bool paint(QPagedPaintDevice& device) const;
+    // Paints a layout made for the device's page.
+    static bool paint(QPagedPaintDevice& device, const turvane::PosterLayout& layout);
 
 private:
     turvane::Poster poster_;
