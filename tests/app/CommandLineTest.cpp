@@ -13,6 +13,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -357,6 +359,43 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
             EXPECT_EQ(out.toStdString().substr(0, start.size()), start);
         }
         EXPECT_EQ(err.toStdString(), expected(japanese ? c.errJa : c.err));
+    }
+}
+
+// The paper asked for with --paper, A3 for a poster by default, turned
+// either way: every page of the PDF on it.
+TEST(Paper, EveryPageOnThePaperAsked) {
+    struct Case {
+        QStringList arguments;
+        QSize points;
+    };
+    const Case cases[] = {
+        {{"--poster", "-"}, {842, 1191}},
+        {{"--poster", "-", "--paper", "Letter"}, {612, 792}},
+        {{"--poster", "-", "--paper", "a4"}, {595, 842}},
+        {{"--pdf", "-", "--paper", "A3"}, {842, 1191}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TURVANE_EXECUTABLE),
+                      c.arguments + QStringList{QStringLiteral("--data"), Sample});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0);
+        const QByteArray pdf = program.readAllStandardOutput();
+        static const QRegularExpression box(
+            QStringLiteral("/MediaBox \\[0 0 ([0-9]+)\\.[0-9]* ([0-9]+)\\.[0-9]*\\]"));
+        int pages = 0;
+        for (auto m = box.globalMatch(QString::fromLatin1(pdf)); m.hasNext(); ++pages) {
+            const auto page = m.next();
+            const QSize size(page.captured(1).toInt(), page.captured(2).toInt());
+            EXPECT_TRUE(size == c.points || size == c.points.transposed())
+                << size.width() << " x " << size.height();
+        }
+        EXPECT_GE(pages, 1);
     }
 }
 
