@@ -426,4 +426,23 @@ TEST(PrintedTables, UseThePageWidth) {
     }
 }
 
+// A list whose second and third columns never hold a race keeps them a few
+// characters wide, not slivers.
+TEST(PrintedTables, KeepEmptyColumnsReadable) {
+    MemoryFiles files;
+    files.Write(MeetingFile, Join({"0105" + Meeting(Tokyo, '1', '1')}));
+    files.Write(CourseFile, Join({"0105"}));
+    files.Write(RaceFile, Join({"0105" + Race(Tokyo, " A")}));
+    const PrintedTables printed = ReadPrintedTables(files, {});
+    for (const PrintedTable& table : printed.tables) {
+        const TablePlan plan = PlanTable(table, printed.texts, 500, 800,
+                                         [](std::u16string_view text, double points, bool bold) {
+                                             return EmWidth(text, bold, points);
+                                         });
+        for (const double width : plan.colWidths) {
+            EXPECT_GE(width, 4 * plan.points) << Utf8(table.title);
+        }
+    }
+}
+
 } // namespace
