@@ -10,6 +10,7 @@ of each process comes from wait4().
 """
 
 import argparse
+import datetime
 import json
 import os
 import pathlib
@@ -175,15 +176,60 @@ def pdf(build, env, runs):
                   f"{out.stat().st_size / 1024:8.0f} KiB")
 
 
+def busy_season(days, directory):
+    """`days` meeting days spread over the year, each with three meetings and
+    three graded races taken in turn from the sample year's."""
+    directory.mkdir(parents=True, exist_ok=True)
+    meetings = [line[at:at + 16] for line in (SAMPLE / "Cal1.dat").read_bytes().split(b"\r\n")
+                for at in range(4, len(line) - 15, 16) if line[at:at + 16].strip()]
+    races = [line[at + 4:at + 38] for line in (SAMPLE / "jyuusyou.dat").read_bytes().split(b"\r\n")
+             for at in range(4, len(line) - 37, 38) if line[at:at + 4].strip()]
+    calendar, graded = [], []
+    for i in range(days):
+        date = datetime.date(2003, 1, 5) + datetime.timedelta(days=i * 360 // days)
+        mmdd = date.strftime("%m%d").encode()
+        chosen = [meetings[(3 * i + k) % len(meetings)] for k in range(3)]
+        calendar.append(mmdd + b"".join(chosen))
+        graded.append(mmdd + b"".join(m[2:6] + races[(3 * i + k) % len(races)]
+                                      for k, m in enumerate(chosen)))
+    (directory / "Cal1.dat").write_bytes(b"".join(line + b"\r\n" for line in calendar))
+    (directory / "Cal2.dat").write_bytes(b"".join(line[:4] + b" " * 90 + b"\r\n"
+                                                  for line in calendar))
+    (directory / "jyuusyou.dat").write_bytes(b"".join(line + b"\r\n" for line in graded))
+
+
+def poster(build, env, runs):
+    """turvane --poster: the whole season on one A3 page, a whole process."""
+    program = build / "src" / "turvane"
+    print(f"== Poster (offscreen, medians of {runs})")
+    with tempfile.TemporaryDirectory() as tmp:
+        out = pathlib.Path(tmp) / "poster.pdf"
+        for days in (None, 130):
+            directory = SAMPLE if days is None else pathlib.Path(tmp) / str(days)
+            if days is not None:
+                busy_season(days, directory)
+            command = [str(program), "--poster", str(out), "--data", str(directory)]
+            seconds, mib = median_runs([command], env, runs)[0]
+            pages = out.read_bytes().count(b"/Type /Page\n")
+            label = "sample year" if days is None else f"{days} days x 3"
+            print(f"  {label:>14} {seconds * 1000:9.1f} ms {mib:8.1f} MiB  {pages:6} page(s)  "
+                  f"{out.stat().st_size / 1024:8.0f} KiB")
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build", type=pathlib.Path)
     parser.add_argument("--runs", type=int, default=21)
+    parser.add_argument("--only", choices=["poster", "pdf"],
+                        help="run this figure alone (on a shared machine)")
     args = parser.parse_args()
     build = args.build.resolve()
+    offscreen = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    if args.only:
+        {"poster": poster, "pdf": pdf}[args.only](build, offscreen, args.runs)
+        return
 
     data_layer(build)
-    offscreen = dict(os.environ, QT_QPA_PLATFORM="offscreen")
     startup(build, offscreen, "offscreen", args.runs)
     xvfb = subprocess.Popen(["Xvfb", ":97", "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -197,6 +243,7 @@ def main():
     preview(build, offscreen, args.runs)
     calendar(build, max(3, args.runs // 4))
     pdf(build, offscreen, max(3, args.runs // 4))
+    poster(build, offscreen, max(3, args.runs // 4))
 
 
 if __name__ == "__main__":

@@ -4,28 +4,28 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>turvane: %1 (see &apos;turvane --help&apos;)</source>
-        <translation>turvane: %1（&apos;turvane --help&apos; を参照してください）</translation>
+        <source>turvane: %1 (see 'turvane --help')</source>
+        <translation>turvane: %1（'turvane --help' を参照してください）</translation>
     </message>
     <message>
-        <source>unknown option &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; というオプションはありません</translation>
+        <source>unknown option '%1'</source>
+        <translation>'%1' というオプションはありません</translation>
     </message>
     <message>
-        <source>missing value after &apos;%1&apos;</source>
-        <translation>&apos;%1&apos; の後に値がありません</translation>
+        <source>missing value after '%1'</source>
+        <translation>'%1' の後に値がありません</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; takes no value</source>
-        <translation>&apos;%1&apos; は値を取りません</translation>
+        <source>'%1' takes no value</source>
+        <translation>'%1' は値を取りません</translation>
     </message>
     <message>
-        <source>--date: &apos;%1&apos; is not a date of the form YYYY-MM-DD</source>
-        <translation>--date: &apos;%1&apos; は YYYY-MM-DD 形式の日付ではありません</translation>
+        <source>--date: '%1' is not a date of the form YYYY-MM-DD</source>
+        <translation>--date: '%1' は YYYY-MM-DD 形式の日付ではありません</translation>
     </message>
     <message>
-        <source>--date: &apos;%1&apos; is no day of the calendar</source>
-        <translation>--date: &apos;%1&apos; という日は暦にありません</translation>
+        <source>--date: '%1' is no day of the calendar</source>
+        <translation>--date: '%1' という日は暦にありません</translation>
     </message>
     <message>
         <source>no problems found</source>
@@ -52,8 +52,8 @@
         <translation>、</translation>
     </message>
     <message>
-        <source>turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in &apos;%1&apos;, %2 lines: %3</source>
-        <translation>turvane: &apos;%1&apos; の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
+        <source>turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in '%1', %2 lines: %3</source>
+        <translation>turvane: '%1' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -76,12 +76,12 @@
 0、あれば 1 で終了します。</translation>
     </message>
     <message>
-        <source>unexpected argument &apos;%1&apos;</source>
-        <translation>余計な引数 &apos;%1&apos; があります</translation>
+        <source>unexpected argument '%1'</source>
+        <translation>余計な引数 '%1' があります</translation>
     </message>
     <message>
-        <source>--data: &apos;%1&apos; is not a directory</source>
-        <translation>--data: &apos;%1&apos; はディレクトリではありません</translation>
+        <source>--data: '%1' is not a directory</source>
+        <translation>--data: '%1' はディレクトリではありません</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Turvane developers
@@ -100,12 +100,12 @@ This is free software under the MIT licence.
         <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません（DISPLAY も WAYLAND_DISPLAY もありません）。%1</translation>
     </message>
     <message>
-        <source>turvane: a window needs a graphical display, and the display &apos;%1&apos; does not answer; %2</source>
-        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ &apos;%1&apos; に接続できません。%2</translation>
+        <source>turvane: a window needs a graphical display, and the display '%1' does not answer; %2</source>
+        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ '%1' に接続できません。%2</translation>
     </message>
     <message>
-        <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; (&apos;-&apos; for standard output) and exit: 0 when written, 1 when not.</source>
-        <translation>開催と重賞を iCalendar ファイル &lt;file&gt;（&apos;-&apos;
+        <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; ('-' for standard output) and exit: 0 when written, 1 when not.</source>
+        <translation>開催と重賞を iCalendar ファイル &lt;file&gt;（'-'
 なら標準出力）に書き出します。書き出せたら
 0、書き出せなかったら 1 で終了します。</translation>
     </message>
@@ -114,8 +114,8 @@ This is free software under the MIT licence.
         <translation>重賞だけを書き出します（--ics と一緒に使います）。</translation>
     </message>
     <message>
-        <source>--year: &apos;%1&apos; is not a year from 1000 to 9999</source>
-        <translation>--year: &apos;%1&apos; は 1000 から 9999 までの年ではありません</translation>
+        <source>--year: '%1' is not a year from 1000 to 9999</source>
+        <translation>--year: '%1' は 1000 から 9999 までの年ではありません</translation>
     </message>
     <message>
         <source>--ics: the file name is empty</source>
@@ -130,24 +130,24 @@ This is free software under the MIT licence.
         <translation>--only-graded は --ics と一緒にしか使えません</translation>
     </message>
     <message>
-        <source>%1:%2: the date &apos;%3&apos; is not a day of %4; &apos;turvane --check&apos; lists every problem of the files</source>
-        <translation>%1:%2: 日付 &apos;%3&apos; は %4 年にない日です。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
+        <source>%1:%2: the date '%3' is not a day of %4; 'turvane --check' lists every problem of the files</source>
+        <translation>%1:%2: 日付 '%3' は %4 年にない日です。ファイルの問題は 'turvane --check' ですべて確認できます</translation>
     </message>
     <message>
         <source>cannot write the calendar to standard output: %1</source>
         <translation>カレンダーを標準出力に書き出せません: %1</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;: %2</source>
-        <translation>&apos;%1&apos; に書き込めません: %2</translation>
+        <source>cannot write '%1': %2</source>
+        <translation>'%1' に書き込めません: %2</translation>
     </message>
     <message>
-        <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a count of seconds since 1970</source>
-        <translation>SOURCE_DATE_EPOCH: &apos;%1&apos; は 1970 年からの秒数ではありません</translation>
+        <source>SOURCE_DATE_EPOCH: '%1' is not a count of seconds since 1970</source>
+        <translation>SOURCE_DATE_EPOCH: '%1' は 1970 年からの秒数ではありません</translation>
     </message>
     <message>
-        <source>Write the schedule as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
-        <translation>ウィンドウを開かずに、日程を PDF 文書として &lt;file&gt;（&apos;-&apos;
+        <source>Write the schedule as a PDF document to &lt;file&gt; ('-' for standard output) and exit, with no window.</source>
+        <translation>ウィンドウを開かずに、日程を PDF 文書として &lt;file&gt;（'-'
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
@@ -175,9 +175,9 @@ This is free software under the MIT licence.
         <translation>PDF を標準出力に書き出せません</translation>
     </message>
     <message>
-        <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; (&apos;-&apos; for standard output), and exit.</source>
+        <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; ('-' for standard output), and exit.</source>
         <translation>3 つのデータファイルを、表計算ソフト向けの 1 つの CSV
-ファイル &lt;file&gt;（&apos;-&apos;
+ファイル &lt;file&gt;（'-'
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
@@ -189,12 +189,12 @@ This is free software under the MIT licence.
         <translation>%1: ファイル名が空です</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; exists already and stays as it is; nothing was written</source>
-        <translation>&apos;%1&apos; はすでにあるので、そのままにしました。何も書き出していません</translation>
+        <source>'%1' exists already and stays as it is; nothing was written</source>
+        <translation>'%1' はすでにあるので、そのままにしました。何も書き出していません</translation>
     </message>
     <message>
-        <source>cannot write &apos;%1&apos;: %2; nothing was written</source>
-        <translation>&apos;%1&apos; に書き込めません: %2。何も書き出していません</translation>
+        <source>cannot write '%1': %2; nothing was written</source>
+        <translation>'%1' に書き込めません: %2。何も書き出していません</translation>
     </message>
     <message>
         <source>the data files have errors, so nothing was exported; to see each one, run: %1</source>
@@ -213,15 +213,15 @@ This is free software under the MIT licence.
         <translation>CSV を標準出力に書き出せません: %1</translation>
     </message>
     <message>
-        <source>cannot read &apos;%1&apos;: %2</source>
-        <translation>&apos;%1&apos; を読み込めません: %2</translation>
+        <source>cannot read '%1': %2</source>
+        <translation>'%1' を読み込めません: %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is larger than %2 MiB; nothing was written</source>
-        <translation>&apos;%1&apos; が %2 MiB より大きいため、何も書き出していません</translation>
+        <source>'%1' is larger than %2 MiB; nothing was written</source>
+        <translation>'%1' が %2 MiB より大きいため、何も書き出していません</translation>
     </message>
     <message>
-        <source>nothing was written; the CSV file&apos;s problems are listed above</source>
+        <source>nothing was written; the CSV file's problems are listed above</source>
         <translation>何も書き出していません。CSV ファイルの問題は上に挙げたとおりです</translation>
     </message>
     <message>
@@ -262,14 +262,14 @@ This is free software under the MIT licence.
     </message>
     <message>
         <source>Shows the horse-racing meeting schedule of one racing year: the meeting
-calendar, the same days by racecourse, today&apos;s meetings and the next meeting
-day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
-from the directory given with --data; without it, from your season of today&apos;s
+calendar, the same days by racecourse, today's meetings and the next meeting
+day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
+from the directory given with --data; without it, from your season of today's
 year, $XDG_DATA_HOME/turvane/&lt;year&gt; (~/.local/share/turvane/&lt;year&gt;) as
 --import-csv makes it, when there is one, and otherwise from the directory of
 its executable. The year is --year, or the one year.txt beside the files
 records, or 2003.
-Qt&apos;s own options, such as -platform and -style, work as well.</source>
+Qt's own options, such as -platform and -style, work as well.</source>
         <translation>ある年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
 次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
 Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読み込みます。
@@ -280,7 +280,7 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
 -platform や -style など、Qt 自身のオプションも使えます。</translation>
     </message>
     <message>
-        <source>Read the three data files from &lt;dir&gt; instead of your season of today&apos;s year or the program&apos;s directory.</source>
+        <source>Read the three data files from &lt;dir&gt; instead of your season of today's year or the program's directory.</source>
         <translation>&lt;dir&gt; にある 3 つのデータファイルを読み込みます（--data
 がなければ、--seasons が示すもの）。</translation>
     </message>
@@ -290,8 +290,8 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
 に記録された年、それもなければ 2003）。</translation>
     </message>
     <message>
-        <source>Build the three data files and year.txt from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, or else in a new folder of your seasons named by the year of the CSV&apos;s dates, and exit.</source>
-        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から
+        <source>Build the three data files and year.txt from such a CSV file ('-' for standard input) in the directory given with --data, which must not hold any of them yet, or else in a new folder of your seasons named by the year of the CSV's dates, and exit.</source>
+        <translation>その形の CSV ファイル（'-' なら標準入力）から
 3 つのデータファイルと year.txt を作り、--data
 で指定したディレクトリに置いて終了します。--data
 がなければ、CSV
@@ -308,32 +308,99 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>このシステムには自分の日程を置くフォルダーがありません。ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください。何も書き出していません</translation>
     </message>
     <message>
-        <source>your season of %1 exists already in &apos;%2&apos; and stays as it is; nothing was written. To replace it, delete that folder first; to keep both, import into a directory of your choice with --data &lt;dir&gt;</source>
-        <translation>%1 年の自分の日程は &apos;%2&apos; にすでにあるので、そのままにしました。何も書き出していません。置き換えるには、先にそのフォルダーを消してください。両方残すには、--data &lt;dir&gt; で好きなディレクトリに取り込んでください</translation>
+        <source>your season of %1 exists already in '%2' and stays as it is; nothing was written. To replace it, delete that folder first; to keep both, import into a directory of your choice with --data &lt;dir&gt;</source>
+        <translation>%1 年の自分の日程は '%2' にすでにあるので、そのままにしました。何も書き出していません。置き換えるには、先にそのフォルダーを消してください。両方残すには、--data &lt;dir&gt; で好きなディレクトリに取り込んでください</translation>
     </message>
     <message>
-        <source>wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into &apos;%2&apos;</source>
-        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat、year.txt（%1 年）を &apos;%2&apos; に書き出しました</translation>
+        <source>wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into '%2'</source>
+        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat、year.txt（%1 年）を '%2' に書き出しました</translation>
     </message>
     <message>
         <source>started without --data in %1, the program shows this season</source>
         <translation>%1 年に --data なしで起動すると、この日程を表示します</translation>
     </message>
     <message>
-        <source>%1 holds &apos;%2&apos;, not a year; write the season&apos;s year in four digits there, such as 2027, or give --year</source>
-        <translation>%1 にあるのは年ではなく &apos;%2&apos; です。そこに日程の年を 2027 のように 4 桁で書くか、--year を指定してください</translation>
+        <source>%1 holds '%2', not a year; write the season's year in four digits there, such as 2027, or give --year</source>
+        <translation>%1 にあるのは年ではなく '%2' です。そこに日程の年を 2027 のように 4 桁で書くか、--year を指定してください</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the season of %1, today&apos;s year: &apos;%2&apos;</source>
-        <translation>--data なしで起動すると、今日の年である %1 年の日程を表示します: &apos;%2&apos;</translation>
+        <source>started without --data, the program shows the season of %1, today's year: '%2'</source>
+        <translation>--data なしで起動すると、今日の年である %1 年の日程を表示します: '%2'</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the files beside it: &apos;%1&apos;</source>
-        <translation>--data なしで起動すると、プログラムのそばのファイルを表示します: &apos;%1&apos;</translation>
+        <source>started without --data, the program shows the files beside it: '%1'</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイルを表示します: '%1'</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the files beside it, &apos;%1&apos;, as &apos;%2&apos; holds no season of %3, today&apos;s year; --import-csv FILE makes one</source>
-        <translation>--data なしで起動すると、プログラムのそばのファイル &apos;%1&apos; を表示します。&apos;%2&apos; に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
+        <source>started without --data, the program shows the files beside it, '%1', as '%2' holds no season of %3, today's year; --import-csv FILE makes one</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイル '%1' を表示します。'%2' に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
+    </message>
+<message>
+        <source>Read the three data files from &lt;dir&gt; instead of the program's directory.</source>
+        <translation>3 つのデータファイルを、プログラムのディレクトリではなく
+&lt;dir&gt; から読み込みます。</translation>
+    </message>
+    <message>
+        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
+names another: the meeting calendar, the same days by racecourse, today's
+meetings and the next meeting day, and the year's graded races. It reads
+Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or
+from the one given with --data.
+Qt's own options, such as -platform and -style, work as well.</source>
+        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
+開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
+できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのある
+ディレクトリか、--data で指定したディレクトリから読み込みます。
+-platform や -style など、Qt 自身のオプションも使えます。</translation>
+    </message>
+    <message>
+        <source>The year the data files describe, four digits (default 2003).</source>
+        <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
+    </message>
+    <message>
+        <source>Build the three data files from such a CSV file ('-' for standard input) in the directory given with --data, which must not hold any of them yet, and exit.</source>
+        <translation>その形の CSV ファイル（'-' なら標準入力）から
+3 つのデータファイルを作り、--data
+で指定したディレクトリに置いて終了します。そこにはまだ
+3 つのどれもあってはいけません。</translation>
+    </message>
+    <message>
+        <source>--import-csv needs --data &lt;dir&gt;, the directory to build the files in</source>
+        <translation>--import-csv には、ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください</translation>
+    </message>
+    <message>
+        <source>wrote Cal1.dat, Cal2.dat and jyuusyou.dat into '%1'</source>
+        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat を '%1' に書き出しました</translation>
+    </message>
+    <message>
+        <source>Write the whole season on one page, to pin on a wall, as a PDF document to &lt;file&gt; ('-' for standard output) and exit, with no window.</source>
+        <translation>ウィンドウを開かずに、壁に貼れるようシーズン全体を 1 ページにまとめ、PDF 文書として &lt;file&gt;（'-'
+なら標準出力）に書き出して終了します。</translation>
+    </message>
+    <message>
+        <source>With --pdf or --poster: the paper, A4, A3 or Letter (default A3 for the poster, the locale's paper for --pdf).</source>
+        <translation>--pdf と --poster の用紙: A4、A3、Letter のどれか（既定はポスターが A3、--pdf
+はロケールの用紙）。</translation>
+    </message>
+    <message>
+        <source>--paper: '%1' is not A4, A3 or Letter</source>
+        <translation>--paper: '%1' は A4、A3、Letter のどれでもありません</translation>
+    </message>
+    <message>
+        <source>--paper works only with --pdf or --poster</source>
+        <translation>--paper は --pdf か --poster と一緒にしか使えません</translation>
+    </message>
+    <message>
+        <source>%1 and --poster cannot be combined</source>
+        <translation>%1 と --poster は同時に指定できません</translation>
+    </message>
+    <message>
+        <source>--poster: no file given</source>
+        <translation>--poster: ファイル名がありません</translation>
+    </message>
+    <message>
+        <source>the season does not fit on one page</source>
+        <translation>シーズンが 1 ページに収まりません</translation>
     </message>
 </context>
 <context>
@@ -515,16 +582,16 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>警告</translation>
     </message>
     <message>
-        <source>a quoted cell starts here and is never closed (a &apos;&quot;&apos; is missing)</source>
-        <translation>引用符で始まるセルがここから始まり、閉じられていません（&apos;&quot;&apos; が足りません）</translation>
+        <source>a quoted cell starts here and is never closed (a '"' is missing)</source>
+        <translation>引用符で始まるセルがここから始まり、閉じられていません（'"' が足りません）</translation>
     </message>
     <message>
-        <source>a &apos;&quot;&apos; stands inside a cell that is not quoted; write it as &apos;&quot;&quot;&apos; inside a quoted cell</source>
-        <translation>引用符で囲まれていないセルの中に &apos;&quot;&apos; があります。引用符で囲んだセルの中で &apos;&quot;&quot;&apos; と書いてください</translation>
+        <source>a '"' stands inside a cell that is not quoted; write it as '""' inside a quoted cell</source>
+        <translation>引用符で囲まれていないセルの中に '"' があります。引用符で囲んだセルの中で '""' と書いてください</translation>
     </message>
     <message>
-        <source>text follows the closing &apos;&quot;&apos; of a quoted cell</source>
-        <translation>セルを閉じる &apos;&quot;&apos; の後に文字が続いています</translation>
+        <source>text follows the closing '"' of a quoted cell</source>
+        <translation>セルを閉じる '"' の後に文字が続いています</translation>
     </message>
     <message>
         <source>the file holds no header row and no meeting</source>
@@ -535,8 +602,8 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>ファイルに開催が 1 つもありません</translation>
     </message>
     <message>
-        <source>the column &apos;%1&apos; comes twice</source>
-        <translation>列 &apos;%1&apos; が 2 回出てきます</translation>
+        <source>the column '%1' comes twice</source>
+        <translation>列 '%1' が 2 回出てきます</translation>
     </message>
     <message>
         <source>the header row lacks the column(s) %1; the first row must name the columns: %2</source>
@@ -547,8 +614,8 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>%1: バイト %2 は UTF-8 の文字ではありません</translation>
     </message>
     <message>
-        <source>the %1: &apos;%2&apos; (%3) has no code page 932 form</source>
-        <translation>%1: &apos;%2&apos;（%3）はコードページ 932 で表せません</translation>
+        <source>the %1: '%2' (%3) has no code page 932 form</source>
+        <translation>%1: '%2'（%3）はコードページ 932 で表せません</translation>
     </message>
     <message>
         <source>the %1 holds a line break or a NUL, which a line of the data files cannot</source>
@@ -683,7 +750,7 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>行が日付順（各日 1 回）に並んでいません</translation>
     </message>
     <message>
-        <source>the CSV carries each meeting&apos;s mark, racecourse and numbers, with the layout&apos;s words and blanks around them</source>
+        <source>the CSV carries each meeting's mark, racecourse and numbers, with the layout's words and blanks around them</source>
         <translation>CSV に入るのは各開催の記号・競馬場・数字だけで、周りの語と空白はレイアウトどおりに書かれます</translation>
     </message>
     <message>
@@ -691,7 +758,7 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>競馬場別ファイルは開催から作られるため、ここは別のバイトになります</translation>
     </message>
     <message>
-        <source>the CSV carries each race&apos;s racecourse, slot and text, one blank between name and text</source>
+        <source>the CSV carries each race's racecourse, slot and text, one blank between name and text</source>
         <translation>CSV に入るのは各重賞の競馬場・枠・レース名だけで、競馬場名とレース名の間は空白 1 つになります</translation>
     </message>
     <message>
@@ -710,16 +777,20 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <source>the day number %1 does not fit its field (0-99, or empty for a blank)</source>
         <translation>開催日次 %1 は欄に収まりません（0〜99、空白にするなら空欄）</translation>
     </message>
-</context>
+<message>
+        <source>day number</source>
+        <translation>開催日次</translation>
+    </message>
+    </context>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <source>Missing value after &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; の後に値がありません。</translation>
+        <source>Missing value after '%1'.</source>
+        <translation>'%1' の後に値がありません。</translation>
     </message>
     <message>
-        <source>Unexpected value after &apos;%1&apos;.</source>
-        <translation>&apos;%1&apos; の後に余計な値があります。</translation>
+        <source>Unexpected value after '%1'.</source>
+        <translation>'%1' の後に余計な値があります。</translation>
     </message>
     <message>
         <source>Usage: %1</source>

@@ -218,6 +218,19 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                     "Write the schedule as a PDF document to <file> ('-' for "
                                     "standard output) and exit, with no window."),
         QStringLiteral("file"));
+    const QCommandLineOption poster(
+        QStringLiteral("poster"),
+        QCoreApplication::translate("CommandLine",
+                                    "Write the whole season on one page, to pin on a wall, as a "
+                                    "PDF document to <file> ('-' for standard output) and exit, "
+                                    "with no window."),
+        QStringLiteral("file"));
+    const QCommandLineOption paper(
+        QStringLiteral("paper"),
+        QCoreApplication::translate("CommandLine",
+                                    "With --pdf or --poster: the paper, A4, A3 or Letter (default "
+                                    "A3 for the poster, the locale's paper for --pdf)."),
+        QStringLiteral("size"));
     const QCommandLineOption exportCsv(
         QStringLiteral("export-csv"),
         QCoreApplication::translate("CommandLine",
@@ -238,8 +251,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         QCoreApplication::translate("CommandLine",
                                     "List your seasons, one a line, say which data the program "
                                     "shows when started without --data, and exit."));
-    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded, pdf, exportCsv,
-                       importCsv, seasons});
+    parser.addOptions({help, version, data, date, check, year, ics, onlyGraded, pdf, poster, paper,
+                       exportCsv, importCsv, seasons});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name), QString(),
                                   qt.valueName != nullptr ? QString::fromLatin1(qt.valueName)
@@ -302,6 +315,33 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return UsageError(
             QCoreApplication::translate("CommandLine", "--only-graded works only with --ics"));
     }
+    if (parser.isSet(paper)) {
+        const QString size = parser.value(paper);
+        if (size.compare(QLatin1String("A4"), Qt::CaseInsensitive) == 0) {
+            command.paper = CommandLine::Paper::A4;
+        } else if (size.compare(QLatin1String("A3"), Qt::CaseInsensitive) == 0) {
+            command.paper = CommandLine::Paper::A3;
+        } else if (size.compare(QLatin1String("Letter"), Qt::CaseInsensitive) == 0) {
+            command.paper = CommandLine::Paper::Letter;
+        } else {
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "--paper: '%1' is not A4, A3 or Letter")
+                    .arg(size));
+        }
+        if (!parser.isSet(pdf) && !parser.isSet(poster)) {
+            return UsageError(QCoreApplication::translate(
+                "CommandLine", "--paper works only with --pdf or --poster"));
+        }
+    }
+    if (parser.isSet(poster)) {
+        for (const QCommandLineOption* other : {&check, &ics, &pdf}) {
+            if (parser.isSet(*other)) {
+                return UsageError(
+                    QCoreApplication::translate("CommandLine", "%1 and --poster cannot be combined")
+                        .arg(QStringLiteral("--") + other->names().constFirst()));
+            }
+        }
+    }
     if (parser.isSet(QStringLiteral("style"))) {
         command.style = parser.value(QStringLiteral("style"));
     }
@@ -333,6 +373,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         }
     } else if (parser.isSet(seasons)) {
         command.action = CommandLine::Action::ListSeasons;
+    } else if (parser.isSet(poster)) {
+        command.action = CommandLine::Action::Poster;
+        command.pdfFile = parser.value(poster);
+        if (command.pdfFile.isEmpty()) {
+            return UsageError(
+                QCoreApplication::translate("CommandLine", "--poster: no file given"));
+        }
     } else if (parser.isSet(exportCsv) || parser.isSet(importCsv)) {
         const bool exporting = parser.isSet(exportCsv);
         if (exporting && parser.isSet(importCsv)) {

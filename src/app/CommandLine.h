@@ -25,6 +25,7 @@ struct CommandLine {
         Check,
         ExportCalendar,
         Pdf,
+        Poster,
         ExportCsv,
         ImportCsv,
         ListSeasons,
@@ -47,8 +48,12 @@ struct CommandLine {
     // it holds the graded races alone.
     QString calendarFile;
     bool gradedOnly = false;
-    // Where --pdf writes the document; "-" for standard output.
+    // Where --pdf or --poster writes the document; "-" for standard output.
     QString pdfFile;
+    // The paper --pdf and --poster print on; Default is A3 for the poster
+    // and the locale's for --pdf.
+    enum class Paper { Default, A4, A3, Letter };
+    Paper paper = Paper::Default;
     // The widget style asked for with Qt's -style; empty for the program's own.
     QString style;
     // Whether Qt's -platform names where the window goes.

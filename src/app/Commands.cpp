@@ -42,6 +42,7 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         }
         return std::nullopt;
     case CommandLine::Action::Pdf:
+    case CommandLine::Action::Poster:
         return std::nullopt;
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:

@@ -118,6 +118,8 @@ struct GridMenuTexts {
     std::u16string_view copy = u"コピー(&C)";
     std::u16string_view selectAll = u"すべて選択(&A)";
     std::u16string_view print = u"印刷(&P)...";
+    // The whole season on one page.
+    std::u16string_view printPoster = u"ポスターを印刷(&O)...";
     std::u16string_view exportCalendar = u"カレンダーに書き出す(&E)...";
 };
 inline constexpr GridMenuTexts GridMenu;

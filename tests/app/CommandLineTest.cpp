@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSize>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -112,6 +114,23 @@ INSTANTIATE_TEST_SUITE_P(
                 "--check and --pdf cannot be combined", "--check と --pdf は同時に指定できません"),
         Refused("PdfAndCalendar", {"--pdf", "out.pdf", "--ics", "x.ics"},
                 "--ics and --pdf cannot be combined", "--ics と --pdf は同時に指定できません"),
+        ParseCase{"Poster", {"--poster", "wall.pdf", "--year", "2027"}, Action::Poster, {}},
+        ParseCase{"PosterOnLetter", {"--poster", "-", "--paper", "letter"}, Action::Poster, {}},
+        ParseCase{"PdfOnA3", {"--pdf", "-", "--paper", "A3"}, Action::Pdf, {}},
+        Refused("PosterOfNoName", {"--poster", ""}, "--poster: no file given",
+                "--poster: ファイル名がありません"),
+        Refused("PosterAndPdf", {"--poster", "a.pdf", "--pdf", "b.pdf"},
+                "--pdf and --poster cannot be combined",
+                "--pdf と --poster は同時に指定できません"),
+        Refused("PosterAndCheck", {"--check", "--poster", "a.pdf"},
+                "--check and --poster cannot be combined",
+                "--check と --poster は同時に指定できません"),
+        Refused("PaperOfNoKnownSize", {"--poster", "a.pdf", "--paper", "B4"},
+                "--paper: 'B4' is not A4, A3 or Letter",
+                "--paper: 'B4' は A4、A3、Letter のどれでもありません"),
+        Refused("PaperWithoutPrinting", {"--paper", "A4"},
+                "--paper works only with --pdf or --poster",
+                "--paper は --pdf か --poster と一緒にしか使えません"),
         Refused("UnknownOption", {"--bogus"}, "unknown option '--bogus'",
                 "'--bogus' というオプションはありません"),
         Refused("UnknownShortOption", {"-x"}, "unknown option '-x'",
@@ -190,6 +209,10 @@ TEST(CommandLineTest, DataAndDateReachTheWindow) {
     EXPECT_EQ(calendar.calendarFile, "a.ics");
     EXPECT_FALSE(calendar.gradedOnly);
     EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).pdfFile, "-");
+    EXPECT_EQ(ParseCommandLine({"turvane", "--pdf", "-"}).paper, CommandLine::Paper::Default);
+    const CommandLine poster = ParseCommandLine({"turvane", "--poster", "w.pdf", "--paper", "a4"});
+    EXPECT_EQ(poster.pdfFile, "w.pdf");
+    EXPECT_EQ(poster.paper, CommandLine::Paper::A4);
 }
 
 // Which season a start shows, and in which year, decided once for the
@@ -450,6 +473,43 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
     }
 }
 
+// The paper asked for with --paper, A3 for a poster by default, turned
+// either way: every page of the PDF on it.
+TEST(Paper, EveryPageOnThePaperAsked) {
+    struct Case {
+        QStringList arguments;
+        QSize points;
+    };
+    const Case cases[] = {
+        {{"--poster", "-"}, {842, 1191}},
+        {{"--poster", "-", "--paper", "Letter"}, {612, 792}},
+        {{"--poster", "-", "--paper", "a4"}, {595, 842}},
+        {{"--pdf", "-", "--paper", "A3"}, {842, 1191}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(TURVANE_EXECUTABLE),
+                      c.arguments + QStringList{QStringLiteral("--data"), Sample});
+        ASSERT_TRUE(program.waitForFinished(30000));
+        EXPECT_EQ(program.exitCode(), 0);
+        const QByteArray pdf = program.readAllStandardOutput();
+        static const QRegularExpression box(
+            QStringLiteral("/MediaBox \\[0 0 ([0-9]+)\\.[0-9]* ([0-9]+)\\.[0-9]*\\]"));
+        int pages = 0;
+        for (auto m = box.globalMatch(QString::fromLatin1(pdf)); m.hasNext(); ++pages) {
+            const auto page = m.next();
+            const QSize size(page.captured(1).toInt(), page.captured(2).toInt());
+            EXPECT_TRUE(size == c.points || size == c.points.transposed())
+                << size.width() << " x " << size.height();
+        }
+        EXPECT_GE(pages, 1);
+    }
+}
+
 const QString Checked = QStringLiteral("turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in ");
 const QString NoDisplay = QStringLiteral(
     "turvane: a window needs a graphical display, and none is set (neither DISPLAY nor "
@@ -514,6 +574,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "turvane: --year: '10000' は 1000 から 9999 までの年ではありません（'turvane "
                 "--help' を参照してください）\n"},
         RunCase{"PdfToStandardOutput", {"--pdf", "-", "--data", Sample}, 0, "%PDF-1.", {}},
+        RunCase{"PosterOfAnotherYear",
+                {"--poster", "-", "--year", "2027", "--paper", "A4", "--data", Sample},
+                0,
+                "%PDF-1.",
+                {}},
         RunCase{"PdfOfBrokenFiles",
                 {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN"},
                 1,
@@ -760,6 +825,19 @@ INSTANTIATE_TEST_SUITE_P(
                   {},
                   {},
                   -1},
+        WriteCase{"PosterReplacesTheFile",
+                  {"--poster", "DIR/kept", "--data", "SAMPLE"},
+                  Unlimited,
+                  {},
+                  {},
+                  0},
+        WriteCase{"PosterOfUnreadableData",
+                  {"--poster", "DIR/kept", "--data", "DIR"},
+                  Unlimited,
+                  "turvane: no PDF written: ファイル DIR/Cal1.dat は開けません\n",
+                  "turvane: PDF は書き出していません: ファイル DIR/Cal1.dat は開けません\n"},
+        Failure("PosterOnAFullDisk", {"--poster", "DIR/kept", "--data", "SAMPLE"}, FullDisk,
+                "DIR/kept", Larger, LargerJa),
         WriteCase{"CalendarReplacesTheFile",
                   {"--ics", "DIR/kept", "--data", "SAMPLE"},
                   Unlimited,

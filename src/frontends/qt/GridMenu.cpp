@@ -92,6 +92,10 @@ QMenu* CreateGridMenu(StringGrid* grid, const AppContext& context, CalendarConte
         ToQString(turvane::screens::GridMenu.print), QKeySequence::Print, grid, [grid, context] {
             RunReportingErrors(context, [&] { PrintFromWindow(grid->window(), context); });
         });
+    menu->addAction(ToQString(turvane::screens::GridMenu.printPoster), grid, [grid, context] {
+        RunReportingErrors(context,
+                           [&] { PrintFromWindow(grid->window(), context, Printout::Poster); });
+    });
     menu->addAction(ToQString(turvane::screens::GridMenu.exportCalendar), grid,
                     [grid, context, calendar] {
                         ExportCalendarFromWindow(grid->window(), context,

@@ -2,6 +2,7 @@
 
 #include "Fonts.h"
 #include "PdfOutput.h"
+#include "PosterDocument.h"
 #include "ScheduleDocument.h"
 #include "app/CommandLine.h"
 #include "app/Language.h"
@@ -18,7 +19,6 @@
 #include <QProcessEnvironment>
 
 #include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -42,6 +42,20 @@ void DropRuntimeDirNotes(QtMsgType type, const QMessageLogContext& context,
     }
 }
 
+QPageSize PageSizeOf(CommandLine::Paper paper, const QPageSize& otherwise) {
+    switch (paper) {
+    case CommandLine::Paper::A4:
+        return QPageSize(QPageSize::A4);
+    case CommandLine::Paper::A3:
+        return QPageSize(QPageSize::A3);
+    case CommandLine::Paper::Letter:
+        return QPageSize(QPageSize::Letter);
+    case CommandLine::Paper::Default:
+        break;
+    }
+    return otherwise;
+}
+
 } // namespace
 
 int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
@@ -53,17 +67,23 @@ int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
         MessageLanguage(QProcessEnvironment::systemEnvironment()));
     InstallFontSubstitutions();
 
-    std::optional<ScheduleDocument> document;
-    try {
-        document = ScheduleDocument::Read(*FilesFor(command), command.year);
-    } catch (const turvane::ScheduleError& error) {
-        return Fail(QCoreApplication::translate("CommandLine", "no PDF written: %1")
-                        .arg(QString::fromUtf8(error.what())));
-    }
-
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!WriteSchedulePdf(*document, buffer, DefaultPageSize())) {
+    bool written = false;
+    try {
+        if (command.action == CommandLine::Action::Poster) {
+            written = WritePosterPdf(PosterDocument::Read(*FilesFor(command), command.year), buffer,
+                                     PageSizeOf(command.paper, QPageSize::A3));
+        } else {
+            written = WriteSchedulePdf(ScheduleDocument::Read(*FilesFor(command), command.year),
+                                       buffer, PageSizeOf(command.paper, DefaultPageSize()));
+        }
+    } catch (const turvane::ScheduleError& error) {
+        // The data layer's own messages are marked for translation.
+        return Fail(QCoreApplication::translate("CommandLine", "no PDF written: %1")
+                        .arg(QCoreApplication::translate("CommandLine", error.what())));
+    }
+    if (!written) {
         return Fail(QCoreApplication::translate("CommandLine", "no PDF written"));
     }
     const QByteArray& bytes = buffer.data();

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "ErrorBox.h"
+#include "PosterDocument.h"
 #include "ScheduleDocument.h"
 #include "app/Language.h"
 #include "core/DataDir.h"
@@ -19,11 +20,14 @@
 #include <QShortcut>
 #include <QWidget>
 
+#include <type_traits>
+
 namespace {
 
-class PrintedSchedule : public PagedDocument {
+// The schedule's tables or the poster, for the print plugin.
+template <typename Document> class Printed : public PagedDocument {
 public:
-    PrintedSchedule(ScheduleDocument document, const AppContext& context)
+    Printed(Document document, const AppContext& context)
         : document_(std::move(document)), context_(context) {}
     QString title() const override { return document_.title(); }
     void setUp(QPagedPaintDevice& device) const override {
@@ -31,7 +35,14 @@ public:
     }
     // The preview shows every page in the printer's one orientation, which
     // the user may change there.
-    void paint(QPagedPaintDevice& device) const override { document_.paint(device, false); }
+    void paint(QPagedPaintDevice& device) const override {
+        if constexpr (std::is_same_v<Document, ScheduleDocument>) {
+            document_.paint(device, false);
+        } else {
+            // Only a season far beyond any year fails to fit the page.
+            RunReportingErrors(context_, [&] { document_.paint(device); });
+        }
+    }
     void writeFile(const QString& path, const QByteArray& pdf) const override {
         // Worded as the command line words it; the windows speak Japanese
         // whatever the locale.
@@ -47,7 +58,7 @@ public:
     }
 
 private:
-    ScheduleDocument document_;
+    Document document_;
     const AppContext& context_;
 };
 
@@ -72,16 +83,29 @@ QFunctionPointer FromPrintPlugin(const char* symbol) {
     return function;
 }
 
-} // namespace
-
-void PrintFromWindow(QWidget* window, const AppContext& context) {
-    const PrintedSchedule document(ScheduleDocument::Read(*context.files, context.year), context);
-    reinterpret_cast<PrintPreviewFunction>(FromPrintPlugin(PrintPreviewSymbol))(window, document);
+template <typename Document> Printed<Document> ReadPrinted(const AppContext& context) {
+    return {Document::Read(*context.files, context.year), context};
 }
 
-void PrintToFileFromWindow(const AppContext& context, const QString& path) {
-    const PrintedSchedule document(ScheduleDocument::Read(*context.files, context.year), context);
-    reinterpret_cast<PrintToFileFunction>(FromPrintPlugin(PrintToFileSymbol))(document, path);
+} // namespace
+
+void PrintFromWindow(QWidget* window, const AppContext& context, Printout printout) {
+    const auto preview =
+        reinterpret_cast<PrintPreviewFunction>(FromPrintPlugin(PrintPreviewSymbol));
+    if (printout == Printout::Poster) {
+        preview(window, ReadPrinted<PosterDocument>(context));
+    } else {
+        preview(window, ReadPrinted<ScheduleDocument>(context));
+    }
+}
+
+void PrintToFileFromWindow(const AppContext& context, const QString& path, Printout printout) {
+    const auto print = reinterpret_cast<PrintToFileFunction>(FromPrintPlugin(PrintToFileSymbol));
+    if (printout == Printout::Poster) {
+        print(ReadPrinted<PosterDocument>(context), path);
+    } else {
+        print(ReadPrinted<ScheduleDocument>(context), path);
+    }
 }
 
 void InstallPrintShortcut(QWidget* window, const AppContext& context) {

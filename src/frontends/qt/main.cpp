@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
             return *status;
         }
     }
-    if (command.action == CommandLine::Action::Pdf) {
+    if (command.action == CommandLine::Action::Pdf ||
+        command.action == CommandLine::Action::Poster) {
         return WritePdfCommand(argc, argv, command);
     }
 

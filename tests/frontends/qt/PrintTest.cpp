@@ -1,10 +1,13 @@
+#include "BusySeason.h"
 #include "CaseName.h"
 #include "GUnit.h"
 #include "GridMenu.h"
 #include "PdfOutput.h"
+#include "PosterDocument.h"
 #include "PrintFromWindow.h"
 #include "ScheduleDocument.h"
 #include "TestData.h"
+#include "core/Cp932.h"
 #include "core/DataFiles.h"
 #include "core/Errors.h"
 #include "grid/StringGrid.h"
@@ -23,6 +26,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -39,8 +43,10 @@ using namespace cp932text;
 
 namespace {
 
-// What poppler's pdftotext reads from the document with the given option.
-QString PdfText(const QByteArray& pdf, const QString& option) {
+// What one of poppler's tools (pdftotext, pdfinfo, pdffonts) says of the
+// document, given these options before its file.
+QString Poppler(const QString& tool, const QByteArray& pdf, QStringList options,
+                QStringList after = {}) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("schedule.pdf"));
     QFile out(file);
@@ -49,13 +55,36 @@ QString PdfText(const QByteArray& pdf, const QString& option) {
         return {};
     }
     out.close();
-    QProcess pdftotext;
-    pdftotext.start(QStringLiteral("pdftotext"), {option, file, "-"});
-    if (!pdftotext.waitForFinished(30000) || pdftotext.exitCode() != 0) {
-        ADD_FAILURE() << "pdftotext failed (poppler-utils installed?)";
+    QProcess process;
+    process.start(tool, options << file << after);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0) {
+        ADD_FAILURE() << tool.toStdString() << " failed (poppler-utils installed?)";
         return {};
     }
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// What poppler's pdftotext reads from the document with the given option.
+QString PdfText(const QByteArray& pdf, const QString& option) {
+    return Poppler(QStringLiteral("pdftotext"), pdf, {option}, {QStringLiteral("-")});
+}
+
+// The weekday beside a date on paper, from the date as the grids show it
+// ("　１月　５日"), worked out by Qt's calendar; a weekday meeting is a holiday's.
+QString WeekdayOf(const QString& label, int year) {
+    QString digits;
+    for (const QChar c : label) {
+        digits += c.isDigit() ? QChar(u'0' + c.digitValue()) : c;
+    }
+    static const QRegularExpression date(QStringLiteral("([0-9]+)月\\s*([0-9]+)日"));
+    const auto match = date.match(digits.replace(QChar(0x3000), QLatin1Char(' ')));
+    const QDate day(year, match.captured(1).toInt(), match.captured(2).toInt());
+    if (!match.hasMatch() || !day.isValid()) {
+        return {};
+    }
+    const int weekday = day.dayOfWeek(); // 1 Monday ... 7 Sunday
+    static const QString names = QStringLiteral("月火水木金土日");
+    return '(' + names.mid(weekday - 1, 1) + (weekday < 6 ? QStringLiteral("・祝)") : ")");
 }
 
 // The document's text, one string per page.
@@ -76,6 +105,7 @@ QString Flattened(QStringList cells) {
     return cells.join(QLatin1Char(' ')).simplified();
 }
 
+// The grid's rows as paper shows them: the weekday beside each date.
 QStringList ShownRows(const StringGrid& grid, int firstRow) {
     QStringList rows;
     for (int r = firstRow; r < grid.rowCount(); ++r) {
@@ -83,6 +113,7 @@ QStringList ShownRows(const StringGrid& grid, int firstRow) {
         for (int c = 0; c < grid.colCount(); ++c) {
             cells.append(grid.cell(c, r));
         }
+        cells.insert(1, WeekdayOf(cells[0], 2003));
         rows.append(Flattened(cells));
     }
     return rows;
@@ -219,26 +250,237 @@ TEST(PrintedDocument, KeepsEveryRowBetweenThePageHeaderAndFooter) {
     EXPECT_GT(pages, 3);
 }
 
+QByteArray PosterOf(const turvane::FileSource& files, turvane::ScheduleYear year = {},
+                    const QPageSize& paper = QPageSize(QPageSize::A3)) {
+    const PosterDocument poster = PosterDocument::Read(files, year);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    EXPECT_TRUE(WritePosterPdf(poster, buffer, paper));
+    return buffer.data();
+}
+
 TEST(PrintedDocument, EmbedsEveryFont) {
     MemoryDataDir dir;
     dir.CopySampleYear();
-    QTemporaryDir temp;
-    QFile file(temp.filePath(QStringLiteral("schedule.pdf")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(PdfOf(dir.files()));
-    file.close();
-    QProcess pdffonts;
-    pdffonts.start(QStringLiteral("pdffonts"), {file.fileName()});
-    ASSERT_TRUE(pdffonts.waitForFinished(30000));
-    const QStringList lines =
-        QString::fromUtf8(pdffonts.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    ASSERT_GE(lines.size(), 3) << "no fonts listed";
-    for (const QString& line : lines.mid(2)) {
-        const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
-        // name type... encoding emb sub uni object ID: emb is the fifth from the end.
-        ASSERT_GE(fields.size(), 6) << line.toStdString();
-        EXPECT_EQ(fields[fields.size() - 5], "yes") << line.toStdString();
-        EXPECT_TRUE(line.startsWith(QLatin1String("IPA"))) << line.toStdString();
+    for (const QByteArray& pdf : {PdfOf(dir.files()), PosterOf(dir.files())}) {
+        const QStringList lines =
+            Poppler(QStringLiteral("pdffonts"), pdf, {}).split('\n', Qt::SkipEmptyParts);
+        ASSERT_GE(lines.size(), 3) << "no fonts listed";
+        for (const QString& line : lines.mid(2)) {
+            const QStringList fields = line.split(' ', Qt::SkipEmptyParts);
+            // name type... encoding emb sub uni object ID: emb is the fifth from the end.
+            ASSERT_GE(fields.size(), 6) << line.toStdString();
+            EXPECT_EQ(fields[fields.size() - 5], "yes") << line.toStdString();
+            EXPECT_TRUE(line.startsWith(QLatin1String("IPA"))) << line.toStdString();
+        }
+    }
+}
+
+// Every column of every table at least as wide as its widest text, as Qt
+// measures it in the font it prints in; the tables centred on the page.
+TEST(PrintedDocument, NoColumnNarrowerThanItsWidestText) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    const ScheduleDocument document = ScheduleDocument::Read(dir.files(), {});
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    const qreal perPoint = writer.logicalDpiX() / 72.0;
+    for (const auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        QPageLayout layout = writer.pageLayout();
+        layout.setOrientation(orientation);
+        const qreal pageWidth = layout.paintRect(QPageLayout::Point).width();
+        const std::vector<turvane::TablePlan> plans = document.plans(writer, orientation);
+        const auto& tables = document.tables();
+        ASSERT_EQ(plans.size(), 3u);
+        for (std::size_t t = 0; t < plans.size(); ++t) {
+            const turvane::PrintedTable& table = tables.tables[t];
+            const turvane::TablePlan& plan = plans[t];
+            SCOPED_TRACE(QString::fromStdU16String(table.title).toStdString() +
+                         (orientation == QPageLayout::Portrait ? " portrait" : " landscape"));
+            EXPECT_NEAR(plan.left * 2 + plan.width(), pageWidth, 0.01);
+            EXPECT_LE(plan.points, 12);
+            for (int c = 0; c < table.cols; ++c) {
+                qreal widest = 0;
+                for (int r = 0; r < table.rows(); ++r) {
+                    const auto at = static_cast<std::size_t>(r * table.cols + c);
+                    QFont font(QString::fromStdU16String(table.fontFace));
+                    font.setPointSizeF(plan.points);
+                    font.setBold(table.emphasised[at]);
+                    const QString text =
+                        QString::fromStdU16String(tables.texts[table.cells[at]]).trimmed();
+                    widest = std::max(widest, QFontMetricsF(font, &writer).horizontalAdvance(text) /
+                                                  perPoint);
+                }
+                // A readable width for a column with nothing in it, too.
+                EXPECT_GE(plan.colWidths[static_cast<std::size_t>(c)],
+                          std::max(widest + 2 * plan.inset, 3 * plan.points))
+                    << "column " << c;
+            }
+        }
+    }
+}
+
+// A data file's lines, decoded.
+QStringList Lines(const std::string& cp932) {
+    QStringList lines =
+        QString::fromStdString(turvane::Cp932ToUtf8(cp932)).split(QStringLiteral("\r\n"));
+    lines.removeAll(QString());
+    return lines;
+}
+
+// "　１月　５日" of a line starting "0105", made here from the digits.
+QString DateLabel(const QString& line) {
+    const auto half = [](QStringView digits) {
+        QString out = digits.startsWith('0') ? QStringLiteral("\u3000")
+                                             : QString(QChar(0xFF10 + digits[0].digitValue()));
+        return out + QChar(0xFF10 + digits[1].digitValue());
+    };
+    return half(QStringView(line).mid(0, 2)) + "月" + half(QStringView(line).mid(2, 2)) + "日";
+}
+
+// The name of every graded race of the file, without its racecourse.
+QStringList RaceNames(const std::string& cp932) {
+    QStringList names;
+    for (std::size_t start = 0; start < cp932.size();) {
+        std::size_t end = cp932.find("\r\n", start);
+        const std::string line = cp932.substr(start, end - start);
+        start = end + 2;
+        for (std::size_t at = 4; at + 4 <= line.size(); at += 38) {
+            if (line.compare(at, 4, "    ") != 0) {
+                names << QString::fromStdString(turvane::Cp932ToUtf8(line.substr(at + 4, 34)))
+                             .trimmed();
+            }
+        }
+    }
+    return names;
+}
+
+// Texts with every blank taken out, so that a date reads the same whatever
+// gaps text extraction puts into it.
+QString Unspaced(QString text) {
+    text.remove(QRegularExpression(QStringLiteral("[\\s\u3000]")));
+    return text;
+}
+
+// Whether unspaced holds date (unspaced too) not as the end of a longer
+// date (２月 in １２月).
+bool HoldsDate(const QString& unspaced, const QString& date) {
+    for (qsizetype at = unspaced.indexOf(date); at >= 0; at = unspaced.indexOf(date, at + 1)) {
+        if (at == 0 || !unspaced[at - 1].isDigit() || unspaced[at - 1].unicode() < 0x100) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The poster: one page of the paper asked for, turned either way, holding
+// every meeting day's date with its weekday (for any year) and every graded
+// race's name.
+TEST(Poster, HoldsTheWholeSeasonOnOnePage) {
+    MemoryDataDir dir;
+    dir.CopySampleYear();
+    struct Case {
+        int year;
+        QPageSize::PageSizeId paper;
+    };
+    for (const Case c :
+         {Case{2003, QPageSize::A3}, Case{2027, QPageSize::A4}, Case{2003, QPageSize::Letter}}) {
+        SCOPED_TRACE(std::to_string(c.year) + " " + QPageSize::name(c.paper).toStdString());
+        const QByteArray pdf =
+            PosterOf(dir.files(), turvane::ScheduleYear(c.year), QPageSize(c.paper));
+        const QString info = Poppler(QStringLiteral("pdfinfo"), pdf, {});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))))
+            << info.toStdString();
+        const QSize points = QPageSize(c.paper).sizePoints();
+        const QString portrait =
+            QStringLiteral("%1 x %2 pts").arg(points.width()).arg(points.height());
+        const QString landscape =
+            QStringLiteral("%1 x %2 pts").arg(points.height()).arg(points.width());
+        EXPECT_TRUE(info.contains(portrait) || info.contains(landscape)) << info.toStdString();
+
+        const QString text = Unspaced(PdfText(pdf, QStringLiteral("-layout")));
+        int days = 0;
+        for (const QString& line : Lines(SampleFile(turvane::MeetingFile))) {
+            const QString label = DateLabel(line);
+            const QString weekday = WeekdayOf(label, c.year);
+            ASSERT_FALSE(weekday.isEmpty()) << line.toStdString();
+            EXPECT_TRUE(HoldsDate(text, Unspaced(label + weekday)))
+                << (label + weekday).toStdString();
+            ++days;
+        }
+        EXPECT_EQ(days, 110);
+        const QStringList races = RaceNames(SampleFile(turvane::RaceFile));
+        for (const QString& race : races) {
+            EXPECT_TRUE(text.contains(Unspaced(race))) << race.toStdString();
+        }
+        EXPECT_EQ(races.size(), 126);
+    }
+}
+
+// Every word of the pages' text as a box, page by page, and the pages' sizes.
+struct PageWords {
+    QRectF sheet;
+    std::vector<std::pair<QRectF, QString>> words;
+};
+
+std::vector<PageWords> WordBoxes(const QByteArray& pdf) {
+    const QString boxes = PdfText(pdf, QStringLiteral("-bbox"));
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    std::vector<PageWords> pages;
+    for (auto p = page.globalMatch(boxes); p.hasNext();) {
+        const auto m = p.next();
+        PageWords words{QRectF(0, 0, m.captured(1).toDouble(), m.captured(2).toDouble()), {}};
+        for (auto w = word.globalMatch(m.captured(3)); w.hasNext();) {
+            const auto b = w.next();
+            words.words.push_back(
+                {QRectF(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
+                        QPointF(b.captured(3).toDouble(), b.captured(4).toDouble())),
+                 b.captured(5)});
+        }
+        pages.push_back(std::move(words));
+    }
+    return pages;
+}
+
+// The sample year and a season of 130 days with three meetings and three
+// races each, on A3 and A4: one page, every word on the paper and none on
+// another.
+TEST(Poster, BusySeasonStillOnOnePageWithNothingOverlapping) {
+    const BusySeasonFiles season = BusySeason(130, TURVANE_SAMPLE_DIR);
+    turvane::MemoryFiles busy;
+    busy.Write(turvane::MeetingFile, season.calendar);
+    busy.Write(turvane::RaceFile, season.races);
+    MemoryDataDir sample;
+    sample.CopySampleYear();
+    for (const auto paper : {QPageSize::A3, QPageSize::A4}) {
+        const turvane::FileSource* sampleFiles = &sample.files();
+        const turvane::FileSource* busyFiles = &busy;
+        for (const turvane::FileSource* files : {sampleFiles, busyFiles}) {
+            SCOPED_TRACE(QPageSize::name(paper).toStdString() +
+                         (files == busyFiles ? " busy season" : " sample year"));
+            const std::vector<PageWords> pages = WordBoxes(PosterOf(*files, {}, QPageSize(paper)));
+            ASSERT_EQ(pages.size(), 1u);
+            const auto& words = pages[0].words;
+            EXPECT_GT(words.size(), files == busyFiles ? 1500u : 900u);
+            for (std::size_t i = 0; i < words.size(); ++i) {
+                const auto& [box, text] = words[i];
+                EXPECT_TRUE(pages[0].sheet.contains(box)) << text.toStdString();
+                for (std::size_t j = i + 1; j < words.size(); ++j) {
+                    // Boxes touching by rounding are apart.
+                    const QRectF overlap =
+                        box.adjusted(0.2, 0.2, -0.2, -0.2).intersected(words[j].first);
+                    EXPECT_TRUE(overlap.isEmpty())
+                        << text.toStdString() << " on " << words[j].second.toStdString();
+                }
+            }
+        }
     }
 }
 
@@ -320,7 +562,7 @@ protected:
     // Does what opens the preview and checks, from inside its modal run,
     // that it shows the whole document, then closes it. False when no
     // preview opened.
-    static bool PreviewOpensOn(const std::function<void()>& action) {
+    static bool PreviewOpensOn(const std::function<void()>& action, int leastPages = 3) {
         bool opened = false;
         QTimer poll;
         poll.setInterval(10);
@@ -340,7 +582,7 @@ protected:
                     pages = match.captured(1).toInt();
                 }
             }
-            EXPECT_GE(pages, 3) << "the preview does not show the whole document";
+            EXPECT_GE(pages, leastPages) << "the preview does not show the whole document";
             QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
         });
         poll.start();
@@ -418,12 +660,13 @@ TEST_F(PrintFromWindows, MenuKeyAndShiftF10OpenTheMenuInEveryGrid) {
             });
         EXPECT_EQ(current, "コピー(&C)") << grid->accessibleName().toStdString();
         EXPECT_EQ(texts, (QStringList{"コピー(&C)\tCtrl+C", "すべて選択(&A)\tCtrl+A", "-",
-                                      "印刷(&P)...\tCtrl+P", "カレンダーに書き出す(&E)...\t"}))
+                                      "印刷(&P)...\tCtrl+P", "ポスターを印刷(&O)...\t",
+                                      "カレンダーに書き出す(&E)...\t"}))
             << grid->accessibleName().toStdString();
         texts.clear();
         WithMenu(
             grid, [&] { QTest::keyClick(grid, Qt::Key_F10, Qt::ShiftModifier); }, read);
-        EXPECT_EQ(texts.size(), 5);
+        EXPECT_EQ(texts.size(), 6);
         texts.clear();
         WithMenu(
             grid,
@@ -433,7 +676,7 @@ TEST_F(PrintFromWindows, MenuKeyAndShiftF10OpenTheMenuInEveryGrid) {
                 QApplication::sendEvent(grid->viewport(), &click);
             },
             read);
-        EXPECT_EQ(texts.size(), 5);
+        EXPECT_EQ(texts.size(), 6);
     }
 }
 
@@ -453,6 +696,21 @@ TEST_F(PrintFromWindows, MenuEntriesReachTheirCommands) {
     ASSERT_EQ(copied.size(), 110);
     EXPECT_EQ(copied[0], grid->cell(1, 0) + '\t' + grid->cell(2, 0) + '\t' + grid->cell(3, 0));
     EXPECT_TRUE(PreviewOpensOn([&] { choose('p'); }));
+    EXPECT_TRUE(PreviewOpensOn([&] { choose('o'); }, 1));
+}
+
+// The poster printed to a PDF file from the windows: the one page.
+TEST_F(PrintFromWindows, PosterToFileIsOnePage) {
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("poster.pdf"));
+    PrintToFileFromWindow(ctx_->context, path, Printout::Poster);
+    EXPECT_TRUE(ctx_->errors->isEmpty()) << ctx_->errors->join('\n').toStdString();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(Poppler(QStringLiteral("pdfinfo"), pdf, {})
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+1\n"))));
+    EXPECT_TRUE(Unspaced(PdfText(pdf, QStringLiteral("-layout"))).contains("オークスGⅠ"));
 }
 
 // "カレンダーに書き出す" proposes turvane-YYYY.ics in the save dialog and writes
