@@ -97,10 +97,6 @@ This is free software under the MIT licence.
 </translation>
     </message>
     <message>
-        <source>--check, --pdf and --ics work without one</source>
-        <translation>--check、--pdf、--ics はディスプレイがなくても使えます</translation>
-    </message>
-    <message>
         <source>turvane: a window needs a graphical display, and none is set (neither DISPLAY nor WAYLAND_DISPLAY); %1</source>
         <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません（DISPLAY も WAYLAND_DISPLAY もありません）。%1</translation>
     </message>
@@ -152,10 +148,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <translation>--only-graded は --ics と一緒にしか使えません</translation>
     </message>
     <message>
-        <source>%1:%2: the date &apos;%3&apos; is not a day of %4; &apos;turvane --check&apos; lists every problem of the files</source>
-        <translation>%1:%2: 日付 &apos;%3&apos; は %4 年にない日です。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
-    </message>
-    <message>
         <source>cannot write the calendar to standard output: %1</source>
         <translation>カレンダーを標準出力に書き出せません: %1</translation>
     </message>
@@ -183,10 +175,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>--pdf: no file given</source>
         <translation>--pdf: ファイル名がありません</translation>
-    </message>
-    <message>
-        <source>no PDF written: %1</source>
-        <translation>PDF は書き出していません: %1</translation>
     </message>
     <message>
         <source>no PDF written</source>
@@ -228,10 +216,6 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>cannot write &apos;%1&apos;: %2; nothing was written</source>
         <translation>&apos;%1&apos; に書き込めません: %2。何も書き出していません</translation>
-    </message>
-    <message>
-        <source>the data files have errors, so nothing was exported; to see each one, run: %1</source>
-        <translation>データファイルにエラーがあるため、何も書き出していません。個々のエラーは次のコマンドで確認できます: %1</translation>
     </message>
     <message>
         <source>nothing was exported: a CSV file cannot carry what is named above</source>
@@ -296,6 +280,66 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>the name is too long</source>
         <translation>名前が長すぎます</translation>
+    </message>
+    <message>
+        <source>%1: note: %2</source>
+        <translation>%1: 注: %2</translation>
+    </message>
+    <message>
+        <source>turvane: the PDF is not written to a terminal; send it to a file or a program instead: &apos;turvane --pdf - &gt; schedule.pdf&apos; or &apos;turvane --pdf - | lp&apos;</source>
+        <translation>turvane: PDF は端末には書き出しません。ファイルかプログラムに送ってください: &apos;turvane --pdf - &gt; schedule.pdf&apos; または &apos;turvane --pdf - | lp&apos;</translation>
+    </message>
+    <message>
+        <source>no calendar written</source>
+        <translation>カレンダーは書き出していません</translation>
+    </message>
+    <message>
+        <source>nothing was exported</source>
+        <translation>何も書き出していません</translation>
+    </message>
+    <message>
+        <source>--check, --pdf, --ics, --export-csv and --import-csv work without one</source>
+        <translation>--check、--pdf、--ics、--export-csv、--import-csv はディスプレイがなくても使えます</translation>
+    </message>
+    <message>
+        <source>the file is %1 MiB, larger than the %2 MiB the program reads</source>
+        <translation>ファイルは %1 MiB で、プログラムが読み込む %2 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>cannot open the file; %1</source>
+        <translation>ファイルを開けません。%1</translation>
+    </message>
+    <message>
+        <source>the date &apos;%1&apos; is not a number</source>
+        <translation>日付 &apos;%1&apos; が数字ではありません</translation>
+    </message>
+    <message>
+        <source>the line is missing: the file ends after line %1, and every line of jyuusyou.dat that names races needs the line of the same day here</source>
+        <translation>行がありません。このファイルは %1 行目で終わっていますが、重賞のある jyuusyou.dat の行には、同じ日の行がこのファイルに必要です</translation>
+    </message>
+    <message>
+        <source>the date &apos;%1&apos; is not a day of %2</source>
+        <translation>日付 &apos;%1&apos; は %2 年の日ではありません</translation>
+    </message>
+    <message>
+        <source>turvane: %1; %2 (&apos;%3&apos; lists every problem of the data files)</source>
+        <translation>turvane: %1。%2（データファイルのすべての問題は &apos;%3&apos; で確認できます）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is there, but file names are case-sensitive: rename it to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; はありますが、ファイル名は大文字と小文字を区別します。&apos;%2&apos; に名前を変えてください</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>turvane: &apos;%1&apos; finds %2 in the data files, the first above; they are written as they read</source>
+        <translation>turvane: データファイルに問題があります（&apos;%1&apos; の結果は%2で、最初のものは上のとおりです）。読めたとおりに書き出します</translation>
     </message>
 </context>
 <context>
@@ -663,6 +707,10 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>an import of the CSV writes this line otherwise from byte %1 on (%2)</source>
         <translation>CSV を取り込むと、この行は %1 バイト目から違う形で書き出されます（%2）</translation>
+    </message>
+    <message>
+        <source>the file looks like UTF-8: save it as Shift_JIS (code page 932); of the %1 problems this makes, the first %2 follow</source>
+        <translation>ファイルは UTF-8 で保存されているようです。Shift_JIS（コードページ 932）で保存してください。そのために生じる問題 %1 件のうち、最初の %2 件を次に示します</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "PdfOutput.h"
 #include "ScheduleDocument.h"
 #include "app/CommandLine.h"
+#include "app/DataFailures.h"
 #include "app/Language.h"
 #include "core/Errors.h"
 #include "core/FileSource.h"
@@ -53,12 +54,17 @@ int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
         MessageLanguage(QProcessEnvironment::systemEnvironment()));
     InstallFontSubstitutions();
 
+    const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
     std::optional<ScheduleDocument> document;
     try {
-        document = ScheduleDocument::Read(*FilesFor(command), command.year);
+        document = ScheduleDocument::Read(*files, command.year);
     } catch (const turvane::ScheduleError& error) {
-        return Fail(QCoreApplication::translate("CommandLine", "no PDF written: %1")
-                        .arg(QString::fromUtf8(error.what())));
+        SayOnStandardError(DataFailureLine(
+            error, QCoreApplication::translate("CommandLine", "no PDF written"), command));
+        return 1;
+    }
+    if (const QString notice = DamageNotice(*files, command); !notice.isEmpty()) {
+        SayOnStandardError(notice);
     }
 
     QBuffer buffer;
