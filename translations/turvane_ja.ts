@@ -323,7 +323,7 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     </message>
     <message>
         <source>the date &apos;%1&apos; is not a day of %2</source>
-        <translation>日付 &apos;%1&apos; は %2 年の日ではありません</translation>
+        <translation>日付 &apos;%1&apos; は %2 年にない日です</translation>
     </message>
     <message>
         <source>turvane: %1; %2 (&apos;%3&apos; lists every problem of the data files)</source>
@@ -340,6 +340,10 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
     <message>
         <source>turvane: &apos;%1&apos; finds %2 in the data files, the first above; they are written as they read</source>
         <translation>turvane: データファイルに問題があります（&apos;%1&apos; の結果は%2で、最初のものは上のとおりです）。読めたとおりに書き出します</translation>
+    </message>
+    <message>
+        <source>%1; &apos;turvane --check&apos; lists every problem of the files</source>
+        <translation>%1。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
     </message>
 </context>
 <context>

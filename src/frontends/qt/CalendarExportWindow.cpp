@@ -7,6 +7,7 @@
 #include "outputs/CalendarEvents.h"
 #include "outputs/IcsExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -20,7 +21,11 @@ bool ExportCalendarTo(const QString& path, const AppContext& context, bool grade
             ExportCalendar(*context.files, CalendarExport{context.year, gradedOnly}, path);
         } catch (const turvane::CalendarDateError& error) {
             // No message of the design's for it: the command line's, in Japanese.
-            throw turvane::ScheduleError(DataFailureText(error).toStdString());
+            throw turvane::ScheduleError(
+                QCoreApplication::translate(
+                    "CommandLine", "%1; 'turvane --check' lists every problem of the files")
+                    .arg(DataFailureText(error))
+                    .toStdString());
         }
         written = true;
     });
