@@ -22,6 +22,8 @@ PACKAGES=(
   # the window tests switch accessibility on through Qt's platform layer
   qt6-base-private-dev
   fonts-ipafont-gothic
+  # where windows open, tested under a window manager on a virtual display
+  xvfb openbox
   appstream desktop-file-utils
   # the Debian package, its manual page and lintian's check of it
   dpkg-dev file help2man man-db lintian

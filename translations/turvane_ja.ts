@@ -402,6 +402,70 @@ Qt's own options, such as -platform and -style, work as well.</source>
         <source>the season does not fit on one page</source>
         <translation>シーズンが 1 ページに収まりません</translation>
     </message>
+<message>
+        <source>%1: note: %2</source>
+        <translation>%1: 注: %2</translation>
+    </message>
+    <message>
+        <source>turvane: the PDF is not written to a terminal; send it to a file or a program instead: 'turvane --pdf - &gt; schedule.pdf' or 'turvane --pdf - | lp'</source>
+        <translation>turvane: PDF は端末には書き出しません。ファイルかプログラムに送ってください: 'turvane --pdf - &gt; schedule.pdf' または 'turvane --pdf - | lp'</translation>
+    </message>
+    <message>
+        <source>no calendar written</source>
+        <translation>カレンダーは書き出していません</translation>
+    </message>
+    <message>
+        <source>nothing was exported</source>
+        <translation>何も書き出していません</translation>
+    </message>
+    <message>
+        <source>--check, --pdf, --ics, --export-csv and --import-csv work without one</source>
+        <translation>--check、--pdf、--ics、--export-csv、--import-csv はディスプレイがなくても使えます</translation>
+    </message>
+    <message>
+        <source>the file is %1 MiB, larger than the %2 MiB the program reads</source>
+        <translation>ファイルは %1 MiB で、プログラムが読み込む %2 MiB を超えています</translation>
+    </message>
+    <message>
+        <source>cannot open the file</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>cannot open the file; %1</source>
+        <translation>ファイルを開けません。%1</translation>
+    </message>
+    <message>
+        <source>the date '%1' is not a number</source>
+        <translation>日付 '%1' が数字ではありません</translation>
+    </message>
+    <message>
+        <source>the line is missing: the file ends after line %1, and every line of jyuusyou.dat that names races needs the line of the same day here</source>
+        <translation>行がありません。このファイルは %1 行目で終わっていますが、重賞のある jyuusyou.dat の行には、同じ日の行がこのファイルに必要です</translation>
+    </message>
+    <message>
+        <source>the date '%1' is not a day of %2</source>
+        <translation>日付 '%1' は %2 年にない日です</translation>
+    </message>
+    <message>
+        <source>turvane: %1; %2 ('%3' lists every problem of the data files)</source>
+        <translation>turvane: %1。%2（データファイルのすべての問題は '%3' で確認できます）</translation>
+    </message>
+    <message>
+        <source>'%1' is there, but file names are case-sensitive: rename it to '%2'</source>
+        <translation>'%1' はありますが、ファイル名は大文字と小文字を区別します。'%2' に名前を変えてください</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>turvane: '%1' finds %2 in the data files, the first above; they are written as they read</source>
+        <translation>turvane: データファイルに問題があります（'%1' の結果は%2で、最初のものは上のとおりです）。読めたとおりに書き出します</translation>
+    </message>
+    <message>
+        <source>%1; 'turvane --check' lists every problem of the files</source>
+        <translation>%1。ファイルの問題は 'turvane --check' ですべて確認できます</translation>
+    </message>
 </context>
 <context>
     <name>DataCheck</name>
@@ -781,7 +845,11 @@ Qt's own options, such as -platform and -style, work as well.</source>
         <source>day number</source>
         <translation>開催日次</translation>
     </message>
-    </context>
+    <message>
+        <source>the file looks like UTF-8: save it as Shift_JIS (code page 932); of the %1 problems this makes, the first %2 follow</source>
+        <translation>ファイルは UTF-8 で保存されているようです。Shift_JIS（コードページ 932）で保存してください。そのために生じる問題 %1 件のうち、最初の %2 件を次に示します</translation>
+    </message>
+</context>
 <context>
     <name>QCommandLineParser</name>
     <message>

@@ -1,6 +1,7 @@
 #include "CheckCommand.h"
 
 #include "CommandLine.h"
+#include "DataFailures.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
 #include "core/check/DataCheck.h"
@@ -11,7 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
-QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile) {
+QString FoundInReport(const turvane::CheckReport& report) {
     int errors = 0;
     int warnings = 0;
     for (const turvane::Finding& finding : report.findings) {
@@ -35,6 +36,10 @@ QString CheckSummary(const turvane::CheckReport& report, const QString& meetingF
         }
         found = counts.join(QCoreApplication::translate("CommandLine", ", "));
     }
+    return found;
+}
+
+QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile) {
     QString directory = meetingFile;
     directory.truncate(std::max<qsizetype>(directory.lastIndexOf(QLatin1Char('/')), 0));
     if (directory.isEmpty()) {
@@ -45,7 +50,7 @@ QString CheckSummary(const turvane::CheckReport& report, const QString& meetingF
                                        "'%1', %2 lines: %3")
         .arg(directory)
         .arg(report.lines)
-        .arg(found);
+        .arg(FoundInReport(report));
 }
 
 std::string FormatTranslated(const turvane::Finding& finding) {
@@ -59,6 +64,17 @@ int RunCheck(const CommandLine& command) {
     const turvane::CheckReport report = turvane::CheckDataFiles(*files, command.year);
     for (const turvane::Finding& finding : report.findings) {
         std::fputs((FormatTranslated(finding) + '\n').c_str(), stdout);
+        // A file that cannot be read may say why, as compilers add a note.
+        const QString note =
+            finding.line == 0 ? FileNote(QString::fromStdString(finding.path)) : QString();
+        if (!note.isEmpty()) {
+            std::fputs(QCoreApplication::translate("CommandLine", "%1: note: %2")
+                           .arg(QString::fromStdString(finding.path), note)
+                           .append(QLatin1Char('\n'))
+                           .toUtf8()
+                           .constData(),
+                       stdout);
+        }
     }
     // Standard output stays findings only, for tools; the summary is for
     // the person who ran it, after the findings when both go to one place.

@@ -18,6 +18,9 @@ struct CommandLine;
 // warnings, or that it found nothing.
 QString CheckSummary(const turvane::CheckReport& report, const QString& meetingFile);
 
+// What the check found: "2 errors, 1 warning", or that it found nothing.
+QString FoundInReport(const turvane::CheckReport& report);
+
 // A finding of the check or of a CSV file in the command line's language.
 std::string FormatTranslated(const turvane::Finding& finding);
 

@@ -3,15 +3,25 @@
 #include "CheckCommand.h"
 #include "CommandLine.h"
 #include "CsvCommands.h"
+#include "DataFailures.h"
 #include "DisplayCheck.h"
 #include "Season.h"
+#include "core/Errors.h"
+#include "core/FileSource.h"
 #include "core/Platform.h"
 #include "outputs/IcsExport.h"
 
+#include <QCoreApplication>
 #include <QProcessEnvironment>
 
 #include <cstdio>
 #include <exception>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -19,7 +29,16 @@ namespace {
 bool ReadsData(CommandLine::Action action) {
     using Action = CommandLine::Action;
     return action == Action::Check || action == Action::ExportCalendar || action == Action::Pdf ||
+           action == Action::Poster ||
            action == Action::ExportCsv;
+}
+
+bool StandardOutputIsATerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdout)) != 0;
+#else
+    return isatty(STDOUT_FILENO) != 0;
+#endif
 }
 
 } // namespace
@@ -43,6 +62,14 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         return std::nullopt;
     case CommandLine::Action::Pdf:
     case CommandLine::Action::Poster:
+        // A document is bytes for a file or a program, never for a terminal.
+        if (command.pdfFile == QLatin1String("-") && StandardOutputIsATerminal()) {
+            SayOnStandardError(QCoreApplication::translate(
+                "CommandLine", "turvane: the PDF is not written to a terminal; send it to a file "
+                               "or a program instead: 'turvane --pdf - > schedule.pdf' or "
+                               "'turvane --pdf - | lp'"));
+            return 1;
+        }
         return std::nullopt;
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:
@@ -61,15 +88,21 @@ std::optional<int> RunWithoutWindow(const CommandLine& command) {
         return RunCheck(command);
     case CommandLine::Action::ExportCalendar:
         try {
-            ExportCalendar(*FilesFor(command), CalendarExport{command.year, command.gradedOnly},
-                           command.calendarFile);
+            const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
+            ExportCalendar(*files, CalendarExport{command.year, command.gradedOnly},
+                           command.calendarFile, [&] {
+                               if (const QString notice = DamageNotice(*files, command);
+                                   !notice.isEmpty()) {
+                                   SayOnStandardError(notice);
+                               }
+                           });
             return 0;
+        } catch (const turvane::ScheduleError& error) {
+            SayOnStandardError(DataFailureLine(
+                error, QCoreApplication::translate("CommandLine", "no calendar written"), command));
+            return 1;
         } catch (const std::exception& error) {
-            std::fputs((QStringLiteral("turvane") + QStringLiteral(": ") +
-                        QString::fromUtf8(error.what()) + QLatin1Char('\n'))
-                           .toUtf8()
-                           .constData(),
-                       stderr);
+            SayOnStandardError(QStringLiteral("turvane: ") + QString::fromUtf8(error.what()));
             return 1;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "CheckCommand.h"
 #include "CommandLine.h"
+#include "DataFailures.h"
 #include "core/DataDir.h"
 #include "core/DateKeys.h"
 #include "core/FileSource.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,14 +103,12 @@ int RunExportCsv(const CommandLine& command) {
     const turvane::CsvExport result =
         turvane::ExportScheduleCsv(*FilesFor(command), command.year.value());
     if (result.checkFailed) {
-        const QString check =
-            command.dataDir.isEmpty()
-                ? QStringLiteral("turvane --check")
-                : QStringLiteral("turvane --check --data %1").arg(command.dataDir);
-        Say(stderr,
-            QCoreApplication::translate("CommandLine", "the data files have errors, so nothing was "
-                                                       "exported; to see each one, run: %1")
-                .arg(check));
+        const auto error = std::find_if(
+            result.findings.begin(), result.findings.end(),
+            [](const turvane::Finding& f) { return f.severity == turvane::Severity::Error; });
+        SayOnStandardError(DataFailureLine(
+            error != result.findings.end() ? *error : result.findings.front(),
+            QCoreApplication::translate("CommandLine", "nothing was exported"), command));
         return 1;
     }
     Print(result.findings);

@@ -43,7 +43,8 @@ bool XServerAnswers(const QString& number) {
 }
 
 QString WorksWithout() {
-    return QCoreApplication::translate("CommandLine", "--check, --pdf and --ics work without one");
+    return QCoreApplication::translate(
+        "CommandLine", "--check, --pdf, --ics, --export-csv and --import-csv work without one");
 }
 
 } // namespace

@@ -59,6 +59,17 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
         throw FileOpenError(path);
     }
     std::uint64_t left = file.size();
+    // Past the limit whatever it holds, unless a NUL ends its text in time:
+    // refused before it is read.
+    const auto tooLarge = [&] {
+        FileOpenError error(path, FailureKind::TooLarge);
+        error.size = file.size();
+        error.limit = maxTextBytes_;
+        return error;
+    };
+    if (!stopAtNul && left > maxTextBytes_) {
+        throw tooLarge();
+    }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(left, maxTextBytes_)) + 1);
     std::array<char, ReadPiece> piece;
@@ -77,7 +88,7 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
         const std::size_t text =
             nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - piece.data()) : got;
         if (text > maxTextBytes_ - bytes.size()) {
-            throw FileOpenError(path);
+            throw tooLarge();
         }
         bytes.append(piece.data(), text);
         if (nul) {

@@ -46,11 +46,13 @@ public:
     // Reads in pieces and stops at the first NUL, never past the size the file
     // had when it was opened (a file that keeps growing cannot keep the
     // program reading), and throws FileOpenError when the text before any NUL
-    // exceeds the limit, the file cannot be opened, or it is not a regular
-    // file; never blocks on a pipe.
+    // exceeds the limit (kind TooLarge, with the file's size and the limit),
+    // the file cannot be opened, or it is not a regular file; never blocks on
+    // a pipe.
     std::string LoadBytes(std::string_view name) const override;
 
-    // The same limits, applied to the whole file.
+    // The same limits, applied to the whole file: one larger than the limit
+    // is refused without being read.
     std::string LoadAllBytes(std::string_view name) const override;
 
     // Bytes taken from files so far by every read through this object.

@@ -78,7 +78,13 @@ std::int32_t KeyValue(std::string_view key) {
 
 void CheckDateKeys(const LineList& lines, ScheduleYear year) {
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        static_cast<void>(KeyValue(DateKey(lines[i], year)));
+        try {
+            static_cast<void>(KeyValue(DateKey(lines[i], year)));
+        } catch (NotAnIntegerError& error) {
+            // The key is the year and the line's date; the file holds the date.
+            error.SetPlace({lines.source(), i + 1, 1, Cp932ToUtf8(Slice(lines[i], 1, 4))});
+            throw;
+        }
     }
 }
 

@@ -59,7 +59,8 @@ std::string DateKey(std::string_view line, ScheduleYear year);
 std::int32_t KeyValue(std::string_view key);
 
 // Throws NotAnIntegerError for the first line whose date key is not a
-// number, as a search over the lines would on reaching it.
+// number, as a search over the lines would on reaching it, placed at that
+// line's date.
 void CheckDateKeys(const LineList& lines, ScheduleYear year);
 
 // Today's eight-digit date key, cut out of TodayText.

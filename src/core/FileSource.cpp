@@ -7,7 +7,9 @@
 namespace turvane {
 
 LineList LoadLines(const FileSource& files, std::string_view name) {
-    return LineList::Split(files.LoadBytes(name));
+    LineList lines = LineList::Split(files.LoadBytes(name));
+    lines.SetSource(files.PathOf(name));
+    return lines;
 }
 
 MemoryFiles::MemoryFiles(std::string directory) : directory_(std::move(directory)) {}

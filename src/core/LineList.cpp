@@ -32,7 +32,10 @@ LineList LineList::Split(std::string bytes) {
 
 std::string_view LineList::at(std::size_t index) const {
     if (index >= spans_.size()) {
-        throw ListIndexError(index);
+        ListIndexError error(index);
+        error.SetPlace({source_, index + 1, 0, {}});
+        error.size = spans_.size();
+        throw error;
     }
     return (*this)[index];
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace turvane {
@@ -26,8 +27,14 @@ public:
         return std::string_view(text_).substr(s.offset, s.length);
     }
 
-    // Like operator[], but throws ListIndexError past the end.
+    // Like operator[], but throws ListIndexError past the end, placed in the
+    // source file.
     std::string_view at(std::size_t index) const;
+
+    // The path of the file the lines were read from, as messages name it;
+    // empty for lines from elsewhere.
+    const std::string& source() const { return source_; }
+    void SetSource(std::string path) { source_ = std::move(path); }
 
 private:
     struct Span {
@@ -36,6 +43,7 @@ private:
     };
     std::string text_;
     std::vector<Span> spans_;
+    std::string source_;
 };
 
 } // namespace turvane

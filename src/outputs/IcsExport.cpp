@@ -26,24 +26,6 @@ namespace {
 // The latest stamp an iCalendar date-time can hold: 9999-12-31 23:59:59 UTC.
 constexpr long long LastStamp = 253402300799LL;
 
-std::vector<CalendarEvent> EventsOf(const FileSource& files, const CalendarExport& what) {
-    try {
-        return ScheduleEvents(files, what.year, what.gradedOnly);
-    } catch (const CalendarDateError& e) {
-        Fail(QCoreApplication::translate(
-                 "CommandLine",
-                 "%1:%2: the date '%3' is not a day of %4; 'turvane --check' lists every "
-                 "problem of the files")
-                 .arg(QString::fromStdString(e.path))
-                 .arg(e.line)
-                 .arg(QString::fromStdString(e.mmdd))
-                 .arg(e.year.value()));
-    } catch (const ScheduleError& e) {
-        // The windows' own failures, in the words their error box uses.
-        throw CalendarExportError(e.what());
-    }
-}
-
 // Writes to standard output in pieces as they come.
 void WriteToStandardOutput(const IcsCalendar& calendar, const std::vector<CalendarEvent>& events) {
     WriteIcs(calendar, events, [](std::string_view piece) {
@@ -91,13 +73,17 @@ QString CalendarFileName(ScheduleYear year) {
     return QStringLiteral("turvane-%1.ics").arg(year.value());
 }
 
-void ExportCalendar(const FileSource& files, const CalendarExport& what, const QString& path) {
+void ExportCalendar(const FileSource& files, const CalendarExport& what, const QString& path,
+                    const std::function<void()>& beforeWriting) {
     // Everything that can go wrong with the data goes wrong before the file
     // is touched.
     const IcsCalendar calendar{"-//Turvane developers//Turvane " TURVANE_VERSION "//JA",
                                CalendarName(what.year, what.gradedOnly), what.year,
                                CalendarStamp()};
-    const std::vector<CalendarEvent> events = EventsOf(files, what);
+    const std::vector<CalendarEvent> events = ScheduleEvents(files, what.year, what.gradedOnly);
+    if (beforeWriting) {
+        beforeWriting();
+    }
     if (path == QLatin1String("-")) {
         WriteToStandardOutput(calendar, events);
     } else {

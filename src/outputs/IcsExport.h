@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <ctime>
+#include <functional>
 #include <optional>
 
 namespace turvane {
@@ -35,9 +36,12 @@ std::time_t CalendarStamp();
 // The proposed file name, "turvane-YYYY.ics".
 QString CalendarFileName(turvane::ScheduleYear year);
 
-// Reads the files and writes the calendar to path ("-" for standard output).
+// Reads the files and writes the calendar to path ("-" for standard output),
+// calling beforeWriting, if given, once the events are read.
 // A file is replaced only once everything is written: on any failure the file
-// that was there stays as it was and no partial file remains. Throws
-// CalendarExportError with a message ready to show.
+// that was there stays as it was and no partial file remains. Throws the
+// data's own ScheduleError when the files cannot be read into events (a
+// CalendarDateError for a date that is no day of the year), and
+// CalendarExportError with a message ready to show for the rest.
 void ExportCalendar(const turvane::FileSource& files, const CalendarExport& what,
-                    const QString& path);
+                    const QString& path, const std::function<void()>& beforeWriting = {});

@@ -1,5 +1,6 @@
 #include "Design.h"
 
+#include "Texts.h"
 #include "core/Version.h"
 
 #include <algorithm>
@@ -225,6 +226,30 @@ const WindowDesign& ListWindowDesign() {
     return Form2;
 }
 
+std::u16string SpokenName(const WindowDesign& window, const ControlDesign& control) {
+    if (!control.spokenName.empty()) {
+        return std::u16string(control.spokenName);
+    }
+    if (control.kind == ControlKind::Button) {
+        return SpokenCaption(control.text);
+    }
+    if (control.kind == ControlKind::GroupBox && control.text.empty()) {
+        const ControlDesign* framed = nullptr;
+        for (const ControlDesign& c : window.controls) {
+            if (c.parent == control.name) {
+                if (framed != nullptr) {
+                    return {};
+                }
+                framed = &c;
+            }
+        }
+        if (framed != nullptr && framed->kind == ControlKind::Button) {
+            return SpokenName(window, *framed);
+        }
+    }
+    return {};
+}
+
 ListWindowPlaces ListWindowLayout(Size clientSize) {
     const int d = clientSize.height - ListClientSize.height;
     const int width = clientSize.width;
@@ -233,7 +258,7 @@ ListWindowPlaces ListWindowLayout(Size clientSize) {
         .GroupBox1 = {0, 0, width, listHeight},
         .StringGrid1 = {ListGridLeft, ListGridTop, std::max(0, width - ListGridMarginX),
                         std::max(0, listHeight - ListGridMarginY)},
-        .GroupBox2 = {0, ButtonBoxTop, width, std::max(0, ButtonBoxHeight + d)},
+        .GroupBox2 = {0, std::max(0, ButtonBoxTop + d), width, ButtonBoxHeight},
     };
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace turvane::screens {
@@ -113,6 +114,12 @@ struct WindowDesign {
     Rect clientRect(std::string_view controlName) const;
 };
 
+// What a screen reader calls a control: its design's spoken name; else, for
+// a button, its spoken caption, and for a box without a caption that only
+// frames one button, that button's (the box says nothing of its own); else
+// nothing, leaving the toolkit's own name.
+std::u16string SpokenName(const WindowDesign& window, const ControlDesign& control);
+
 // The entries of every grid's context menu, "&" before each one's key.
 struct GridMenuTexts {
     std::u16string_view copy = u"コピー(&C)";
@@ -128,10 +135,11 @@ inline constexpr GridMenuTexts GridMenu;
 const WindowDesign& MainWindowDesign();
 const WindowDesign& ListWindowDesign();
 
-// The list window's places at a client size: both boxes keep their distances
-// to the window's top and bottom edges, so both grow by the change in height
-// and the button box then covers the list's lower part, as it always has;
-// both span the width, and the grid fills its box.
+// The list window's places at a client size: the button box keeps its height
+// at the bottom and the list's box takes the rest above it, so a window made
+// taller shows more rows and one made smaller fewer (the box grown over the
+// list, as the window once did, hid the rows it gained). Both span the width,
+// the grid fills its box, and its columns keep their widths.
 struct ListWindowPlaces {
     Rect GroupBox1;
     Rect StringGrid1;

@@ -46,6 +46,25 @@ bool IsLatin(char16_t c) {
 
 } // namespace
 
+std::u16string SpokenText(std::u16string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return std::u16string(text);
+}
+
+std::u16string SpokenGridCell(std::u16string_view text, std::u16string_view rowLabel) {
+    std::u16string spoken = SpokenText(text);
+    if (spoken.empty()) {
+        spoken = SpokenEmptyCell;
+    }
+    const std::u16string label = SpokenText(rowLabel);
+    return label.empty() ? spoken : label + u' ' + spoken;
+}
+
 std::u16string SpokenCaption(std::u16string_view caption) {
     while (!caption.empty() && IsBlank(caption.front())) {
         caption.remove_prefix(1);

@@ -22,6 +22,22 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 // would be spelt out character by character. Blanks next to Latin text stay.
 std::u16string SpokenCaption(std::u16string_view caption);
 
+// The word a screen reader says for a grid cell with nothing in it, as it
+// says "blank" for an empty cell of a spreadsheet: silence would sound like a
+// key that did nothing.
+inline constexpr std::u16string_view SpokenEmptyCell = u"空白";
+
+// A cell's text without the ASCII and ideographic blanks at its ends; a
+// cell of blanks is then empty instead of a pause read out.
+std::u16string SpokenText(std::u16string_view text);
+
+// What a screen reader is told for a body cell of a grid: its spoken text,
+// or SpokenEmptyCell. The first body cell of a row is led by the row's label
+// (rowLabel, the fixed column's date), since a row read out skips the fixed
+// column. The column's label is not added: a screen reader names a column's
+// header as it moves into the column, and would say it twice.
+std::u16string SpokenGridCell(std::u16string_view text, std::u16string_view rowLabel = {});
+
 // The error box's text: the message (UTF-8, as failures carry it), with a
 // period added when its last character is above '.' (so Japanese messages
 // gain one, "(3)" does not).

@@ -1,12 +1,17 @@
 #include "app/CommandLine.h"
 #include "CaseName.h"
 #include "app/CheckCommand.h"
+#include "app/DataFailures.h"
 #include "app/Language.h"
 #include "app/Season.h"
+#include "core/Cp932.h"
 #include "core/DataFiles.h"
+#include "core/DateKeys.h"
+#include "core/Errors.h"
 #include "core/FileSource.h"
 #include "core/Version.h"
 #include "core/check/DataCheck.h"
+#include "outputs/CalendarEvents.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,7 +25,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <fstream>
+#include <functional>
+#include <stdlib.h>
+#include <unistd.h>
 
 namespace {
 
@@ -404,6 +413,93 @@ INSTANTIATE_TEST_SUITE_P(
                     SummaryCase{"Warnings", {Severity::Warning, Severity::Warning}, "2 warnings"}),
     CaseName());
 
+// Each failure of the data in the command line's words, placed where the
+// error knows; the windows keep the error's own message.
+struct FailureCase {
+    const char* name;
+    std::function<void()> fail; // throws
+    QString english;
+    QString japanese;
+};
+
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class FailureTextTest : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(FailureTextTest, SaysWhereAndWhatInTheUsersLanguage) {
+    for (const Language language : {Language::English, Language::Japanese}) {
+        const CommandLineTranslations translations(language);
+        try {
+            GetParam().fail();
+            ADD_FAILURE() << "no failure";
+        } catch (const turvane::ScheduleError& error) {
+            EXPECT_EQ(DataFailureText(error).toStdString(),
+                      (language == Language::English ? GetParam().english : GetParam().japanese)
+                          .toStdString());
+        }
+    }
+}
+
+template <typename Error, typename... Arguments>
+std::function<void()> Throw(turvane::FailurePlace place, std::uint64_t size, std::uint64_t limit,
+                            Arguments... arguments) {
+    return [=] {
+        Error error(arguments...);
+        if (!place.path.empty()) {
+            error.SetPlace(place);
+        }
+        error.size = size;
+        error.limit = limit;
+        throw error;
+    };
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, FailureTextTest,
+    testing::Values(
+        FailureCase{"CannotOpen", Throw<turvane::FileOpenError>({}, 0, 0, "/nonexistent/Cal2.dat"),
+                    "/nonexistent/Cal2.dat: cannot open the file",
+                    "/nonexistent/Cal2.dat: ファイルを開けません"},
+        FailureCase{"TooLarge",
+                    Throw<turvane::FileOpenError>({}, 293601280, 268435456, "/d/Cal1.dat",
+                                                  turvane::FailureKind::TooLarge),
+                    "/d/Cal1.dat: the file is 280.0 MiB, larger than the 256.0 MiB the program "
+                    "reads",
+                    "/d/Cal1.dat: ファイルは 280.0 MiB で、プログラムが読み込む 256.0 MiB を超えて"
+                    "います"},
+        FailureCase{"DateThatIsNoNumber",
+                    [] {
+                        turvane::LineList lines = turvane::LineList::Split("0105\n05x7\n");
+                        lines.SetSource("/d/Cal1.dat");
+                        turvane::CheckDateKeys(lines, turvane::ScheduleYear());
+                    },
+                    "/d/Cal1.dat:2:1: the date '05x7' is not a number",
+                    "/d/Cal1.dat:2:1: 日付 '05x7' が数字ではありません"},
+        FailureCase{"LineMissing",
+                    [] {
+                        turvane::LineList lines = turvane::LineList::Split("0105\n");
+                        lines.SetSource("/d/Cal1.dat");
+                        lines.at(1);
+                    },
+                    "/d/Cal1.dat:2: the line is missing: the file ends after line 1, and every "
+                    "line of jyuusyou.dat that names races needs the line of the same day here",
+                    "/d/Cal1.dat:2: 行がありません。このファイルは 1 行目で終わっていますが、重賞"
+                    "のある jyuusyou.dat の行には、同じ日の行がこのファイルに必要です"},
+        FailureCase{"NoDayOfTheYear",
+                    [] {
+                        throw turvane::CalendarDateError("/d/jyuusyou.dat", 7, "0229",
+                                                         turvane::ScheduleYear(2003));
+                    },
+                    "/d/jyuusyou.dat:7:1: the date '0229' is not a day of 2003",
+                    "/d/jyuusyou.dat:7:1: 日付 '0229' は 2003 年にない日です"},
+        // Not the data's: said as it is.
+        FailureCase{
+            "Other", [] { throw turvane::ScheduleError("libical could not read a calendar date"); },
+            "libical could not read a calendar date", "libical could not read a calendar date"}),
+    CaseName());
+
 // The real program, with no display of any kind.
 struct RunCase {
     const char* name;
@@ -413,6 +509,7 @@ struct RunCase {
     QString err;                  // all of standard error
     QStringList environment = {}; // NAME=value, over plain C.UTF-8
     QString errJa = {};           // all of standard error under ja_JP.UTF-8
+    bool terminal = false;        // standard output a terminal
 };
 
 void PrintTo(const RunCase& c, std::ostream* os) {
@@ -420,6 +517,64 @@ void PrintTo(const RunCase& c, std::ostream* os) {
 }
 
 class ProgramTest : public testing::TestWithParam<RunCase> {};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// The sample year under dir/name, with change(file name, its lines) applied
+// to each file; a file whose name comes back changed is saved under that name.
+void DamagedYear(const QString& dir, const QString& name,
+                 const std::function<void(QString&, QList<QByteArray>&)>& change) {
+    ASSERT_TRUE(QDir(dir).mkpath(name));
+    for (const char* file : {"Cal1.dat", "Cal2.dat", "jyuusyou.dat"}) {
+        QString saved = QString::fromLatin1(file);
+        QList<QByteArray> lines = ReadAll(Sample + "/" + saved).split('\n');
+        change(saved, lines);
+        WriteAll(dir + "/" + name + "/" + saved, lines.join('\n'));
+    }
+}
+
+// The ways a new user's copy of the year goes wrong, as dir/nan ...
+void MakeDamagedYears(const QString& dir) {
+    // Line 41 of Cal1.dat dated 05x7: no number to compare with today.
+    DamagedYear(dir, "nan", [](const QString& file, QList<QByteArray>& lines) {
+        if (file == "Cal1.dat") {
+            lines[40].replace(0, 4, "05x7");
+        }
+    });
+    // A meeting cut short: it reads, but not as it should.
+    DamagedYear(dir, "damaged", [](const QString& file, QList<QByteArray>& lines) {
+        if (file == "Cal1.dat") {
+            lines[20] = lines[20].left(27) + "\r";
+        }
+    });
+    // Copied from a system whose file names ignore case.
+    DamagedYear(dir, "lower", [](QString& file, QList<QByteArray>&) {
+        if (file == "Cal1.dat") {
+            file = "cal1.dat";
+        }
+    });
+    // Saved by an editor as UTF-8.
+    DamagedYear(dir, "utf8", [](const QString& file, QList<QByteArray>& lines) {
+        if (file == "jyuusyou.dat") {
+            for (QByteArray& line : lines) {
+                line = QString::fromStdString(turvane::Cp932ToUtf8(line.toStdString())).toUtf8();
+            }
+        }
+    });
+    // Larger than the program reads: a hole, which takes no disk space.
+    DamagedYear(dir, "large", [](const QString&, QList<QByteArray>&) {});
+    QFile large(dir + "/large/Cal1.dat");
+    ASSERT_TRUE(large.resize(qint64{300} << 20));
+}
 
 TEST_P(ProgramTest, RunsWithoutADisplay) {
     const RunCase& c = GetParam();
@@ -431,6 +586,7 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
     ASSERT_TRUE(broken.isValid() && noSeasons.isValid());
     std::ofstream((broken.path() + "/Cal1.dat").toStdString(), std::ios::binary)
         << "0105\r\n0104\r\n";
+    MakeDamagedYears(broken.path());
     QStringList arguments = c.arguments;
     arguments.replaceInStrings(QStringLiteral("BROKEN"), broken.path());
     const auto expected = [&](QString text) {
@@ -459,8 +615,19 @@ TEST_P(ProgramTest, RunsWithoutADisplay) {
             environment.insert(QStringLiteral("LANG"), QStringLiteral("ja_JP.UTF-8"));
         }
         program.setProcessEnvironment(environment);
+        int terminal = -1;
+        if (c.terminal) {
+            terminal = ::posix_openpt(O_RDWR | O_NOCTTY);
+            ASSERT_GE(terminal, 0);
+            ASSERT_EQ(::grantpt(terminal), 0);
+            ASSERT_EQ(::unlockpt(terminal), 0);
+            program.setStandardOutputFile(QString::fromLocal8Bit(::ptsname(terminal)));
+        }
         program.start(QStringLiteral(TURVANE_EXECUTABLE), arguments);
         ASSERT_TRUE(program.waitForFinished(30000));
+        if (terminal >= 0) {
+            ::close(terminal);
+        }
         const QString out = QString::fromUtf8(program.readAllStandardOutput());
         const QString err = QString::fromUtf8(program.readAllStandardError());
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
@@ -513,11 +680,35 @@ TEST(Paper, EveryPageOnThePaperAsked) {
 const QString Checked = QStringLiteral("turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in ");
 const QString NoDisplay = QStringLiteral(
     "turvane: a window needs a graphical display, and none is set (neither DISPLAY nor "
-    "WAYLAND_DISPLAY); --check, --pdf and --ics work without one\n");
+    "WAYLAND_DISPLAY); --check, --pdf, --ics, --export-csv and --import-csv work without one\n");
 const QString NoDisplayJa = QStringLiteral(
     "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません"
-    "（DISPLAY も WAYLAND_DISPLAY もありません）。--check、--pdf、--ics はディスプレイがなくても"
-    "使えます\n");
+    "（DISPLAY も WAYLAND_DISPLAY もありません）。--check、--pdf、--ics、--export-csv、"
+    "--import-csv はディスプレイがなくても使えます\n");
+
+// How a failure of the data ends: where to see every problem.
+QString SeeCheck(const QString& data) {
+    return " ('turvane --check --data " + data + "' lists every problem of the data files)\n";
+}
+QString SeeCheckJa(const QString& data) {
+    return "（データファイルのすべての問題は 'turvane --check --data " + data +
+           "' で確認できます）\n";
+}
+const QString DamagedNotice = QStringLiteral(
+    "BROKEN/damaged/Cal1.dat:21:21: error: meeting slot 2 ends with the line after 7 bytes of "
+    "its 16\nturvane: 'turvane --check --data BROKEN/damaged' finds 1 error in the data files, "
+    "the first above; they are written as they read\n");
+const QString DamagedNoticeJa = QStringLiteral(
+    "BROKEN/damaged/Cal1.dat:21:21: エラー: 開催枠 2 が 16 バイト中 7 バイトのところで行末に"
+    "なっています\nturvane: データファイルに問題があります（'turvane --check --data "
+    "BROKEN/damaged' の結果はエラー 1 件で、最初のものは上のとおりです）。読めたとおりに書き"
+    "出します\n");
+const QString NotANumber = QStringLiteral("turvane: BROKEN/nan/Cal1.dat:41:1: ");
+const QString CaseSensitive = QStringLiteral(
+    "'cal1.dat' is there, but file names are case-sensitive: rename it to 'Cal1.dat'");
+const QString CaseSensitiveJa = QStringLiteral(
+    "'cal1.dat' はありますが、ファイル名は大文字と小文字を区別します。'Cal1.dat' に名前を"
+    "変えてください");
 
 INSTANTIATE_TEST_SUITE_P(
     Options, ProgramTest,
@@ -551,13 +742,32 @@ INSTANTIATE_TEST_SUITE_P(
                 "BEGIN:VCALENDAR\r\nPRODID:-//Turvane developers//Turvane " TURVANE_VERSION
                 "//JA\r\nVERSION:2.0\r\nCALSCALE:GREGORIAN\r\nNAME:Turvane 2003 開催日程\r\n",
                 {}},
-        RunCase{"CalendarOfBrokenFiles",
-                {"--ics", "BROKEN/turvane.ics", "--data", "BROKEN"},
+        RunCase{
+            "CalendarOfBrokenFiles",
+            {"--ics", "BROKEN/turvane.ics", "--data", "BROKEN"},
+            1,
+            {},
+            "turvane: BROKEN/jyuusyou.dat: cannot open the file; no calendar written" +
+                SeeCheck("BROKEN"),
+            {},
+            "turvane: BROKEN/jyuusyou.dat: ファイルを開けません。カレンダーは書き出していません" +
+                SeeCheckJa("BROKEN")},
+        RunCase{"CalendarOfADateThatIsNoNumber",
+                {"--ics", "-", "--data", "BROKEN/nan"},
                 1,
                 {},
-                "turvane: ファイル BROKEN/jyuusyou.dat は開けません\n",
+                NotANumber + "the date '05x7' is not a day of 2003; no calendar written" +
+                    SeeCheck("BROKEN/nan"),
                 {},
-                "turvane: ファイル BROKEN/jyuusyou.dat は開けません\n"},
+                NotANumber +
+                    "日付 '05x7' は 2003 年にない日です。カレンダーは書き出して"
+                    "いません" +
+                    SeeCheckJa("BROKEN/nan")},
+        RunCase{"CalendarOfDamagedData",
+                {"--ics", "-", "--data", "BROKEN/damaged"},
+                0,
+                "BEGIN:VCALENDAR\r\n",
+                DamagedNotice},
         RunCase{"CalendarStampThatIsNoNumber",
                 {"--ics", "-", "--data", Sample},
                 1,
@@ -583,9 +793,78 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN"},
                 1,
                 {},
-                "turvane: no PDF written: ファイル BROKEN/Cal2.dat は開けません\n",
+                "turvane: BROKEN/Cal2.dat: cannot open the file; no PDF written" +
+                    SeeCheck("BROKEN"),
                 {},
-                "turvane: PDF は書き出していません: ファイル BROKEN/Cal2.dat は開けません\n"},
+                "turvane: BROKEN/Cal2.dat: ファイルを開けません。PDF は書き出していません" +
+                    SeeCheckJa("BROKEN")},
+        RunCase{"PdfOfADateThatIsNoNumber",
+                {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN/nan", "--year", "2004"},
+                1,
+                {},
+                NotANumber + "the date '05x7' is not a number; no PDF written (" +
+                    "'turvane --check --data BROKEN/nan --year 2004' lists every problem of the "
+                    "data files)\n",
+                {},
+                NotANumber + "日付 '05x7' が数字ではありません。PDF は書き出していません（データ"
+                             "ファイルのすべての問題は 'turvane --check --data BROKEN/nan --year "
+                             "2004' で確認できます）\n"},
+        RunCase{"PdfOfDamagedData",
+                {"--pdf", "-", "--data", "BROKEN/damaged"},
+                0,
+                "%PDF-1.",
+                DamagedNotice,
+                {},
+                DamagedNoticeJa},
+        RunCase{"PdfWithTheNameInAnotherCase",
+                {"--pdf", "BROKEN/out.pdf", "--data", "BROKEN/lower"},
+                1,
+                {},
+                "turvane: BROKEN/lower/Cal1.dat: cannot open the file; " + CaseSensitive +
+                    "; no PDF written" + SeeCheck("BROKEN/lower"),
+                {},
+                "turvane: BROKEN/lower/Cal1.dat: ファイルを開けません。" + CaseSensitiveJa +
+                    "。PDF は書き出していません" + SeeCheckJa("BROKEN/lower")},
+        RunCase{"PdfToATerminal",
+                {"--pdf", "-", "--data", Sample},
+                1,
+                {},
+                "turvane: the PDF is not written to a terminal; send it to a file or a program "
+                "instead: 'turvane --pdf - > schedule.pdf' or 'turvane --pdf - | lp'\n",
+                {},
+                "turvane: PDF は端末には書き出しません。ファイルかプログラムに送ってください: "
+                "'turvane --pdf - > schedule.pdf' または 'turvane --pdf - | lp'\n",
+                true},
+        RunCase{"CheckWithTheNameInAnotherCase",
+                {"--check", "--data", "BROKEN/lower"},
+                1,
+                "BROKEN/lower/Cal1.dat: error: cannot open the file\n"
+                "BROKEN/lower/Cal1.dat: note: " +
+                    CaseSensitive + "\n",
+                Checked + "'BROKEN/lower', 220 lines: 1 error\n",
+                {},
+                "turvane: 'BROKEN/lower' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 220 行）を検査しま"
+                "した: エラー 1 件\n"},
+        RunCase{"CheckOfAFileLargerThanTheLimit",
+                {"--check", "--data", "BROKEN/large"},
+                1,
+                "BROKEN/large/Cal1.dat: error: cannot open the file\n"
+                "BROKEN/large/Cal1.dat: note: the file is 300.0 MiB, larger than the 256.0 MiB "
+                "the program reads\n",
+                Checked + "'BROKEN/large', 220 lines: 1 error\n",
+                {},
+                "turvane: 'BROKEN/large' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 220 行）を検査しま"
+                "した: エラー 1 件\n"},
+        RunCase{"CheckOfAFileSavedAsUtf8",
+                {"--check", "--data", "BROKEN/utf8"},
+                1,
+                "BROKEN/utf8/jyuusyou.dat: error: the file looks like UTF-8: save it as Shift_JIS "
+                "(code page 932); of the 289 problems this makes, the first 3 follow\n"
+                "BROKEN/utf8/jyuusyou.dat:1:",
+                Checked + "'BROKEN/utf8', 330 lines: 4 errors\n",
+                {},
+                "turvane: 'BROKEN/utf8' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 330 行）を検査しま"
+                "した: エラー 4 件\n"},
         RunCase{"ExportOfTheSampleYear",
                 {"--export-csv", "-", "--data", Sample},
                 0,
@@ -596,11 +875,13 @@ INSTANTIATE_TEST_SUITE_P(
                 {"--export-csv", "-", "--data", "BROKEN"},
                 1,
                 {},
-                "turvane: the data files have errors, so nothing was exported; to see each "
-                "one, run: turvane --check --data BROKEN\n",
+                "turvane: BROKEN/Cal1.dat:2:1: the date '0104' comes after '0105' on line 1; the "
+                "lines must be in date order; nothing was exported" +
+                    SeeCheck("BROKEN"),
                 {},
-                "turvane: データファイルにエラーがあるため、何も書き出していません。個々のエラーは"
-                "次のコマンドで確認できます: turvane --check --data BROKEN\n"},
+                "turvane: BROKEN/Cal1.dat:2:1: 日付 '0104' が 1 行目の '0105' より後にあります。"
+                "行は日付順に並べてください。何も書き出していません" +
+                    SeeCheckJa("BROKEN")},
         RunCase{"ImportOfAMissingFile",
                 {"--import-csv", "BROKEN/none.csv", "--data", "BROKEN/new"},
                 1,
@@ -627,16 +908,16 @@ INSTANTIATE_TEST_SUITE_P(
                 "を参照してください）\n"},
         // A window with nowhere to go says so instead of ending in Qt's abort.
         RunCase{"NoDisplay", {"--date", "2003-05-17"}, 1, {}, NoDisplay, {}, NoDisplayJa},
-        RunCase{
-            "DisplayThatDoesNotAnswer",
-            {},
-            1,
-            {},
-            "turvane: a window needs a graphical display, and the display ':5973' does not "
-            "answer; --check, --pdf and --ics work without one\n",
-            {"DISPLAY=:5973"},
-            "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ "
-            "':5973' に接続できません。--check、--pdf、--ics はディスプレイがなくても使えます\n"},
+        RunCase{"DisplayThatDoesNotAnswer",
+                {},
+                1,
+                {},
+                "turvane: a window needs a graphical display, and the display ':5973' does not "
+                "answer; --check, --pdf, --ics, --export-csv and --import-csv work without one\n",
+                {"DISPLAY=:5973"},
+                "turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ "
+                "':5973' に接続できません。--check、--pdf、--ics、--export-csv、--import-csv は"
+                "ディスプレイがなくても使えます\n"},
         // Japanese wherever the environment asks for it, in the GNU order.
         RunCase{"JapaneseHelp",
                 {"--help"},
@@ -809,8 +1090,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"PdfOfUnreadableData",
                   {"--pdf", "DIR/kept", "--data", "DIR"},
                   Unlimited,
-                  "turvane: no PDF written: ファイル DIR/Cal1.dat は開けません\n",
-                  "turvane: PDF は書き出していません: ファイル DIR/Cal1.dat は開けません\n"},
+                  "turvane: DIR/Cal1.dat: cannot open the file; no PDF written ('turvane --check "
+                  "--data DIR' lists every problem of the data files)\n",
+                  "turvane: DIR/Cal1.dat: ファイルを開けません。PDF は書き出していません（データ"
+                  "ファイルのすべての問題は 'turvane --check --data DIR' で確認できます）\n"},
         Failure("PdfOnAFullDisk", {"--pdf", "DIR/kept", "--data", "SAMPLE"}, FullDisk, "DIR/kept",
                 Larger, LargerJa),
         Failure("PdfIntoAMissingFolder", {"--pdf", "DIR/none/x.pdf", "--data", "SAMPLE"}, Unlimited,

@@ -1,6 +1,7 @@
 #include "core/check/DataCheck.h"
 #include "CaseName.h"
 #include "Cp932Text.h"
+#include "core/Cp932.h"
 #include "core/DataDir.h"
 #include "core/DataFiles.h"
 #include "core/FileSource.h"
@@ -339,6 +340,29 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"OneLineAddedAtTheEnd",
                   [](Year& y) { y.races.push_back("0120"); },
                   {Jy + "4:1: error: this line ('0120') is in neither Cal1.dat nor Cal2.dat"}},
+        // A file saved as UTF-8 says so once, then lists only a few of the
+        // problems that follow from it; the files in code page 932 are as
+        // they were.
+        CheckCase{"MeetingsSavedAsUtf8",
+                  [](Year& y) {
+                      for (std::string& line : y.meetings) {
+                          line = Cp932ToUtf8(line);
+                      }
+                  },
+                  {C1.substr(0, C1.size() - 1) +
+                       ": error: the file looks like UTF-8: save it as Shift_JIS (code page "
+                       "932); of the 22 problems this makes, the first 3 follow",
+                   C1 + "1:7: error: the bytes 0x85 0xE6 are not a character of code page 932",
+                   C1 + "1:11: error: a double-byte character is cut: its second byte (byte 12) "
+                        "starts the first numeral of meeting slot 1",
+                   C1 + "1:16: error: a double-byte character is cut: its second byte (byte 17) "
+                        "starts the second word of meeting slot 1",
+                   Jy + "1:5: error: race slot 1: the racecourse '東京' has no meeting on line 1 "
+                        "of Cal1.dat, and the list does not show the race",
+                   Jy + "1:43: error: race slot 2: the racecourse '京都' has no meeting on line 1 "
+                        "of Cal1.dat, and the list shows the race in column 3",
+                   Jy + "3:5: error: race slot 1: the racecourse '東京' has no meeting on line 3 "
+                        "of Cal1.dat, and the list shows the race in column 3"}},
         CheckCase{"TwoRunsInOneFile",
                   [](Year& y) {
                       y.AddDays({"0118", "0119"});

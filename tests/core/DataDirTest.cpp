@@ -107,6 +107,15 @@ TEST_P(BoundedRead, StopsAtTheFirstNulAndNeverOutgrowsTheLimit) {
     if (GetParam().lines == ~std::size_t{0}) {
         EXPECT_EQ(OpenMessage(dir, MeetingFile),
                   "ファイル " + (root_ / MeetingFile).string() + " は開けません");
+        // The command line says why, with the file's size and the limit.
+        try {
+            LoadLines(dir, MeetingFile);
+        } catch (const FileOpenError& e) {
+            EXPECT_EQ(e.kind(), FailureKind::TooLarge);
+            EXPECT_EQ(e.size, fs::file_size(root_ / MeetingFile));
+            EXPECT_EQ(e.limit, GetParam().limit);
+            EXPECT_EQ(e.place().path, (root_ / MeetingFile).string());
+        }
     } else {
         EXPECT_EQ(LoadLines(dir, MeetingFile).size(), GetParam().lines);
     }
@@ -154,6 +163,26 @@ TEST_F(DataDirTest, AllBytesGoOnPastANulUnderTheSameLimit) {
     const DataDir limited(root_, bytes.size() - 1);
     EXPECT_EQ(limited.LoadBytes(MeetingFile), "0105\r\n");
     EXPECT_THROW(limited.LoadAllBytes(MeetingFile), FileOpenError);
+}
+
+TEST_F(DataDirTest, AllBytesOfAFileLargerThanTheLimitAreNeverRead) {
+    SparseAfterEightLines(root_ / MeetingFile, off_t{3} << 30);
+    const DataDir dir(root_);
+    try {
+        dir.LoadAllBytes(MeetingFile);
+        ADD_FAILURE() << "read";
+    } catch (const FileOpenError& e) {
+        EXPECT_EQ(e.kind(), FailureKind::TooLarge);
+        EXPECT_EQ(e.size, std::uint64_t{3} << 30);
+    }
+    EXPECT_EQ(dir.bytesRead(), 0u);
+    // A file that is not there is another kind.
+    try {
+        dir.LoadBytes(CourseFile);
+        ADD_FAILURE() << "read";
+    } catch (const FileOpenError& e) {
+        EXPECT_EQ(e.kind(), FailureKind::CannotOpen);
+    }
 }
 
 TEST(DataDirRead, NeverReadsPastTheSizeTheFileHadWhenOpened) {

@@ -77,6 +77,23 @@ TEST(SearchFailure, LineWithoutANumericDateStopsTheSearchThere) {
     EXPECT_EQ(recorder.events, (std::vector<std::string>{"today 0111", "settle 1"}));
 }
 
+TEST(CheckDateKeysTest, PlacesTheFirstDateThatIsNoNumberInItsFile) {
+    LineList calendar = LineList::Split("0105\r\n0111\r\n01x2 \x82\xa0\r\n01y8\r\n");
+    calendar.SetSource("/d/Cal1.dat");
+    try {
+        CheckDateKeys(calendar, ScheduleYear(2004));
+        FAIL() << "no exception";
+    } catch (const NotAnIntegerError& e) {
+        // The window's message keeps the key; the place holds what the file holds.
+        EXPECT_STREQ(e.what(), "'200401x2' は整数ではありません");
+        EXPECT_EQ(e.kind(), FailureKind::NotAnInteger);
+        EXPECT_EQ(e.place().path, "/d/Cal1.dat");
+        EXPECT_EQ(e.place().line, 3u);
+        EXPECT_EQ(e.place().column, 1u);
+        EXPECT_EQ(e.place().text, "01x2");
+    }
+}
+
 TEST(TodayTextTest, IsYearMonthDayWithSlashes) {
     EXPECT_EQ(TodayText({2003, 5, 12}), "2003/05/12");
     EXPECT_EQ(TodayKey({2003, 5, 12}), "20030512");

@@ -187,12 +187,18 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName());
 
 TEST(PlaceRacesFailure, RaceWithoutACalendarLineNamesTheRow) {
-    const LineList calendar = LineList::Split(Day);
+    LineList calendar = LineList::Split(Day);
+    calendar.SetSource("/d/Cal1.dat");
     try {
         PlaceRaces("0111" + Race(Tokyo, "a"), calendar, 1);
         FAIL() << "no exception";
     } catch (const ListIndexError& e) {
         EXPECT_STREQ(e.what(), "リストのインデックスが範囲を超えています (1)");
+        // Where the calendar's missing line would be, and how many it has.
+        EXPECT_EQ(e.kind(), FailureKind::ListIndex);
+        EXPECT_EQ(e.place().path, "/d/Cal1.dat");
+        EXPECT_EQ(e.place().line, 2u);
+        EXPECT_EQ(e.size, 1u);
     }
 }
 

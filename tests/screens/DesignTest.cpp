@@ -40,7 +40,7 @@ struct ResizeCase {
 
 class ListWindowResize : public testing::TestWithParam<ResizeCase> {};
 
-TEST_P(ListWindowResize, GrowsBothBoxesByTheChange) {
+TEST_P(ListWindowResize, GivesTheListWhatTheButtonBoxDoesNotNeed) {
     const ListWindowPlaces places = ListWindowLayout(GetParam().client);
     EXPECT_EQ(places.GroupBox1, GetParam().places.GroupBox1);
     EXPECT_EQ(places.StringGrid1, GetParam().places.StringGrid1);
@@ -51,10 +51,12 @@ INSTANTIATE_TEST_SUITE_P(
     Sizes, ListWindowResize,
     testing::Values(
         ResizeCase{"Design", {742, 223}, {{0, 0, 742, 161}, {2, 15, 738, 144}, {0, 167, 742, 56}}},
-        // Taller than 6 pixels more: the button box covers the list's foot.
-        ResizeCase{"Larger", {800, 263}, {{0, 0, 800, 201}, {2, 15, 796, 184}, {0, 167, 800, 96}}},
-        ResizeCase{"Smaller", {600, 150}, {{0, 0, 600, 88}, {2, 15, 596, 71}, {0, 167, 600, 0}}},
-        ResizeCase{"Tiny", {3, 10}, {{0, 0, 3, 0}, {2, 15, 0, 0}, {0, 167, 3, 0}}}),
+        // The button box moves down and keeps its height; no row is under it.
+        ResizeCase{"Larger", {800, 263}, {{0, 0, 800, 201}, {2, 15, 796, 184}, {0, 207, 800, 56}}},
+        ResizeCase{
+            "Maximised", {1920, 1017}, {{0, 0, 1920, 955}, {2, 15, 1916, 938}, {0, 961, 1920, 56}}},
+        ResizeCase{"Smaller", {600, 150}, {{0, 0, 600, 88}, {2, 15, 596, 71}, {0, 94, 600, 56}}},
+        ResizeCase{"Tiny", {3, 10}, {{0, 0, 3, 0}, {2, 15, 0, 0}, {0, 0, 3, 56}}}),
     CaseName());
 
 struct SelectCase {
@@ -110,6 +112,63 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{"JapaneseBeforeLatin", "重賞 GⅠ", "重賞 GⅠ"},
                     CaptionCase{"LatinBeforeJapanese", "2003 開催", "2003 開催"},
                     CaptionCase{"Empty", "", ""}),
+    CaseName());
+
+// What a screen reader is told for a grid's body cell: the text, or the
+// word for an empty cell; the row's label first on the row's first cell.
+// Never the column's label, which the screen reader says itself.
+struct SpokenCellCase {
+    const char* name;
+    const char* text;
+    const char* rowLabel;
+    const char* spoken;
+};
+
+class SpokenGridCells : public testing::TestWithParam<SpokenCellCase> {};
+
+TEST_P(SpokenGridCells, SayEmptyCellsAndTheRowOnce) {
+    EXPECT_EQ(SpokenGridCell(Utf8ToUtf16(GetParam().text), Utf8ToUtf16(GetParam().rowLabel)),
+              Utf8ToUtf16(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, SpokenGridCells,
+    testing::Values(SpokenCellCase{"Meeting", "□新潟 １回 ３日目", "", "□新潟 １回 ３日目"},
+                    SpokenCellCase{"CourseSlotAlone", "　２回　８日目    ", "", "２回　８日目"},
+                    SpokenCellCase{"FirstCellWithItsDate", "■中山 １回 １日目", "　１月　５日",
+                                   "１月　５日 ■中山 １回 １日目"},
+                    SpokenCellCase{"Empty", "", "", "空白"},
+                    SpokenCellCase{"BlanksOnly", "       　　 ", "", "空白"},
+                    SpokenCellCase{"EmptyFirstCellOfADay", "", "１月１１日", "１月１１日 空白"},
+                    SpokenCellCase{"NoDate", "　", "　　", "空白"}),
+    CaseName());
+
+// The names screen readers call controls by, decided here for every
+// front-end.
+struct SpokenNameCase {
+    const char* name;
+    const WindowDesign& window;
+    const char* control;
+    const char* spoken; // empty: the toolkit's own
+};
+
+class SpokenNames : public testing::TestWithParam<SpokenNameCase> {};
+
+TEST_P(SpokenNames, ComeFromTheDesign) {
+    const ControlDesign* control = GetParam().window.find(GetParam().control);
+    ASSERT_NE(control, nullptr);
+    EXPECT_EQ(SpokenName(GetParam().window, *control), Utf8ToUtf16(GetParam().spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, SpokenNames,
+    testing::Values(SpokenNameCase{"GivenName", MainWindowDesign(), "Edit1", "本日の開催 1"},
+                    SpokenNameCase{"Button", MainWindowDesign(), "Button2", "閉じる"},
+                    SpokenNameCase{"BoxFramingOneButton", ListWindowDesign(), "GroupBox2", "戻る"},
+                    SpokenNameCase{"TitledBox", ListWindowDesign(), "GroupBox1", ""},
+                    SpokenNameCase{"UntitledBoxWithAName", MainWindowDesign(), "GroupBox3",
+                                   "本日の開催と次の開催"},
+                    SpokenNameCase{"Label", MainWindowDesign(), "Label2", ""}),
     CaseName());
 
 struct TextCase {

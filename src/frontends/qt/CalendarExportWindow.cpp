@@ -2,9 +2,12 @@
 
 #include "AppContext.h"
 #include "ErrorBox.h"
+#include "app/DataFailures.h"
 #include "app/Language.h"
+#include "outputs/CalendarEvents.h"
 #include "outputs/IcsExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 
@@ -14,7 +17,16 @@ bool ExportCalendarTo(const QString& path, const AppContext& context, bool grade
     const CommandLineTranslations japanese(Language::Japanese);
     bool written = false;
     RunReportingErrors(context, [&] {
-        ExportCalendar(*context.files, CalendarExport{context.year, gradedOnly}, path);
+        try {
+            ExportCalendar(*context.files, CalendarExport{context.year, gradedOnly}, path);
+        } catch (const turvane::CalendarDateError& error) {
+            // No message of the design's for it: the command line's, in Japanese.
+            throw turvane::ScheduleError(
+                QCoreApplication::translate(
+                    "CommandLine", "%1; 'turvane --check' lists every problem of the files")
+                    .arg(DataFailureText(error))
+                    .toStdString());
+        }
         written = true;
     });
     return written;

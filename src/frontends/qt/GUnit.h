@@ -24,6 +24,8 @@ protected:
 
 private:
     void BuildLayout();
+    // Centred on the window that owns it, clear of the screen's edges.
+    void PlaceOnOwner();
     void FormCreate();
     void Button1Click();
 

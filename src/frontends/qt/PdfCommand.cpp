@@ -5,6 +5,7 @@
 #include "PosterDocument.h"
 #include "ScheduleDocument.h"
 #include "app/CommandLine.h"
+#include "app/DataFailures.h"
 #include "app/Language.h"
 #include "core/Errors.h"
 #include "core/FileSource.h"
@@ -67,24 +68,29 @@ int WritePdfCommand(int& argc, char* argv[], const CommandLine& command) {
         MessageLanguage(QProcessEnvironment::systemEnvironment()));
     InstallFontSubstitutions();
 
+    const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     bool written = false;
     try {
         if (command.action == CommandLine::Action::Poster) {
-            written = WritePosterPdf(PosterDocument::Read(*FilesFor(command), command.year), buffer,
+            written = WritePosterPdf(PosterDocument::Read(*files, command.year), buffer,
                                      PageSizeOf(command.paper, QPageSize::A3));
         } else {
-            written = WriteSchedulePdf(ScheduleDocument::Read(*FilesFor(command), command.year),
-                                       buffer, PageSizeOf(command.paper, DefaultPageSize()));
+            written = WriteSchedulePdf(ScheduleDocument::Read(*files, command.year), buffer,
+                                       PageSizeOf(command.paper, DefaultPageSize()));
         }
     } catch (const turvane::ScheduleError& error) {
-        // The data layer's own messages are marked for translation.
-        return Fail(QCoreApplication::translate("CommandLine", "no PDF written: %1")
-                        .arg(QCoreApplication::translate("CommandLine", error.what())));
+        SayOnStandardError(DataFailureLine(
+            error, QCoreApplication::translate("CommandLine", "no PDF written"), command));
+        return 1;
     }
     if (!written) {
         return Fail(QCoreApplication::translate("CommandLine", "no PDF written"));
+    }
+    // Damaged but readable files are still written, as asked, but not without a word.
+    if (const QString notice = DamageNotice(*files, command); !notice.isEmpty()) {
+        SayOnStandardError(notice);
     }
     const QByteArray& bytes = buffer.data();
     if (command.pdfFile == QLatin1String("-")) {

@@ -82,7 +82,6 @@ QWidget* CreateControl(const ControlDesign& design, QWidget* parent) {
         button->setText(text);
         button->setAutoDefault(false);
         PressWithEnter(button);
-        button->setAccessibleName(ToQString(SpokenCaption(design.text)));
         return button;
     }
     }
@@ -136,8 +135,8 @@ DesignedControls BuildWindow(QWidget* window, const WindowDesign& design) {
         widget->setObjectName(
             QString::fromLatin1(control.name.data(), static_cast<qsizetype>(control.name.size())));
         widget->setGeometry(ToQRect(control.rect));
-        if (!control.spokenName.empty()) {
-            widget->setAccessibleName(ToQString(control.spokenName));
+        if (const std::u16string spoken = SpokenName(design, control); !spoken.empty()) {
+            widget->setAccessibleName(ToQString(spoken));
         }
         if (control.font) {
             widget->setFont(ToQFont(*control.font));

@@ -64,6 +64,6 @@ TEST(CalendarExportWindow, WritesTheFileOrShowsTheErrorBox) {
     dir.Write(turvane::MeetingFile, calendar);
     EXPECT_FALSE(ExportCalendarTo(path, ctx.context, false));
     EXPECT_EQ(*ctx.errors, QStringList{QStringLiteral(
-                               "/memory/Cal1.dat:1: 日付 '1399' は 2004 年にない日です。"
+                               "/memory/Cal1.dat:1:1: 日付 '1399' は 2004 年にない日です。"
                                "ファイルの問題は 'turvane --check' ですべて確認できます.")});
 }

@@ -1,5 +1,6 @@
 #include "CellText.h"
 
+#include "FromScreens.h"
 #include "GridRoles.h"
 
 #include <QAbstractItemModel>
@@ -18,29 +19,10 @@ QString Field(QString text) {
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-bool IsBlank(QChar c) {
-    return c == QLatin1Char(' ') || c == QChar(0x3000);
-}
-
 } // namespace
 
 QString SpokenCellText(const QString& text) {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
-    }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
-    }
-    return text.mid(begin, end - begin);
-}
-
-QString SpokenTogether(const QString& first, const QString& second) {
-    if (first.isEmpty() || second.isEmpty()) {
-        return first + second;
-    }
-    return first + QLatin1Char(' ') + second;
+    return ToQString(turvane::screens::SpokenText(text.toStdU16String()));
 }
 
 QString TabSeparatedText(const QModelIndexList& cells) {

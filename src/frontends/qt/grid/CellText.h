@@ -11,11 +11,6 @@
 // quotes, its quotes doubled. No line break after the last row.
 QString TabSeparatedText(const QModelIndexList& cells);
 
-// A cell's text without the ASCII and ideographic blanks at its ends: what a
-// screen reader should say for it. A cell of blanks is then empty to a
-// screen reader instead of a pause read out.
+// A cell's text as the screens layer speaks it: without the ASCII and
+// ideographic blanks at its ends.
 QString SpokenCellText(const QString& text);
-
-// Two spoken texts one after the other, a blank between them when both say
-// something.
-QString SpokenTogether(const QString& first, const QString& second);

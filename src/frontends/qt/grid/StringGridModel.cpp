@@ -1,6 +1,7 @@
 #include "StringGridModel.h"
 
 #include "CellText.h"
+#include "FromScreens.h"
 
 StringGridModel::StringGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
@@ -32,18 +33,11 @@ QVariant StringGridModel::data(const QModelIndex& index, int role) const {
 }
 
 QString StringGridModel::accessibleText(int col, int row) const {
-    // A screen reader names a column's header only when it moves into another
-    // column, and reads a row as its body cells without the fixed column. So
-    // a cell with text says which column it is in (the fixed row's label),
-    // and the first body cell says which row it is (the fixed column's).
-    QString spoken = SpokenCellText(cell(col, row));
-    if (fixedRows_ > 0 && !spoken.isEmpty()) {
-        spoken = SpokenTogether(SpokenCellText(cell(col, 0)), spoken);
-    }
-    if (fixedCols_ > 0 && col == fixedCols_) {
-        spoken = SpokenTogether(SpokenCellText(cell(0, row)), spoken);
-    }
-    return spoken;
+    // What is said is the screens layer's rule; the row's label is the fixed
+    // column's cell, for the first body cell.
+    const QString rowLabel = fixedCols_ > 0 && col == fixedCols_ ? cell(0, row) : QString();
+    return ToQString(turvane::screens::SpokenGridCell(cell(col, row).toStdU16String(),
+                                                      rowLabel.toStdU16String()));
 }
 
 QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -32,9 +32,8 @@ class StringGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     // Roles answered: the stored text (GridRoles.h), the display role without
-    // its blanks at the ends, and the accessible text role with the fixed
-    // cells' labels a screen reader would otherwise not say (see
-    // accessibleText).
+    // its blanks at the ends, and the accessible text role as the screens
+    // layer words it for a screen reader (see accessibleText).
 
     explicit StringGridModel(QObject* parent = nullptr);
 
