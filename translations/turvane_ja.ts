@@ -122,6 +122,21 @@ Qt&apos;s own options, such as -platform and -style, work as well.</source>
 -platform や -style など、Qt 自身のオプションも使えます。</translation>
     </message>
     <message>
+        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
+names another: the meeting calendar, the same days by racecourse, today&apos;s
+meetings and the next meeting day, and the year&apos;s graded races. It reads
+Cal1.dat, Cal2.dat and jyuusyou.dat from the folder of the program, or
+from the one given with --data.</source>
+        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
+開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
+できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、プログラムのある
+フォルダーか、--data で指定したフォルダーから読み込みます。</translation>
+    </message>
+    <message>
+        <source>turvane: cannot start &apos;%1&apos;</source>
+        <translation>turvane: &apos;%1&apos; を起動できません</translation>
+    </message>
+    <message>
         <source>The year the data files describe, four digits (default 2003).</source>
         <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
     </message>

@@ -62,7 +62,9 @@ start)
     fi
     # An empty prefix directory is enough for the server; wineboot fills it.
     mkdir -p "$prefix"
-    setsid -w wineserver -p </dev/null >/dev/null 2>&1
+    # Fails when a server runs already, one left by a run that was stopped
+    # half-way: that one serves as well.
+    setsid -w wineserver -p </dev/null >/dev/null 2>&1 || true
     # Makes the prefix the first time, and starts Wine's services on the
     # kept server; it returns once they are up.
     setsid -w wine wineboot -i </dev/null >/dev/null 2>&1
