@@ -466,7 +466,22 @@ Qt's own options, such as -platform and -style, work as well.</source>
         <source>%1; 'turvane --check' lists every problem of the files</source>
         <translation>%1。ファイルの問題は 'turvane --check' ですべて確認できます</translation>
     </message>
-</context>
+<message>
+        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
+names another: the meeting calendar, the same days by racecourse, today's
+meetings and the next meeting day, and the year's graded races. It reads
+Cal1.dat, Cal2.dat and jyuusyou.dat from the folder of the program, or
+from the one given with --data.</source>
+        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
+開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
+できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、プログラムのある
+フォルダーか、--data で指定したフォルダーから読み込みます。</translation>
+    </message>
+    <message>
+        <source>turvane: cannot start '%1'</source>
+        <translation>turvane: '%1' を起動できません</translation>
+    </message>
+    </context>
 <context>
     <name>DataCheck</name>
     <message>

@@ -14,6 +14,19 @@ namespace {
 constexpr std::string_view DeletedMark = " (deleted)";
 constexpr std::size_t ReadPiece = 64 * 1024;
 
+// Paths travel through the core as UTF-8 text. Windows' paths are wide, and
+// a narrow path there would be read in some other code page: the text goes
+// in and out as UTF-8, so a folder named in any language is found and named
+// in messages as it is.
+std::filesystem::path PathFromUtf8(std::string_view text) {
+    return std::filesystem::path(std::u8string(text.begin(), text.end()));
+}
+
+std::string Utf8Of(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
 } // namespace
 
 std::string ExecutablePath() {
@@ -25,7 +38,7 @@ std::string ExecutablePath() {
 }
 
 DataDir DataDir::OfExecutable(std::string_view executablePath) {
-    const std::filesystem::path exe(executablePath);
+    const std::filesystem::path exe = PathFromUtf8(executablePath);
     if (!exe.is_absolute()) {
         return DataDir({});
     }
@@ -33,11 +46,11 @@ DataDir DataDir::OfExecutable(std::string_view executablePath) {
 }
 
 std::string DataDir::PathOf(std::string_view name) const {
-    return (directory_ / std::filesystem::path(std::string(name))).string();
+    return Utf8Of(directory_ / PathFromUtf8(name));
 }
 
 bool DataDir::DataFileExists(std::string_view name) const {
-    return !directory_.empty() && IsRegularFile(PathOf(name));
+    return !directory_.empty() && IsRegularFile(PathFromUtf8(PathOf(name)));
 }
 
 std::string DataDir::LoadBytes(std::string_view name) const {
@@ -54,7 +67,7 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
         // A relative name would read the working directory's files.
         throw FileOpenError(path);
     }
-    ReadOnlyFile file(path);
+    ReadOnlyFile file(PathFromUtf8(path));
     if (!file.isOpen()) {
         throw FileOpenError(path);
     }

@@ -3,8 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include <iconv.h>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 using namespace turvane;
 using namespace std::string_literals;
@@ -61,22 +66,53 @@ TEST(Cp932DecodeLong, ConvertsPastTheInternalBuffer) {
     EXPECT_EQ(Cp932ToUtf8(bytes), expected);
 }
 
-// What the C library's converter makes of one code: its UTF-16 unit, or 0
-// when it refuses it.
-char16_t SystemDecode(iconv_t cd, const std::string& bytes) {
-    char16_t unit = 0;
-    auto* in = const_cast<char*>(bytes.data());
-    auto* out = reinterpret_cast<char*>(&unit);
-    std::size_t inLeft = bytes.size();
-    std::size_t outLeft = sizeof unit;
-    const std::size_t rc = iconv(cd, &in, &inLeft, &out, &outLeft);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    return rc == static_cast<std::size_t>(-1) || inLeft != 0 || outLeft != 0 ? 0 : unit;
-}
+// The system's own converter for code page 932: Windows' on Windows, the C
+// library's elsewhere.
+#ifdef _WIN32
+class SystemConverter {
+public:
+    bool available() const { return true; }
+    // The code's UTF-16 unit, or 0 when the converter refuses it.
+    char16_t Decode(const std::string& bytes) const {
+        wchar_t units[2] = {};
+        const int n = ::MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(),
+                                            static_cast<int>(bytes.size()), units, 2);
+        return n == 1 ? static_cast<char16_t>(units[0]) : 0;
+    }
+};
+#else
+class SystemConverter {
+public:
+    SystemConverter() : cd_(iconv_open("UTF-16LE", "CP932")) {}
+    ~SystemConverter() {
+        if (available()) {
+            iconv_close(cd_);
+        }
+    }
+    SystemConverter(const SystemConverter&) = delete;
+    SystemConverter& operator=(const SystemConverter&) = delete;
+
+    bool available() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+    // The code's UTF-16 unit, or 0 when the converter refuses it.
+    char16_t Decode(const std::string& bytes) const {
+        char16_t unit = 0;
+        auto* in = const_cast<char*>(bytes.data());
+        auto* out = reinterpret_cast<char*>(&unit);
+        std::size_t inLeft = bytes.size();
+        std::size_t outLeft = sizeof unit;
+        const std::size_t rc = iconv(cd_, &in, &inLeft, &out, &outLeft);
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        return rc == static_cast<std::size_t>(-1) || inLeft != 0 || outLeft != 0 ? 0 : unit;
+    }
+
+private:
+    iconv_t cd_;
+};
+#endif
 
 TEST(Cp932Table, MatchesTheSystemConverterOnEveryCode) {
-    const iconv_t cd = iconv_open("UTF-16LE", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) {
+    const SystemConverter converter;
+    if (!converter.available()) {
         GTEST_SKIP() << "this system has no CP932 converter to compare with";
     }
     int defined = 0;
@@ -87,7 +123,7 @@ TEST(Cp932Table, MatchesTheSystemConverterOnEveryCode) {
             // The converter leaves out the single bytes only Windows defines.
             if (lead != 0x80 && lead != 0xa0 && lead < 0xfd) {
                 const std::string byte(1, static_cast<char>(lead));
-                const char16_t expected = SystemDecode(cd, byte);
+                const char16_t expected = converter.Decode(byte);
                 char16_t unit = 0;
                 ASSERT_EQ(DecodeCp932(byte, &unit), 1u);
                 EXPECT_EQ(unit, expected ? expected : u'\ufffd') << "byte " << lead;
@@ -98,7 +134,7 @@ TEST(Cp932Table, MatchesTheSystemConverterOnEveryCode) {
         for (int trail = 0; trail < 256; ++trail) {
             const auto t = static_cast<unsigned char>(trail);
             const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
-            const char16_t expected = SystemDecode(cd, pair);
+            const char16_t expected = converter.Decode(pair);
             ASSERT_EQ(IsDefinedPair(l, t), expected != 0) << "pair " << lead << " " << trail;
             if (expected != 0) {
                 char16_t unit = 0;
@@ -108,7 +144,6 @@ TEST(Cp932Table, MatchesTheSystemConverterOnEveryCode) {
             }
         }
     }
-    iconv_close(cd);
     // JIS X 0208, the NEC and IBM extensions and the user-defined area.
     EXPECT_EQ(defined, 9604);
 }
