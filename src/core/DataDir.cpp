@@ -14,6 +14,18 @@ namespace {
 constexpr std::string_view DeletedMark = " (deleted)";
 constexpr std::size_t ReadPiece = 64 * 1024;
 
+// Paths travel as UTF-8 text (messages, the system's executable path). A
+// path made from plain chars would take them in the C library's narrow
+// encoding, which on Windows is not UTF-8: a folder named 表 would be lost.
+std::filesystem::path PathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string Utf8FromPath(const std::filesystem::path& path) {
+    const std::u8string utf8 = path.u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 } // namespace
 
 std::string ExecutablePath() {
@@ -25,7 +37,7 @@ std::string ExecutablePath() {
 }
 
 DataDir DataDir::OfExecutable(std::string_view executablePath) {
-    const std::filesystem::path exe(executablePath);
+    const std::filesystem::path exe = PathFromUtf8(executablePath);
     if (!exe.is_absolute()) {
         return DataDir({});
     }
@@ -33,11 +45,11 @@ DataDir DataDir::OfExecutable(std::string_view executablePath) {
 }
 
 std::string DataDir::PathOf(std::string_view name) const {
-    return (directory_ / std::filesystem::path(std::string(name))).string();
+    return Utf8FromPath(directory_ / PathFromUtf8(name));
 }
 
 bool DataDir::DataFileExists(std::string_view name) const {
-    return !directory_.empty() && IsRegularFile(PathOf(name));
+    return !directory_.empty() && IsRegularFile(PathFromUtf8(PathOf(name)));
 }
 
 std::string DataDir::LoadBytes(std::string_view name) const {
@@ -54,7 +66,7 @@ std::string DataDir::Read(std::string_view name, bool stopAtNul) const {
         // A relative name would read the working directory's files.
         throw FileOpenError(path);
     }
-    ReadOnlyFile file(path);
+    ReadOnlyFile file(PathFromUtf8(path));
     if (!file.isOpen()) {
         throw FileOpenError(path);
     }

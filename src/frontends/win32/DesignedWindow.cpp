@@ -8,7 +8,7 @@ using namespace turvane::screens;
 
 namespace {
 
-constexpr int FirstControlId = 100;
+constexpr int FirstControlId = TURVANE_FIRST_CONTROL_ID;
 constexpr UINT_PTR GroupBoxSubclassId = 1;
 
 // A box drawn as the design draws it: the etched frame and the caption in the
