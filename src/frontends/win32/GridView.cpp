@@ -81,8 +81,8 @@ GridView::GridView(HWND parent, int id, const GridShape& shape, HFONT font, COLO
         column.iSubItem = c;
         ListView_InsertColumn(list_, c, &column);
     }
-    setRowHeight();
     setRowCount(shape_.rowCount);
+    setRowHeight();
     current_ = {std::min(fixedCols_, colCount_ - 1), std::min(fixedRows_, rowCount_ - 1)};
     anchor_ = current_;
     selection_ = {current_, current_};
@@ -98,15 +98,25 @@ const std::wstring& GridView::cell(int col, int row) const {
 }
 
 void GridView::setRowHeight() {
-    // A list's rows are as high as its small icons: a blank image list of the
-    // design's row pitch sets it.
-    HIMAGELIST images =
-        ImageList_Create(1, Scale(shape_.rowHeight + GridLineWidth, dpi_), ILC_COLOR32, 1, 0);
-    ListView_SetImageList(list_, images, LVSIL_SMALL);
-    if (rowHeightImages_) {
-        ImageList_Destroy(rowHeightImages_);
+    // A list's rows are as high as its small icons and a little more, by an
+    // amount that differs between systems: a blank image list sets the
+    // height, measured once on a row and corrected.
+    const int pitch = Scale(shape_.rowHeight + GridLineWidth, dpi_);
+    int imageHeight = pitch;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        HIMAGELIST images = ImageList_Create(1, imageHeight, ILC_COLOR32, 1, 0);
+        ListView_SetImageList(list_, images, LVSIL_SMALL);
+        if (rowHeightImages_) {
+            ImageList_Destroy(rowHeightImages_);
+        }
+        rowHeightImages_ = images;
+        RECT row{};
+        if (ListView_GetItemCount(list_) == 0 ||
+            !ListView_GetItemRect(list_, 0, &row, LVIR_BOUNDS) || row.bottom - row.top == pitch) {
+            break;
+        }
+        imageHeight = std::max(1, imageHeight + pitch - static_cast<int>(row.bottom - row.top));
     }
-    rowHeightImages_ = images;
 }
 
 void GridView::layoutColumns() {

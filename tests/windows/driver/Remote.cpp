@@ -156,6 +156,16 @@ std::wstring Program::header(HWND list, int column) const {
     return text;
 }
 
+int Program::rowHeight(HWND list) const {
+    RECT rect{LVIR_BOUNDS, 0, 0, 0};
+    WriteProcessMemory(info_.hProcess, remote_, &rect, sizeof rect, nullptr);
+    if (!SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(remote_))) {
+        return 0;
+    }
+    ReadProcessMemory(info_.hProcess, remote_, &rect, sizeof rect, nullptr);
+    return rect.bottom - rect.top;
+}
+
 HWND Control(HWND window, const turvane::screens::WindowDesign& design, std::string_view name) {
     for (std::size_t i = 0; i < design.controls.size(); ++i) {
         if (design.controls[i].name == name) {

@@ -44,6 +44,8 @@ public:
     // A list's cell (item, column) and header text, and an item's state.
     std::wstring cell(HWND list, int item, int column) const;
     std::wstring header(HWND list, int column) const;
+    // The height of a list's rows, from its first item.
+    int rowHeight(HWND list) const;
 
 private:
     PROCESS_INFORMATION info_{};

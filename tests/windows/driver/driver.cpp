@@ -140,6 +140,9 @@ void CheckGrid(const Program& program, HWND list, const GridFill& fill, const Te
                int fixedRows, const std::string& name) {
     const int items = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     CheckEqual(items, fill.rowCount() - fixedRows, name + " items " + std::to_string(items));
+    // Every grid of the design has rows 18 pixels high and a grid line.
+    const int height = program.rowHeight(list);
+    CheckEqual(height, 19, name + " row height " + std::to_string(height));
     int wrong = 0;
     for (int r = 0; r < fill.rowCount() && wrong < 5; ++r) {
         for (int c = 0; c < fill.colCount(); ++c) {
@@ -557,6 +560,25 @@ void ReplaceMissingFonts() {
     }
 }
 
+// Not a test: shows the main window, then the list, each until a line comes
+// on standard input, so that screenshots can be taken of them.
+void Screenshots(const Setup& setup) {
+    Program program(setup.exe, L"--data " + Quoted(setup.sample) + L" " + MeetingDayArgument);
+    const HWND main = program.waitWindow(L"TForm1");
+    if (!main) {
+        return Fail("no main window");
+    }
+    char line[16];
+    std::printf("main window shown\n");
+    std::fflush(stdout);
+    std::fgets(line, sizeof line, stdin);
+    Click(Control(main, MainWindowDesign(), "Button3"));
+    program.waitWindow(L"TForm2");
+    std::printf("list window shown\n");
+    std::fflush(stdout);
+    std::fgets(line, sizeof line, stdin);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -567,7 +589,7 @@ int wmain(int argc, wchar_t** argv) {
     const std::map<std::wstring, void (*)(const Setup&)> groups{
         {L"meeting-day", MeetingDay},      {L"list-window", ListWindow},
         {L"error-boxes", ErrorBoxes},      {L"folder-names", FolderNames},
-        {L"short-date", ShortDateFormats},
+        {L"short-date", ShortDateFormats}, {L"screenshots", Screenshots},
     };
     const auto group = groups.find(argv[1]);
     if (group == groups.end()) {
