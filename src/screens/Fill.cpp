@@ -133,7 +133,8 @@ MainWindowFill::MainWindowFill()
 
 ListWindowFill::ListWindowFill() : StringGrid1(DesignedGrid(ListWindowDesign(), "StringGrid1")) {}
 
-MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, ScheduleYear year) {
+MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, ScheduleYear year,
+                              std::u16string_view shownDate) {
     MainWindowFill fill;
     // TForm1.FormCreate, step by step.
     RunStep(fill, MainStep::SetLabel1,
@@ -163,7 +164,9 @@ MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, S
         for (std::u16string& edit : fill.edits) {
             edit.clear();
         }
-        fill.GroupBox4 = u"本日の開催 [" + ToUtf16(TodayText(today)) + u"]";
+        const std::u16string date =
+            shownDate.empty() ? ToUtf16(TodayText(today)) : std::u16string(shownDate);
+        fill.GroupBox4 = u"本日の開催 [" + date + u"]";
         const std::string todayKey = TodayKey(today);
         const LineList lines = LoadLines(files, MeetingFile);
         Panel panel(fill, year);

@@ -122,7 +122,11 @@ struct ListWindowFill {
     ListWindowFill();
 };
 
-MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, ScheduleYear year);
+// shownDate is today as the "本日の開催" caption writes it: yyyy/MM/dd when
+// empty; a front-end may pass the user's own short date format. Today's key
+// comes from today itself, whatever the caption shows.
+MainWindowFill FillMainWindow(const FileSource& files, const CivilDate& today, ScheduleYear year,
+                              std::u16string_view shownDate = {});
 ListWindowFill FillListWindow(const FileSource& files, const CivilDate& today, ScheduleYear year);
 
 // The rows of the three tables, filled the same way for the windows and for

@@ -88,6 +88,20 @@ TEST_F(MainWindowTest, ShowsTheSampleYear) {
     EXPECT_EQ(form.edits[0], u"◆東京 ２回 ８日目");
 }
 
+// The caption may write today in the user's own short date format (a day
+// without leading zeros, day first, words); the panel still finds today.
+TEST_F(MainWindowTest, CaptionWritesTodayAsTheUserDoesAndTheDayStaysFound) {
+    CopySampleYear(files_);
+    for (const std::u16string_view shown : {u"2003/5/17", u"17.05.2003", u"2003年5月17日"}) {
+        const MainWindowFill form = FillMainWindow(files_, {2003, 5, 17}, ScheduleYear(), shown);
+        EXPECT_EQ(FailureOf(form), "");
+        EXPECT_EQ(form.GroupBox4, u"本日の開催 [" + std::u16string(shown) + u"]");
+        EXPECT_EQ(form.edits[0], u"◆東京 ２回 ８日目");
+        EXPECT_EQ(form.GroupBox5, u"次の開催 [2003/05/18]");
+        EXPECT_EQ(form.StringGrid1.selectedRow(), 40);
+    }
+}
+
 TEST_F(MainWindowTest, CourseHeaderNamesTheTenRacecourses) {
     CopySampleYear(files_);
     const MainWindowFill form = OpenMain();

@@ -1,53 +1,51 @@
-// The Windows program's entry: the main window as the design draws it.
+// The Windows program's entry: the options, then the main window until it
+// is closed.
 
-#include "screens/Design.h"
+#include "ErrorBox.h"
+#include "LaunchOptions.h"
+#include "Win32Util.h"
+#include "core/DataDir.h"
+#include "mainUnit.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
 #include <windows.h>
 
-#include <string>
+#include <vector>
 
 namespace {
 
-using turvane::screens::MainWindowDesign;
-
-std::wstring Wide(std::u16string_view text) {
-    return {text.begin(), text.end()};
-}
-
-LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
+LaunchOptions OptionsOfCommandLine() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring_view> arguments;
+    for (int i = 1; i < count; ++i) {
+        arguments.emplace_back(words[i]);
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    LaunchOptions options = ParseLaunchOptions(arguments);
+    LocalFree(words);
+    return options;
 }
 
 } // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
-    const auto& design = MainWindowDesign();
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = MainWindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"TForm1";
-    RegisterClassW(&windowClass);
-
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT frame{0, 0, design.clientSize.width, design.clientSize.height};
-    AdjustWindowRect(&frame, style, FALSE);
-    const std::wstring caption = Wide(design.caption);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, caption.c_str(), style,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-                                  frame.bottom - frame.top, nullptr, nullptr, instance, nullptr);
-    if (!window)
-        return 1;
-    ShowWindow(window, showCommand);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+    const LaunchOptions options = OptionsOfCommandLine();
+    if (!options.badArgument.empty()) {
+        ShowErrorBox(Utf8FromWide(options.badArgument));
+        return 2;
     }
-    return static_cast<int>(message.wParam);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    AppContext context;
+    context.files = options.dataDir
+                        ? std::make_shared<turvane::DataDir>(*options.dataDir)
+                        : std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable());
+    if (options.date) {
+        context.today = [date = *options.date] { return date; };
+    }
+    context.year = options.year;
+    TForm1 form(std::move(context));
+    return form.run(showCommand);
 }
