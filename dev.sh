@@ -38,8 +38,8 @@ PACKAGES=(
   # the C++ formatting every test run checks, and git to list the files
   clang-format-14 git
   # the Windows program: cross-built, its tests (googletest from source) run
-  # under Wine on a virtual display, its installer, its Japanese texts
-  g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb xauth nsis python3
+  # under Wine on a virtual display (Xvfb, above), its installer, its Japanese texts
+  g++-mingw-w64-x86-64-posix googletest wine wine64 xauth nsis python3
 )
 
 install_missing() {

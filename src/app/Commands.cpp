@@ -29,8 +29,7 @@ namespace {
 bool ReadsData(CommandLine::Action action) {
     using Action = CommandLine::Action;
     return action == Action::Check || action == Action::ExportCalendar || action == Action::Pdf ||
-           action == Action::Poster ||
-           action == Action::ExportCsv;
+           action == Action::Poster || action == Action::ExportCsv;
 }
 
 bool StandardOutputIsATerminal() {

@@ -1117,8 +1117,10 @@ INSTANTIATE_TEST_SUITE_P(
         WriteCase{"PosterOfUnreadableData",
                   {"--poster", "DIR/kept", "--data", "DIR"},
                   Unlimited,
-                  "turvane: no PDF written: ファイル DIR/Cal1.dat は開けません\n",
-                  "turvane: PDF は書き出していません: ファイル DIR/Cal1.dat は開けません\n"},
+                  "turvane: DIR/Cal1.dat: cannot open the file; no PDF written ('turvane --check "
+                  "--data DIR' lists every problem of the data files)\n",
+                  "turvane: DIR/Cal1.dat: ファイルを開けません。PDF は書き出していません（データ"
+                  "ファイルのすべての問題は 'turvane --check --data DIR' で確認できます）\n"},
         Failure("PosterOnAFullDisk", {"--poster", "DIR/kept", "--data", "SAMPLE"}, FullDisk,
                 "DIR/kept", Larger, LargerJa),
         WriteCase{"CalendarReplacesTheFile",

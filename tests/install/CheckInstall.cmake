@@ -113,7 +113,7 @@ run_installed(plain EXPECT
     "executable: ${real_executable}"
     "window: Turvane version 0.90"
     "Form1.StringGrid1 name=\"開催日程\" rows=110 columns=3 first=\"１月　５日 ■中山 １回 １日目\" rowHeader=\"１月　５日\""
-    "Form1.StringGrid2 name=\"競馬場別開催日程\" rows=110 columns=10 first=\"１月　５日 ★京都 １回 １日目\" rowHeader=\"１月　５日\" columnHeader=\"★京都\""
+    "Form1.StringGrid2 name=\"競馬場別開催日程\" rows=110 columns=10 first=\"１月　５日 １回 １日目\" rowHeader=\"１月　５日\" columnHeader=\"★京都\""
     "Form2.StringGrid1 name=\"重賞日程一覧\" rows=110 columns=3"
     "graded races closed"
     "print preview opened")
