@@ -162,16 +162,24 @@ def pdf(build, env, runs):
                 if "print" in line.lower() or "cups" in line.lower()]
     print(f"== PDF (offscreen, medians of {runs}); print support linked at start-up: "
           f"{', '.join(printing) if printing else 'none'}")
+    timed_documents(program, env, runs, "--pdf", [
+        ("sample year", None),
+        ("1,000 days", lambda directory: scaled_data(1_000, directory)),
+        ("10,000 days", lambda directory: scaled_data(10_000, directory))])
+
+
+def timed_documents(program, env, runs, option, seasons):
+    """Whole `turvane OPTION FILE --data DIR` processes, one line per season:
+    (label, make) pairs, make(DIR) writing the season, None for the sample."""
     with tempfile.TemporaryDirectory() as tmp:
-        out = pathlib.Path(tmp) / "schedule.pdf"
-        for days in (None, 1_000, 10_000):
-            directory = SAMPLE if days is None else pathlib.Path(tmp) / str(days)
-            if days is not None:
-                scaled_data(days, directory)
-            command = [str(program), "--pdf", str(out), "--data", str(directory)]
+        out = pathlib.Path(tmp) / "document.pdf"
+        for number, (label, make) in enumerate(seasons):
+            directory = SAMPLE if make is None else pathlib.Path(tmp) / str(number)
+            if make is not None:
+                make(directory)
+            command = [str(program), option, str(out), "--data", str(directory)]
             seconds, mib = median_runs([command], env, runs)[0]
             pages = out.read_bytes().count(b"/Type /Page\n")
-            label = "sample year" if days is None else f"{days:,} days"
             print(f"  {label:>14} {seconds * 1000:9.1f} ms {mib:8.1f} MiB  {pages:6} pages  "
                   f"{out.stat().st_size / 1024:8.0f} KiB")
 
@@ -202,18 +210,9 @@ def poster(build, env, runs):
     """turvane --poster: the whole season on one A3 page, a whole process."""
     program = build / "src" / "turvane"
     print(f"== Poster (offscreen, medians of {runs})")
-    with tempfile.TemporaryDirectory() as tmp:
-        out = pathlib.Path(tmp) / "poster.pdf"
-        for days in (None, 130):
-            directory = SAMPLE if days is None else pathlib.Path(tmp) / str(days)
-            if days is not None:
-                busy_season(days, directory)
-            command = [str(program), "--poster", str(out), "--data", str(directory)]
-            seconds, mib = median_runs([command], env, runs)[0]
-            pages = out.read_bytes().count(b"/Type /Page\n")
-            label = "sample year" if days is None else f"{days} days x 3"
-            print(f"  {label:>14} {seconds * 1000:9.1f} ms {mib:8.1f} MiB  {pages:6} page(s)  "
-                  f"{out.stat().st_size / 1024:8.0f} KiB")
+    timed_documents(program, env, runs, "--poster", [
+        ("sample year", None),
+        ("130 days x 3", lambda directory: busy_season(130, directory))])
 
 
 def main():

@@ -17,9 +17,15 @@ QPageSize DefaultPageSize() {
 
 bool WriteSchedulePdf(const ScheduleDocument& document, QIODevice& out, const QPageSize& pageSize) {
     QPdfWriter writer(&out);
-    writer.setTitle(document.title());
-    writer.setCreator(QStringLiteral("Turvane " TURVANE_VERSION));
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(12, 12, 12, 12),
-                                     QPageLayout::Millimeter));
+    SetUpPdfWriter(writer, document.title(), pageSize, 12);
     return document.paint(writer, true) > 0;
+}
+
+void SetUpPdfWriter(QPdfWriter& writer, const QString& title, const QPageSize& pageSize,
+                    double marginMm) {
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Turvane " TURVANE_VERSION));
+    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
+                                     QMarginsF(marginMm, marginMm, marginMm, marginMm),
+                                     QPageLayout::Millimeter));
 }

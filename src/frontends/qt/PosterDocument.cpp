@@ -3,9 +3,8 @@
 #include "Fonts.h"
 #include "FromScreens.h"
 #include "PaperPainting.h"
-#include "core/Version.h"
+#include "PdfOutput.h"
 
-#include <QMarginsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -142,10 +141,7 @@ bool PosterDocument::paint(QPagedPaintDevice& device, const PosterLayout& layout
 
 bool WritePosterPdf(const PosterDocument& poster, QIODevice& out, const QPageSize& pageSize) {
     QPdfWriter writer(&out);
-    writer.setTitle(poster.title());
-    writer.setCreator(QStringLiteral("Turvane " TURVANE_VERSION));
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
-                                     QPageLayout::Millimeter));
+    SetUpPdfWriter(writer, poster.title(), pageSize, 10);
     // Laid out once, on the paper turned whichever way prints larger.
     const PosterLayout layout = poster.layOut(writer, PosterTurn::Best);
     writer.setPageOrientation(layout.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
