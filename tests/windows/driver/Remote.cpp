@@ -43,27 +43,21 @@ BOOL CALLBACK FindById(HWND window, LPARAM data) {
 } // namespace
 
 std::string Utf8(std::wstring_view text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size = static_cast<int>(text.size());
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-    return utf8;
-}
-
-std::wstring Wide16(std::u16string_view text) {
-    return {text.begin(), text.end()};
+    return Utf8FromWide(text);
 }
 
 std::string Utf8(std::u16string_view text) {
-    return Utf8(Wide16(text));
+    return Utf8(Wide(text));
 }
 
+// A program busy for seconds is not hung: Wine counts one as hung after five
+// seconds without a message, which a first font load on a busy machine takes.
+constexpr UINT AnswerMilliseconds = 30000;
+
+// Up to a minute: Wine may start its desktop process and load its fonts
+// before the first window of a program shows, seconds on a busy machine.
 bool WaitFor(const std::function<bool()>& ready) {
-    for (int i = 0; i < 1500; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         if (ready()) {
             return true;
         }
@@ -106,6 +100,12 @@ HWND Program::window(const wchar_t* className, bool visibleOnly) const {
 HWND Program::waitWindow(const wchar_t* className) const {
     HWND found = nullptr;
     WaitFor([&] { return (found = window(className)) != nullptr; });
+    if (found) {
+        // Shown is not yet settled: the window may still be filling or
+        // loading its fonts. Its thread answers once it is waiting for input.
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(found, WM_NULL, 0, 0, SMTO_NORMAL, AnswerMilliseconds, &ignored);
+    }
     return found;
 }
 
@@ -179,11 +179,11 @@ HWND Control(HWND window, const turvane::screens::WindowDesign& design, std::str
 
 std::wstring Text(HWND window) {
     DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, AnswerMilliseconds, &length);
     std::wstring text(length + 1, L'\0');
     DWORD_PTR got = 0;
     SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                        SMTO_ABORTIFHUNG, 5000, &got);
+                        SMTO_NORMAL, AnswerMilliseconds, &got);
     text.resize(std::min<std::size_t>(got, length));
     return text;
 }

@@ -6,6 +6,7 @@
 // boxes and menus; and pressing its keys and buttons.
 
 #include "Resources.h"
+#include "Win32Util.h"
 #include "screens/Design.h"
 
 #include <windows.h>
@@ -18,7 +19,6 @@
 
 std::string Utf8(std::wstring_view text);
 std::string Utf8(std::u16string_view text);
-std::wstring Wide16(std::u16string_view text);
 
 // Polls until ready holds; false when it never did. A limit only for a
 // program that hangs: nothing waits on it otherwise.
