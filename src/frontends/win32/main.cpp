@@ -8,23 +8,22 @@
 #include "mainUnit.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
+// The C runtime has split the command line already, by the same rules as
+// CommandLineToArgvW, which would load the shell and its COM helpers at
+// start-up only for this.
 LaunchOptions OptionsOfCommandLine() {
-    int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::wstring_view> arguments;
-    for (int i = 1; i < count; ++i) {
-        arguments.emplace_back(words[i]);
+    for (int i = 1; i < __argc; ++i) {
+        arguments.emplace_back(__wargv[i]);
     }
-    LaunchOptions options = ParseLaunchOptions(arguments);
-    LocalFree(words);
-    return options;
+    return ParseLaunchOptions(arguments);
 }
 
 } // namespace
