@@ -4,28 +4,28 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>turvane: %1 (see 'turvane --help')</source>
-        <translation>turvane: %1（'turvane --help' を参照してください）</translation>
+        <source>turvane: %1 (see &apos;turvane --help&apos;)</source>
+        <translation>turvane: %1（&apos;turvane --help&apos; を参照してください）</translation>
     </message>
     <message>
-        <source>unknown option '%1'</source>
-        <translation>'%1' というオプションはありません</translation>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; というオプションはありません</translation>
     </message>
     <message>
-        <source>missing value after '%1'</source>
-        <translation>'%1' の後に値がありません</translation>
+        <source>missing value after &apos;%1&apos;</source>
+        <translation>&apos;%1&apos; の後に値がありません</translation>
     </message>
     <message>
-        <source>'%1' takes no value</source>
-        <translation>'%1' は値を取りません</translation>
+        <source>&apos;%1&apos; takes no value</source>
+        <translation>&apos;%1&apos; は値を取りません</translation>
     </message>
     <message>
-        <source>--date: '%1' is not a date of the form YYYY-MM-DD</source>
-        <translation>--date: '%1' は YYYY-MM-DD 形式の日付ではありません</translation>
+        <source>--date: &apos;%1&apos; is not a date of the form YYYY-MM-DD</source>
+        <translation>--date: &apos;%1&apos; は YYYY-MM-DD 形式の日付ではありません</translation>
     </message>
     <message>
-        <source>--date: '%1' is no day of the calendar</source>
-        <translation>--date: '%1' という日は暦にありません</translation>
+        <source>--date: &apos;%1&apos; is no day of the calendar</source>
+        <translation>--date: &apos;%1&apos; という日は暦にありません</translation>
     </message>
     <message>
         <source>no problems found</source>
@@ -52,8 +52,8 @@
         <translation>、</translation>
     </message>
     <message>
-        <source>turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in '%1', %2 lines: %3</source>
-        <translation>turvane: '%1' の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
+        <source>turvane: checked Cal1.dat, Cal2.dat and jyuusyou.dat in &apos;%1&apos;, %2 lines: %3</source>
+        <translation>turvane: &apos;%1&apos; の Cal1.dat、Cal2.dat、jyuusyou.dat（計 %2 行）を検査しました: %3</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -76,12 +76,12 @@
 0、あれば 1 で終了します。</translation>
     </message>
     <message>
-        <source>unexpected argument '%1'</source>
-        <translation>余計な引数 '%1' があります</translation>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>余計な引数 &apos;%1&apos; があります</translation>
     </message>
     <message>
-        <source>--data: '%1' is not a directory</source>
-        <translation>--data: '%1' はディレクトリではありません</translation>
+        <source>--data: &apos;%1&apos; is not a directory</source>
+        <translation>--data: &apos;%1&apos; はディレクトリではありません</translation>
     </message>
     <message>
         <source>Copyright (C) 2026 Turvane developers
@@ -92,20 +92,16 @@ This is free software under the MIT licence.
 </translation>
     </message>
     <message>
-        <source>--check, --pdf and --ics work without one</source>
-        <translation>--check、--pdf、--ics はディスプレイがなくても使えます</translation>
-    </message>
-    <message>
         <source>turvane: a window needs a graphical display, and none is set (neither DISPLAY nor WAYLAND_DISPLAY); %1</source>
         <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、設定されていません（DISPLAY も WAYLAND_DISPLAY もありません）。%1</translation>
     </message>
     <message>
-        <source>turvane: a window needs a graphical display, and the display '%1' does not answer; %2</source>
-        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ '%1' に接続できません。%2</translation>
+        <source>turvane: a window needs a graphical display, and the display &apos;%1&apos; does not answer; %2</source>
+        <translation>turvane: ウィンドウを開くにはグラフィカルなディスプレイが必要ですが、ディスプレイ &apos;%1&apos; に接続できません。%2</translation>
     </message>
     <message>
-        <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; ('-' for standard output) and exit: 0 when written, 1 when not.</source>
-        <translation>開催と重賞を iCalendar ファイル &lt;file&gt;（'-'
+        <source>Write the meetings and graded races as an iCalendar file &lt;file&gt; (&apos;-&apos; for standard output) and exit: 0 when written, 1 when not.</source>
+        <translation>開催と重賞を iCalendar ファイル &lt;file&gt;（&apos;-&apos;
 なら標準出力）に書き出します。書き出せたら
 0、書き出せなかったら 1 で終了します。</translation>
     </message>
@@ -114,8 +110,8 @@ This is free software under the MIT licence.
         <translation>重賞だけを書き出します（--ics と一緒に使います）。</translation>
     </message>
     <message>
-        <source>--year: '%1' is not a year from 1000 to 9999</source>
-        <translation>--year: '%1' は 1000 から 9999 までの年ではありません</translation>
+        <source>--year: &apos;%1&apos; is not a year from 1000 to 9999</source>
+        <translation>--year: &apos;%1&apos; は 1000 から 9999 までの年ではありません</translation>
     </message>
     <message>
         <source>--ics: the file name is empty</source>
@@ -130,24 +126,20 @@ This is free software under the MIT licence.
         <translation>--only-graded は --ics と一緒にしか使えません</translation>
     </message>
     <message>
-        <source>%1:%2: the date '%3' is not a day of %4; 'turvane --check' lists every problem of the files</source>
-        <translation>%1:%2: 日付 '%3' は %4 年にない日です。ファイルの問題は 'turvane --check' ですべて確認できます</translation>
-    </message>
-    <message>
         <source>cannot write the calendar to standard output: %1</source>
         <translation>カレンダーを標準出力に書き出せません: %1</translation>
     </message>
     <message>
-        <source>cannot write '%1': %2</source>
-        <translation>'%1' に書き込めません: %2</translation>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; に書き込めません: %2</translation>
     </message>
     <message>
-        <source>SOURCE_DATE_EPOCH: '%1' is not a count of seconds since 1970</source>
-        <translation>SOURCE_DATE_EPOCH: '%1' は 1970 年からの秒数ではありません</translation>
+        <source>SOURCE_DATE_EPOCH: &apos;%1&apos; is not a count of seconds since 1970</source>
+        <translation>SOURCE_DATE_EPOCH: &apos;%1&apos; は 1970 年からの秒数ではありません</translation>
     </message>
     <message>
-        <source>Write the schedule as a PDF document to &lt;file&gt; ('-' for standard output) and exit, with no window.</source>
-        <translation>ウィンドウを開かずに、日程を PDF 文書として &lt;file&gt;（'-'
+        <source>Write the schedule as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
+        <translation>ウィンドウを開かずに、日程を PDF 文書として &lt;file&gt;（&apos;-&apos;
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
@@ -163,10 +155,6 @@ This is free software under the MIT licence.
         <translation>--pdf: ファイル名がありません</translation>
     </message>
     <message>
-        <source>no PDF written: %1</source>
-        <translation>PDF は書き出していません: %1</translation>
-    </message>
-    <message>
         <source>no PDF written</source>
         <translation>PDF は書き出していません</translation>
     </message>
@@ -175,9 +163,9 @@ This is free software under the MIT licence.
         <translation>PDF を標準出力に書き出せません</translation>
     </message>
     <message>
-        <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; ('-' for standard output), and exit.</source>
+        <source>Write the three data files as one CSV file for a spreadsheet to &lt;file&gt; (&apos;-&apos; for standard output), and exit.</source>
         <translation>3 つのデータファイルを、表計算ソフト向けの 1 つの CSV
-ファイル &lt;file&gt;（'-'
+ファイル &lt;file&gt;（&apos;-&apos;
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
@@ -189,16 +177,12 @@ This is free software under the MIT licence.
         <translation>%1: ファイル名が空です</translation>
     </message>
     <message>
-        <source>'%1' exists already and stays as it is; nothing was written</source>
-        <translation>'%1' はすでにあるので、そのままにしました。何も書き出していません</translation>
+        <source>&apos;%1&apos; exists already and stays as it is; nothing was written</source>
+        <translation>&apos;%1&apos; はすでにあるので、そのままにしました。何も書き出していません</translation>
     </message>
     <message>
-        <source>cannot write '%1': %2; nothing was written</source>
-        <translation>'%1' に書き込めません: %2。何も書き出していません</translation>
-    </message>
-    <message>
-        <source>the data files have errors, so nothing was exported; to see each one, run: %1</source>
-        <translation>データファイルにエラーがあるため、何も書き出していません。個々のエラーは次のコマンドで確認できます: %1</translation>
+        <source>cannot write &apos;%1&apos;: %2; nothing was written</source>
+        <translation>&apos;%1&apos; に書き込めません: %2。何も書き出していません</translation>
     </message>
     <message>
         <source>nothing was exported: a CSV file cannot carry what is named above</source>
@@ -213,15 +197,15 @@ This is free software under the MIT licence.
         <translation>CSV を標準出力に書き出せません: %1</translation>
     </message>
     <message>
-        <source>cannot read '%1': %2</source>
-        <translation>'%1' を読み込めません: %2</translation>
+        <source>cannot read &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; を読み込めません: %2</translation>
     </message>
     <message>
-        <source>'%1' is larger than %2 MiB; nothing was written</source>
-        <translation>'%1' が %2 MiB より大きいため、何も書き出していません</translation>
+        <source>&apos;%1&apos; is larger than %2 MiB; nothing was written</source>
+        <translation>&apos;%1&apos; が %2 MiB より大きいため、何も書き出していません</translation>
     </message>
     <message>
-        <source>nothing was written; the CSV file's problems are listed above</source>
+        <source>nothing was written; the CSV file&apos;s problems are listed above</source>
         <translation>何も書き出していません。CSV ファイルの問題は上に挙げたとおりです</translation>
     </message>
     <message>
@@ -262,14 +246,14 @@ This is free software under the MIT licence.
     </message>
     <message>
         <source>Shows the horse-racing meeting schedule of one racing year: the meeting
-calendar, the same days by racecourse, today's meetings and the next meeting
-day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
-from the directory given with --data; without it, from your season of today's
+calendar, the same days by racecourse, today&apos;s meetings and the next meeting
+day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
+from the directory given with --data; without it, from your season of today&apos;s
 year, $XDG_DATA_HOME/turvane/&lt;year&gt; (~/.local/share/turvane/&lt;year&gt;) as
 --import-csv makes it, when there is one, and otherwise from the directory of
 its executable. The year is --year, or the one year.txt beside the files
 records, or 2003.
-Qt's own options, such as -platform and -style, work as well.</source>
+Qt&apos;s own options, such as -platform and -style, work as well.</source>
         <translation>ある年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
 次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
 Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読み込みます。
@@ -280,7 +264,7 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
 -platform や -style など、Qt 自身のオプションも使えます。</translation>
     </message>
     <message>
-        <source>Read the three data files from &lt;dir&gt; instead of your season of today's year or the program's directory.</source>
+        <source>Read the three data files from &lt;dir&gt; instead of your season of today&apos;s year or the program&apos;s directory.</source>
         <translation>&lt;dir&gt; にある 3 つのデータファイルを読み込みます（--data
 がなければ、--seasons が示すもの）。</translation>
     </message>
@@ -290,8 +274,8 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
 に記録された年、それもなければ 2003）。</translation>
     </message>
     <message>
-        <source>Build the three data files and year.txt from such a CSV file ('-' for standard input) in the directory given with --data, which must not hold any of them yet, or else in a new folder of your seasons named by the year of the CSV's dates, and exit.</source>
-        <translation>その形の CSV ファイル（'-' なら標準入力）から
+        <source>Build the three data files and year.txt from such a CSV file (&apos;-&apos; for standard input) in the directory given with --data, which must not hold any of them yet, or else in a new folder of your seasons named by the year of the CSV&apos;s dates, and exit.</source>
+        <translation>その形の CSV ファイル（&apos;-&apos; なら標準入力）から
 3 つのデータファイルと year.txt を作り、--data
 で指定したディレクトリに置いて終了します。--data
 がなければ、CSV
@@ -308,83 +292,55 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>このシステムには自分の日程を置くフォルダーがありません。ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください。何も書き出していません</translation>
     </message>
     <message>
-        <source>your season of %1 exists already in '%2' and stays as it is; nothing was written. To replace it, delete that folder first; to keep both, import into a directory of your choice with --data &lt;dir&gt;</source>
-        <translation>%1 年の自分の日程は '%2' にすでにあるので、そのままにしました。何も書き出していません。置き換えるには、先にそのフォルダーを消してください。両方残すには、--data &lt;dir&gt; で好きなディレクトリに取り込んでください</translation>
+        <source>your season of %1 exists already in &apos;%2&apos; and stays as it is; nothing was written. To replace it, delete that folder first; to keep both, import into a directory of your choice with --data &lt;dir&gt;</source>
+        <translation>%1 年の自分の日程は &apos;%2&apos; にすでにあるので、そのままにしました。何も書き出していません。置き換えるには、先にそのフォルダーを消してください。両方残すには、--data &lt;dir&gt; で好きなディレクトリに取り込んでください</translation>
     </message>
     <message>
-        <source>wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into '%2'</source>
-        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat、year.txt（%1 年）を '%2' に書き出しました</translation>
+        <source>wrote Cal1.dat, Cal2.dat, jyuusyou.dat and year.txt (%1) into &apos;%2&apos;</source>
+        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat、year.txt（%1 年）を &apos;%2&apos; に書き出しました</translation>
     </message>
     <message>
         <source>started without --data in %1, the program shows this season</source>
         <translation>%1 年に --data なしで起動すると、この日程を表示します</translation>
     </message>
     <message>
-        <source>%1 holds '%2', not a year; write the season's year in four digits there, such as 2027, or give --year</source>
-        <translation>%1 にあるのは年ではなく '%2' です。そこに日程の年を 2027 のように 4 桁で書くか、--year を指定してください</translation>
+        <source>%1 holds &apos;%2&apos;, not a year; write the season&apos;s year in four digits there, such as 2027, or give --year</source>
+        <translation>%1 にあるのは年ではなく &apos;%2&apos; です。そこに日程の年を 2027 のように 4 桁で書くか、--year を指定してください</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the season of %1, today's year: '%2'</source>
-        <translation>--data なしで起動すると、今日の年である %1 年の日程を表示します: '%2'</translation>
+        <source>started without --data, the program shows the season of %1, today&apos;s year: &apos;%2&apos;</source>
+        <translation>--data なしで起動すると、今日の年である %1 年の日程を表示します: &apos;%2&apos;</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the files beside it: '%1'</source>
-        <translation>--data なしで起動すると、プログラムのそばのファイルを表示します: '%1'</translation>
+        <source>started without --data, the program shows the files beside it: &apos;%1&apos;</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイルを表示します: &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>started without --data, the program shows the files beside it, '%1', as '%2' holds no season of %3, today's year; --import-csv FILE makes one</source>
-        <translation>--data なしで起動すると、プログラムのそばのファイル '%1' を表示します。'%2' に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
+        <source>started without --data, the program shows the files beside it, &apos;%1&apos;, as &apos;%2&apos; holds no season of %3, today&apos;s year; --import-csv FILE makes one</source>
+        <translation>--data なしで起動すると、プログラムのそばのファイル &apos;%1&apos; を表示します。&apos;%2&apos; に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
     </message>
-<message>
-        <source>Read the three data files from &lt;dir&gt; instead of the program's directory.</source>
+    <message>
+        <source>Read the three data files from &lt;dir&gt; instead of the program&apos;s directory.</source>
         <translation>3 つのデータファイルを、プログラムのディレクトリではなく
 &lt;dir&gt; から読み込みます。</translation>
-    </message>
-    <message>
-        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
-names another: the meeting calendar, the same days by racecourse, today's
-meetings and the next meeting day, and the year's graded races. It reads
-Cal1.dat, Cal2.dat and jyuusyou.dat from the directory of its executable, or
-from the one given with --data.
-Qt's own options, such as -platform and -style, work as well.</source>
-        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
-開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
-できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、実行ファイルのある
-ディレクトリか、--data で指定したディレクトリから読み込みます。
--platform や -style など、Qt 自身のオプションも使えます。</translation>
     </message>
     <message>
         <source>The year the data files describe, four digits (default 2003).</source>
         <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
     </message>
     <message>
-        <source>Build the three data files from such a CSV file ('-' for standard input) in the directory given with --data, which must not hold any of them yet, and exit.</source>
-        <translation>その形の CSV ファイル（'-' なら標準入力）から
-3 つのデータファイルを作り、--data
-で指定したディレクトリに置いて終了します。そこにはまだ
-3 つのどれもあってはいけません。</translation>
-    </message>
-    <message>
-        <source>--import-csv needs --data &lt;dir&gt;, the directory to build the files in</source>
-        <translation>--import-csv には、ファイルを作るディレクトリを --data &lt;dir&gt; で指定してください</translation>
-    </message>
-    <message>
-        <source>wrote Cal1.dat, Cal2.dat and jyuusyou.dat into '%1'</source>
-        <translation>Cal1.dat、Cal2.dat、jyuusyou.dat を '%1' に書き出しました</translation>
-    </message>
-    <message>
-        <source>Write the whole season on one page, to pin on a wall, as a PDF document to &lt;file&gt; ('-' for standard output) and exit, with no window.</source>
-        <translation>ウィンドウを開かずに、壁に貼れるようシーズン全体を 1 ページにまとめ、PDF 文書として &lt;file&gt;（'-'
+        <source>Write the whole season on one page, to pin on a wall, as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
+        <translation>ウィンドウを開かずに、壁に貼れるようシーズン全体を 1 ページにまとめ、PDF 文書として &lt;file&gt;（&apos;-&apos;
 なら標準出力）に書き出して終了します。</translation>
     </message>
     <message>
-        <source>With --pdf or --poster: the paper, A4, A3 or Letter (default A3 for the poster, the locale's paper for --pdf).</source>
+        <source>With --pdf or --poster: the paper, A4, A3 or Letter (default A3 for the poster, the locale&apos;s paper for --pdf).</source>
         <translation>--pdf と --poster の用紙: A4、A3、Letter のどれか（既定はポスターが A3、--pdf
 はロケールの用紙）。</translation>
     </message>
     <message>
-        <source>--paper: '%1' is not A4, A3 or Letter</source>
-        <translation>--paper: '%1' は A4、A3、Letter のどれでもありません</translation>
+        <source>--paper: &apos;%1&apos; is not A4, A3 or Letter</source>
+        <translation>--paper: &apos;%1&apos; は A4、A3、Letter のどれでもありません</translation>
     </message>
     <message>
         <source>--paper works only with --pdf or --poster</source>
@@ -402,13 +358,13 @@ Qt's own options, such as -platform and -style, work as well.</source>
         <source>the season does not fit on one page</source>
         <translation>シーズンが 1 ページに収まりません</translation>
     </message>
-<message>
+    <message>
         <source>%1: note: %2</source>
         <translation>%1: 注: %2</translation>
     </message>
     <message>
-        <source>turvane: the PDF is not written to a terminal; send it to a file or a program instead: 'turvane --pdf - &gt; schedule.pdf' or 'turvane --pdf - | lp'</source>
-        <translation>turvane: PDF は端末には書き出しません。ファイルかプログラムに送ってください: 'turvane --pdf - &gt; schedule.pdf' または 'turvane --pdf - | lp'</translation>
+        <source>turvane: the PDF is not written to a terminal; send it to a file or a program instead: &apos;turvane --pdf - &gt; schedule.pdf&apos; or &apos;turvane --pdf - | lp&apos;</source>
+        <translation>turvane: PDF は端末には書き出しません。ファイルかプログラムに送ってください: &apos;turvane --pdf - &gt; schedule.pdf&apos; または &apos;turvane --pdf - | lp&apos;</translation>
     </message>
     <message>
         <source>no calendar written</source>
@@ -435,41 +391,41 @@ Qt's own options, such as -platform and -style, work as well.</source>
         <translation>ファイルを開けません。%1</translation>
     </message>
     <message>
-        <source>the date '%1' is not a number</source>
-        <translation>日付 '%1' が数字ではありません</translation>
+        <source>the date &apos;%1&apos; is not a number</source>
+        <translation>日付 &apos;%1&apos; が数字ではありません</translation>
     </message>
     <message>
         <source>the line is missing: the file ends after line %1, and every line of jyuusyou.dat that names races needs the line of the same day here</source>
         <translation>行がありません。このファイルは %1 行目で終わっていますが、重賞のある jyuusyou.dat の行には、同じ日の行がこのファイルに必要です</translation>
     </message>
     <message>
-        <source>the date '%1' is not a day of %2</source>
-        <translation>日付 '%1' は %2 年にない日です</translation>
+        <source>the date &apos;%1&apos; is not a day of %2</source>
+        <translation>日付 &apos;%1&apos; は %2 年にない日です</translation>
     </message>
     <message>
-        <source>turvane: %1; %2 ('%3' lists every problem of the data files)</source>
-        <translation>turvane: %1。%2（データファイルのすべての問題は '%3' で確認できます）</translation>
+        <source>turvane: %1; %2 (&apos;%3&apos; lists every problem of the data files)</source>
+        <translation>turvane: %1。%2（データファイルのすべての問題は &apos;%3&apos; で確認できます）</translation>
     </message>
     <message>
-        <source>'%1' is there, but file names are case-sensitive: rename it to '%2'</source>
-        <translation>'%1' はありますが、ファイル名は大文字と小文字を区別します。'%2' に名前を変えてください</translation>
+        <source>&apos;%1&apos; is there, but file names are case-sensitive: rename it to &apos;%2&apos;</source>
+        <translation>&apos;%1&apos; はありますが、ファイル名は大文字と小文字を区別します。&apos;%2&apos; に名前を変えてください</translation>
     </message>
     <message>
         <source>%1; %2</source>
         <translation>%1。%2</translation>
     </message>
     <message>
-        <source>turvane: '%1' finds %2 in the data files, the first above; they are written as they read</source>
-        <translation>turvane: データファイルに問題があります（'%1' の結果は%2で、最初のものは上のとおりです）。読めたとおりに書き出します</translation>
+        <source>turvane: &apos;%1&apos; finds %2 in the data files, the first above; they are written as they read</source>
+        <translation>turvane: データファイルに問題があります（&apos;%1&apos; の結果は%2で、最初のものは上のとおりです）。読めたとおりに書き出します</translation>
     </message>
     <message>
-        <source>%1; 'turvane --check' lists every problem of the files</source>
-        <translation>%1。ファイルの問題は 'turvane --check' ですべて確認できます</translation>
+        <source>%1; &apos;turvane --check&apos; lists every problem of the files</source>
+        <translation>%1。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
     </message>
-<message>
+    <message>
         <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
-names another: the meeting calendar, the same days by racecourse, today's
-meetings and the next meeting day, and the year's graded races. It reads
+names another: the meeting calendar, the same days by racecourse, today&apos;s
+meetings and the next meeting day, and the year&apos;s graded races. It reads
 Cal1.dat, Cal2.dat and jyuusyou.dat from the folder of the program, or
 from the one given with --data.</source>
         <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
@@ -478,10 +434,10 @@ from the one given with --data.</source>
 フォルダーか、--data で指定したフォルダーから読み込みます。</translation>
     </message>
     <message>
-        <source>turvane: cannot start '%1'</source>
-        <translation>turvane: '%1' を起動できません</translation>
+        <source>turvane: cannot start &apos;%1&apos;</source>
+        <translation>turvane: &apos;%1&apos; を起動できません</translation>
     </message>
-    </context>
+</context>
 <context>
     <name>DataCheck</name>
     <message>
@@ -661,16 +617,16 @@ from the one given with --data.</source>
         <translation>警告</translation>
     </message>
     <message>
-        <source>a quoted cell starts here and is never closed (a '"' is missing)</source>
-        <translation>引用符で始まるセルがここから始まり、閉じられていません（'"' が足りません）</translation>
+        <source>a quoted cell starts here and is never closed (a &apos;&quot;&apos; is missing)</source>
+        <translation>引用符で始まるセルがここから始まり、閉じられていません（&apos;&quot;&apos; が足りません）</translation>
     </message>
     <message>
-        <source>a '"' stands inside a cell that is not quoted; write it as '""' inside a quoted cell</source>
-        <translation>引用符で囲まれていないセルの中に '"' があります。引用符で囲んだセルの中で '""' と書いてください</translation>
+        <source>a &apos;&quot;&apos; stands inside a cell that is not quoted; write it as &apos;&quot;&quot;&apos; inside a quoted cell</source>
+        <translation>引用符で囲まれていないセルの中に &apos;&quot;&apos; があります。引用符で囲んだセルの中で &apos;&quot;&quot;&apos; と書いてください</translation>
     </message>
     <message>
-        <source>text follows the closing '"' of a quoted cell</source>
-        <translation>セルを閉じる '"' の後に文字が続いています</translation>
+        <source>text follows the closing &apos;&quot;&apos; of a quoted cell</source>
+        <translation>セルを閉じる &apos;&quot;&apos; の後に文字が続いています</translation>
     </message>
     <message>
         <source>the file holds no header row and no meeting</source>
@@ -681,8 +637,8 @@ from the one given with --data.</source>
         <translation>ファイルに開催が 1 つもありません</translation>
     </message>
     <message>
-        <source>the column '%1' comes twice</source>
-        <translation>列 '%1' が 2 回出てきます</translation>
+        <source>the column &apos;%1&apos; comes twice</source>
+        <translation>列 &apos;%1&apos; が 2 回出てきます</translation>
     </message>
     <message>
         <source>the header row lacks the column(s) %1; the first row must name the columns: %2</source>
@@ -693,8 +649,8 @@ from the one given with --data.</source>
         <translation>%1: バイト %2 は UTF-8 の文字ではありません</translation>
     </message>
     <message>
-        <source>the %1: '%2' (%3) has no code page 932 form</source>
-        <translation>%1: '%2'（%3）はコードページ 932 で表せません</translation>
+        <source>the %1: &apos;%2&apos; (%3) has no code page 932 form</source>
+        <translation>%1: &apos;%2&apos;（%3）はコードページ 932 で表せません</translation>
     </message>
     <message>
         <source>the %1 holds a line break or a NUL, which a line of the data files cannot</source>
@@ -829,7 +785,7 @@ from the one given with --data.</source>
         <translation>行が日付順（各日 1 回）に並んでいません</translation>
     </message>
     <message>
-        <source>the CSV carries each meeting's mark, racecourse and numbers, with the layout's words and blanks around them</source>
+        <source>the CSV carries each meeting&apos;s mark, racecourse and numbers, with the layout&apos;s words and blanks around them</source>
         <translation>CSV に入るのは各開催の記号・競馬場・数字だけで、周りの語と空白はレイアウトどおりに書かれます</translation>
     </message>
     <message>
@@ -837,7 +793,7 @@ from the one given with --data.</source>
         <translation>競馬場別ファイルは開催から作られるため、ここは別のバイトになります</translation>
     </message>
     <message>
-        <source>the CSV carries each race's racecourse, slot and text, one blank between name and text</source>
+        <source>the CSV carries each race&apos;s racecourse, slot and text, one blank between name and text</source>
         <translation>CSV に入るのは各重賞の競馬場・枠・レース名だけで、競馬場名とレース名の間は空白 1 つになります</translation>
     </message>
     <message>
@@ -856,10 +812,6 @@ from the one given with --data.</source>
         <source>the day number %1 does not fit its field (0-99, or empty for a blank)</source>
         <translation>開催日次 %1 は欄に収まりません（0〜99、空白にするなら空欄）</translation>
     </message>
-<message>
-        <source>day number</source>
-        <translation>開催日次</translation>
-    </message>
     <message>
         <source>the file looks like UTF-8: save it as Shift_JIS (code page 932); of the %1 problems this makes, the first %2 follow</source>
         <translation>ファイルは UTF-8 で保存されているようです。Shift_JIS（コードページ 932）で保存してください。そのために生じる問題 %1 件のうち、最初の %2 件を次に示します</translation>
@@ -868,12 +820,12 @@ from the one given with --data.</source>
 <context>
     <name>QCommandLineParser</name>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>'%1' の後に値がありません。</translation>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; の後に値がありません。</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>'%1' の後に余計な値があります。</translation>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>&apos;%1&apos; の後に余計な値があります。</translation>
     </message>
     <message>
         <source>Usage: %1</source>
