@@ -59,9 +59,13 @@ GridView::GridView(HWND parent, int id, const GridShape& shape, HFONT font, COLO
       shape_(shape), colCount_(std::max(1, shape.colCount)), rowCount_(0),
       fixedRows_(std::clamp(shape.fixedRows, 0, 1)), fixedCols_(std::clamp(shape.fixedCols, 0, 1)) {
     // Without a fixed row the list has no header; sorting, editing and
-    // reordering are the list's own and the grid has none of them.
+    // reordering are the list's own and the grid has none of them. The list
+    // holds no texts of its own: it asks for a cell's text when it draws or
+    // is asked for it (LVN_GETDISPINFO), so filling a grid costs one count
+    // instead of a message per cell (under Wine half a millisecond each: a
+    // third of the start-up).
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
-                        LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
+                        LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
                         (fixedRows_ > 0 ? 0 : LVS_NOCOLUMNHEADER);
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -140,30 +144,8 @@ void GridView::setRowCount(int rows) {
         cells_.resize(static_cast<std::size_t>(rows),
                       std::vector<std::wstring>(static_cast<std::size_t>(colCount_)));
     }
-    const int items = rows - fixedRows_;
-    int count = ListView_GetItemCount(list_);
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    while (count > items) {
-        ListView_DeleteItem(list_, --count);
-    }
-    ListView_SetItemCount(list_, items);
-    for (; count < items; ++count) {
-        // Cells cut off by a smaller count come back with their texts.
-        const auto& texts = cells_[static_cast<std::size_t>(count + fixedRows_)];
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = count;
-        item.pszText = const_cast<wchar_t*>(texts[0].c_str());
-        ListView_InsertItem(list_, &item);
-        for (int c = 1; c < colCount_; ++c) {
-            if (!texts[static_cast<std::size_t>(c)].empty()) {
-                ListView_SetItemText(
-                    list_, count, c,
-                    const_cast<wchar_t*>(texts[static_cast<std::size_t>(c)].c_str()));
-            }
-        }
-    }
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    // Cells cut off by a smaller count come back with their texts.
+    ListView_SetItemCountEx(list_, rows - fixedRows_, LVSICF_NOSCROLL);
     rowCount_ = rows;
     current_.row = std::min(current_.row, rowCount_ - 1);
     anchor_.row = std::min(anchor_.row, rowCount_ - 1);
@@ -190,9 +172,9 @@ void GridView::setCell(int col, int row, const std::wstring& text) {
         column.mask = LVCF_TEXT;
         column.pszText = const_cast<wchar_t*>(stored.c_str());
         ListView_SetColumn(list_, col, &column);
-    } else if (row < rowCount_) {
-        ListView_SetItemText(list_, row - fixedRows_, col, const_cast<wchar_t*>(stored.c_str()));
     }
+    // A body cell is drawn from cells_ when the list next paints: apply()
+    // redraws the whole list once.
 }
 
 void GridView::apply(const GridFill& fill, const TextTable& texts) {
@@ -568,7 +550,21 @@ LRESULT CALLBACK GridView::HeaderProc(HWND window, UINT message, WPARAM wParam, 
 }
 
 std::optional<LRESULT> GridView::onNotify(const NMHDR& header) {
-    if (header.hwndFrom != list_ || header.code != NM_CUSTOMDRAW) {
+    if (header.hwndFrom != list_) {
+        return std::nullopt;
+    }
+    if (header.code == LVN_GETDISPINFOW) {
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(const_cast<NMHDR*>(&header))->item;
+        if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+            const std::wstring& text = cell(item.iSubItem, item.iItem + fixedRows_);
+            const std::size_t length =
+                std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+            text.copy(item.pszText, length);
+            item.pszText[length] = L'\0';
+        }
+        return 0;
+    }
+    if (header.code != NM_CUSTOMDRAW) {
         return std::nullopt;
     }
     return drawItem(*reinterpret_cast<NMLVCUSTOMDRAW*>(const_cast<NMHDR*>(&header)));

@@ -558,6 +558,15 @@ void ReplaceMissingFonts() {
         {ProportionalGothic, L"IPAPGothic"}, {FixedGothic, L"IPAGothic"}};
     for (const auto& [face, replacement] : fonts) {
         const std::wstring name = Wide(face);
+        // Written only when it differs: a change makes Wine's next program
+        // read every font again, seconds before its first window.
+        wchar_t current[LF_FACESIZE] = {};
+        DWORD size = sizeof current;
+        if (RegGetValueW(HKEY_CURRENT_USER, key, name.c_str(), RRF_RT_REG_SZ, nullptr, current,
+                         &size) == ERROR_SUCCESS &&
+            wcscmp(current, replacement) == 0) {
+            continue;
+        }
         RegSetKeyValueW(HKEY_CURRENT_USER, key, name.c_str(), REG_SZ, replacement,
                         static_cast<DWORD>((wcslen(replacement) + 1) * sizeof(wchar_t)));
     }
