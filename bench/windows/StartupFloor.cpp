@@ -9,6 +9,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -30,6 +31,8 @@ HFONT FontOf(const Font& font) {
     return made;
 }
 
+// The lists ask for their texts, as the program's do: one fixed date for
+// the first column, one fixed meeting for the others.
 void Fill(HWND list, const GridShape& grid) {
     for (int col = 0; col < grid.colCount; ++col) {
         LVCOLUMNW column{};
@@ -38,22 +41,21 @@ void Fill(HWND list, const GridShape& grid) {
         ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(col),
                        reinterpret_cast<LPARAM>(&column));
     }
-    std::wstring cell = L"１２月３１日";
-    std::wstring meeting = L"◎中山　５回　８日目";
-    ::SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rowCount), 0);
-    for (int row = grid.fixedRows; row < grid.rowCount; ++row) {
-        LVITEMW item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row - grid.fixedRows;
-        item.pszText = cell.data();
-        ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        for (int col = 1; col < grid.colCount; ++col) {
-            item.iSubItem = col;
-            item.pszText = meeting.data();
-            ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(item.iItem),
-                           reinterpret_cast<LPARAM>(&item));
-        }
+    ::SendMessageW(list, LVM_SETITEMCOUNT, static_cast<WPARAM>(grid.rowCount - grid.fixedRows),
+                   LVSICF_NOSCROLL);
+}
+
+LRESULT CellText(LVITEMW& item) {
+    static const std::wstring date = L"１２月３１日";
+    static const std::wstring meeting = L"◎中山　５回　８日目";
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        const std::wstring& text = item.iSubItem == 0 ? date : meeting;
+        const std::size_t length =
+            std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+        text.copy(item.pszText, length);
+        item.pszText[length] = L'\0';
     }
+    return 0;
 }
 
 void Build(HWND window, const WindowDesign& design) {
@@ -68,7 +70,7 @@ void Build(HWND window, const WindowDesign& design) {
             break;
         case ControlKind::StringGrid:
             kind = WC_LISTVIEWW;
-            style |= LVS_REPORT | WS_BORDER | WS_TABSTOP |
+            style |= LVS_REPORT | LVS_OWNERDATA | WS_BORDER | WS_TABSTOP |
                      (control.grid && control.grid->fixedRows == 0 ? LVS_NOCOLUMNHEADER : 0);
             break;
         case ControlKind::ReadOnlyEdit:
@@ -103,6 +105,9 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     if (message == WM_DESTROY) {
         ::PostQuitMessage(0);
         return 0;
+    }
+    if (message == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == LVN_GETDISPINFOW) {
+        return CellText(reinterpret_cast<NMLVDISPINFOW*>(lParam)->item);
     }
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
