@@ -197,6 +197,36 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
     EXPECT_TRUE(ctx.errors->isEmpty()) << ctx.errors->join('\n').toStdString();
 }
 
+// Every word of the pages' text as a box, page by page, and the pages' sizes.
+struct PageWords {
+    QRectF sheet;
+    std::vector<std::pair<QRectF, QString>> words;
+};
+
+std::vector<PageWords> WordBoxes(const QByteArray& pdf) {
+    const QString boxes = PdfText(pdf, QStringLiteral("-bbox"));
+    static const QRegularExpression page(
+        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
+        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression word(
+        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
+    std::vector<PageWords> pages;
+    for (auto p = page.globalMatch(boxes); p.hasNext();) {
+        const auto m = p.next();
+        PageWords words{QRectF(0, 0, m.captured(1).toDouble(), m.captured(2).toDouble()), {}};
+        for (auto w = word.globalMatch(m.captured(3)); w.hasNext();) {
+            const auto b = w.next();
+            words.words.push_back(
+                {QRectF(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
+                        QPointF(b.captured(3).toDouble(), b.captured(4).toDouble())),
+                 b.captured(5)});
+        }
+        pages.push_back(std::move(words));
+    }
+    return pages;
+}
+
 // Every page's lines of text, as boxes: the page header first, the page
 // number last, the table's rows between them, each inside the page. A row is
 // its cell, not only its text: the text is centred in a cell as high as the
@@ -204,45 +234,32 @@ TEST(PrintedDocument, HoldsEveryRowOfEveryGridInOrderOnNumberedPages) {
 TEST(PrintedDocument, KeepsEveryRowBetweenThePageHeaderAndFooter) {
     MemoryDataDir dir;
     dir.CopySampleYear();
-    const QString boxes = PdfText(PdfOf(dir.files()), QStringLiteral("-bbox"));
-    static const QRegularExpression page(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
-        QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
     int pages = 0;
     qreal pitch = 0; // a section's last page may hold one row: the pitch of the page before
-    for (auto p = page.globalMatch(boxes); p.hasNext(); ++pages) {
-        const auto m = p.next();
-        const QRectF sheet(0, 0, m.captured(1).toDouble(), m.captured(2).toDouble());
+    for (const PageWords& page : WordBoxes(PdfOf(dir.files()))) {
+        ++pages;
         // Lines by the top of their words, each as the box around them.
         QMap<qreal, std::pair<QRectF, QString>> lines;
-        for (auto w = word.globalMatch(m.captured(3)); w.hasNext();) {
-            const auto b = w.next();
-            const QRectF box(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
-                             QPointF(b.captured(3).toDouble(), b.captured(4).toDouble()));
-            EXPECT_TRUE(sheet.contains(box))
-                << "page " << pages + 1 << ": " << b.captured(5).toStdString();
+        for (const auto& [box, text] : page.words) {
+            EXPECT_TRUE(page.sheet.contains(box)) << "page " << pages << ": " << text.toStdString();
             auto& line = lines[std::round(box.top() * 10) / 10];
             line.first = line.first.isNull() ? box : line.first.united(box);
-            line.second += (line.second.isEmpty() ? "" : " ") + b.captured(5);
+            line.second += (line.second.isEmpty() ? "" : " ") + text;
         }
-        ASSERT_GE(lines.size(), 3) << "page " << pages + 1;
+        ASSERT_GE(lines.size(), 3) << "page " << pages;
         const auto header = lines.take(lines.firstKey());
         const auto footer = lines.take(lines.lastKey());
         EXPECT_TRUE(header.second.startsWith("Turvane 2003 ")) << header.second.toStdString();
-        EXPECT_EQ(footer.second.toStdString(),
-                  QStringLiteral("%1 / ").arg(pages + 1).toStdString() +
-                      footer.second.section(' ', 2).toStdString());
+        EXPECT_EQ(footer.second.toStdString(), QStringLiteral("%1 / ").arg(pages).toStdString() +
+                                                   footer.second.section(' ', 2).toStdString());
         const auto rows = lines.values();
         for (qsizetype r = 1; r < rows.size(); ++r) {
             const qreal step = rows[r].first.center().y() - rows[r - 1].first.center().y();
             pitch = r == 1 ? step : std::min(pitch, step);
         }
-        ASSERT_GT(pitch, 0) << "page " << pages + 1;
+        ASSERT_GT(pitch, 0) << "page " << pages;
         for (const auto& [box, text] : rows) {
-            SCOPED_TRACE("page " + std::to_string(pages + 1) + ": " + text.toStdString());
+            SCOPED_TRACE("page " + std::to_string(pages) + ": " + text.toStdString());
             EXPECT_GE(box.center().y() - pitch / 2, header.first.bottom());
             EXPECT_LE(box.center().y() + pitch / 2, footer.first.top());
         }
@@ -417,36 +434,6 @@ TEST(Poster, HoldsTheWholeSeasonOnOnePage) {
         }
         EXPECT_EQ(races.size(), 126);
     }
-}
-
-// Every word of the pages' text as a box, page by page, and the pages' sizes.
-struct PageWords {
-    QRectF sheet;
-    std::vector<std::pair<QRectF, QString>> words;
-};
-
-std::vector<PageWords> WordBoxes(const QByteArray& pdf) {
-    const QString boxes = PdfText(pdf, QStringLiteral("-bbox"));
-    static const QRegularExpression page(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">(.*?)</page>"),
-        QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    std::vector<PageWords> pages;
-    for (auto p = page.globalMatch(boxes); p.hasNext();) {
-        const auto m = p.next();
-        PageWords words{QRectF(0, 0, m.captured(1).toDouble(), m.captured(2).toDouble()), {}};
-        for (auto w = word.globalMatch(m.captured(3)); w.hasNext();) {
-            const auto b = w.next();
-            words.words.push_back(
-                {QRectF(QPointF(b.captured(1).toDouble(), b.captured(2).toDouble()),
-                        QPointF(b.captured(3).toDouble(), b.captured(4).toDouble())),
-                 b.captured(5)});
-        }
-        pages.push_back(std::move(words));
-    }
-    return pages;
 }
 
 // The sample year and a season of 130 days with three meetings and three
