@@ -21,7 +21,9 @@ shift
 state=$prefix.state
 
 export WINEPREFIX="$prefix"
-export WINEDEBUG=-all
+# Quiet unless TURVANE_WINEDEBUG asks for channels, e.g.
+# +timestamp,+debugstr to time a start by its OutputDebugString marks.
+export WINEDEBUG=${TURVANE_WINEDEBUG:--all}
 # No .NET or HTML engine (their installers would ask for downloads), and no
 # menu entries on this system for the shortcuts an installer makes.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

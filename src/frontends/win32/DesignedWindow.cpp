@@ -9,7 +9,6 @@ using namespace turvane::screens;
 namespace {
 
 constexpr int FirstControlId = TURVANE_FIRST_CONTROL_ID;
-constexpr UINT_PTR GroupBoxSubclassId = 1;
 
 // A box drawn as the design draws it: the etched frame and the caption in the
 // box's own colour. (A group box left to itself takes its caption's colour
@@ -46,10 +45,18 @@ void PaintGroupBox(HWND box, COLORREF textColor) {
     EndPaint(box, &paint);
 }
 
+bool IsShownAndEnabled(HWND window) {
+    return IsWindowVisible(window) && IsWindowEnabled(window);
+}
+
+} // namespace
+
 // A group box holds its children, yet their commands, notifications and
 // colour requests are the window's business: they go on to the window.
-LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR textColor) {
+LRESULT CALLBACK DesignedWindow::GroupBoxProc(HWND box, UINT message, WPARAM wParam,
+                                              LPARAM lParam) {
+    auto* self = UserDataOf<DesignedWindow>(box);
+    const Control* control = self->find(box);
     switch (message) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -57,31 +64,21 @@ LRESULT CALLBACK GroupBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_DRAWITEM:
-        return SendMessageW(GetAncestor(box, GA_ROOT), message, wParam, lParam);
+        return SendMessageW(self->window_, message, wParam, lParam);
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
-        PaintGroupBox(box, static_cast<COLORREF>(textColor));
+        PaintGroupBox(box, control->textColor);
         return 0;
     case WM_SETTEXT: {
-        const LRESULT result = DefSubclassProc(box, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(control->next, box, message, wParam, lParam);
         InvalidateRect(box, nullptr, TRUE);
         return result;
     }
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(box, GroupBoxProc, GroupBoxSubclassId);
-        break;
     default:
-        break;
+        return CallWindowProcW(control->next, box, message, wParam, lParam);
     }
-    return DefSubclassProc(box, message, wParam, lParam);
 }
-
-bool IsShownAndEnabled(HWND window) {
-    return IsWindowVisible(window) && IsWindowEnabled(window);
-}
-
-} // namespace
 
 DesignedWindow::DesignedWindow(HWND window, const WindowDesign& design)
     : window_(window), design_(design), dpi_(DpiOf(window)) {
@@ -158,7 +155,6 @@ void DesignedWindow::createControl(const ControlDesign& design) {
     switch (design.kind) {
     case ControlKind::GroupBox:
         control.hwnd = create(WS_EX_CONTROLPARENT, L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN);
-        SetWindowSubclass(control.hwnd, GroupBoxProc, GroupBoxSubclassId, control.textColor);
         break;
     case ControlKind::StringGrid:
         control.grid = std::make_unique<GridView>(control.parent, id, *design.grid, font,
@@ -184,12 +180,17 @@ void DesignedWindow::createControl(const ControlDesign& design) {
         break;
     }
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // A later control is drawn over an earlier one, as the design stacks them.
-    SetWindowPos(control.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // Placed, and drawn over the controls before it, as the design stacks
+    // them.
     places_[design.name] = r;
-    SetWindowPos(control.hwnd, nullptr, Scale(r.left, dpi_), Scale(r.top, dpi_),
-                 Scale(r.width, dpi_), Scale(r.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(control.hwnd, HWND_TOP, Scale(r.left, dpi_), Scale(r.top, dpi_),
+                 Scale(r.width, dpi_), Scale(r.height, dpi_), SWP_NOACTIVATE);
     controls_.push_back(std::move(control));
+    // Hooked once it is among the controls, where its procedure finds it.
+    if (design.kind == ControlKind::GroupBox) {
+        Control& box = controls_.back();
+        box.next = HookWindow(box.hwnd, GroupBoxProc, this);
+    }
 }
 
 void DesignedWindow::place(std::string_view name, const Rect& rect) {

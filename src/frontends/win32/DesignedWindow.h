@@ -57,7 +57,11 @@ private:
         turvane::screens::Font font;
         COLORREF textColor = 0;
         std::unique_ptr<GridView> grid;
+        // A group box's own procedure, behind GroupBoxProc.
+        WNDPROC next = nullptr;
     };
+
+    static LRESULT CALLBACK GroupBoxProc(HWND, UINT, WPARAM, LPARAM);
 
     const Control* find(std::string_view name) const;
     const Control* find(HWND hwnd) const;

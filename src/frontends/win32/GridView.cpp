@@ -10,7 +10,6 @@ namespace {
 
 // Grid lines are one pixel wide and belong to the cell on their left or top.
 constexpr int GridLineWidth = 1;
-constexpr UINT_PTR SubclassId = 1;
 enum MenuCommand : UINT { CopyCommand = 1, SelectAllCommand };
 
 bool KeyDown(int key) {
@@ -73,9 +72,9 @@ GridView::GridView(HWND parent, int id, const GridShape& shape, HFONT font, COLO
     ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER);
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     header_ = ListView_GetHeader(list_);
-    SetWindowSubclass(list_, ListProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    listNext_ = HookWindow(list_, ListProc, this);
     if (header_) {
-        SetWindowSubclass(header_, HeaderProc, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+        headerNext_ = HookWindow(header_, HeaderProc, this);
     }
     for (int c = 0; c < colCount_; ++c) {
         LVCOLUMNW column{};
@@ -505,27 +504,24 @@ std::optional<LRESULT> GridView::onListMessage(UINT message, WPARAM wParam, LPAR
     return std::nullopt;
 }
 
-LRESULT CALLBACK GridView::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                    UINT_PTR, DWORD_PTR data) {
-    auto* grid = reinterpret_cast<GridView*>(data);
+LRESULT CALLBACK GridView::ListProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* grid = UserDataOf<GridView>(window);
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, ListProc, SubclassId);
         grid->list_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
+        return CallWindowProcW(grid->listNext_, window, message, wParam, lParam);
     }
     if (const auto result = grid->onListMessage(message, wParam, lParam)) {
         return *result;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(grid->listNext_, window, message, wParam, lParam);
 }
 
-LRESULT CALLBACK GridView::HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR data) {
-    auto* grid = reinterpret_cast<GridView*>(data);
+LRESULT CALLBACK GridView::HeaderProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* grid = UserDataOf<GridView>(window);
     switch (message) {
     case HDM_LAYOUT: {
         // The fixed row is as high as any other row.
-        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        const LRESULT result = CallWindowProcW(grid->headerNext_, window, message, wParam, lParam);
         auto* layout = reinterpret_cast<HDLAYOUT*>(lParam);
         const int height = Scale(grid->shape_.rowHeight + GridLineWidth, grid->dpi_);
         if (layout->pwpos) {
@@ -540,13 +536,12 @@ LRESULT CALLBACK GridView::HeaderProc(HWND window, UINT message, WPARAM wParam, 
         SetCursor(LoadCursorW(nullptr, IDC_ARROW));
         return TRUE;
     case WM_NCDESTROY:
-        RemoveWindowSubclass(window, HeaderProc, SubclassId);
         grid->header_ = nullptr;
         break;
     default:
         break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    return CallWindowProcW(grid->headerNext_, window, message, wParam, lParam);
 }
 
 std::optional<LRESULT> GridView::onNotify(const NMHDR& header) {

@@ -64,8 +64,8 @@ private:
         bool contains(int col, int row) const;
     };
 
-    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK HeaderProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK HeaderProc(HWND, UINT, WPARAM, LPARAM);
     std::optional<LRESULT> onListMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     void setRowCount(int rows);
@@ -88,6 +88,9 @@ private:
 
     HWND list_ = nullptr;
     HWND header_ = nullptr;
+    // The list's and the header's own procedures, behind the grid's.
+    WNDPROC listNext_ = nullptr;
+    WNDPROC headerNext_ = nullptr;
     HFONT font_ = nullptr;
     COLORREF textColor_;
     COLORREF fixedColor_;

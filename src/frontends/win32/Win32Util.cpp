@@ -49,3 +49,9 @@ std::wstring WindowText(HWND window) {
     text.resize(static_cast<std::size_t>(got < 0 ? 0 : got));
     return text;
 }
+
+WNDPROC HookWindow(HWND window, WNDPROC procedure, void* data) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
+    return reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure)));
+}

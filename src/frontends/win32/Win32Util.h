@@ -57,5 +57,17 @@ int DpiOf(HWND window);
 // names it.
 UniqueFont CreateDesignFont(const turvane::screens::Font& font, int dpi);
 
+// Puts procedure in front of a control's own procedure, which it returns:
+// procedure finds data with UserDataOf and passes on what it leaves with
+// CallWindowProcW. The common controls' SetWindowSubclass looks its data up
+// among the window's properties on every message, which under Wine asks its
+// server each time, thousands of times in one start; the user data is the
+// program's own and no standard control uses it.
+WNDPROC HookWindow(HWND window, WNDPROC procedure, void* data);
+
+template <typename T> T* UserDataOf(HWND window) {
+    return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
 // The window's text; empty when it has none.
 std::wstring WindowText(HWND window);

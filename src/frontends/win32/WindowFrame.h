@@ -3,6 +3,7 @@
 // The top-level windows' frames: their class, their outer size from the
 // design's client size at the window's dots per inch, their first place.
 
+#include "Win32Util.h"
 #include "screens/Design.h"
 
 #include <windows.h>
@@ -20,5 +21,5 @@ template <typename T> T* SelfOf(HWND window, UINT message, LPARAM lParam) {
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         return self;
     }
-    return reinterpret_cast<T*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return UserDataOf<T>(window);
 }
