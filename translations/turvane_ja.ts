@@ -320,15 +320,6 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>--data なしで起動すると、プログラムのそばのファイル &apos;%1&apos; を表示します。&apos;%2&apos; に今日の年である %3 年の日程がないためです。--import-csv FILE で作れます</translation>
     </message>
     <message>
-        <source>Read the three data files from &lt;dir&gt; instead of the program&apos;s directory.</source>
-        <translation>3 つのデータファイルを、プログラムのディレクトリではなく
-&lt;dir&gt; から読み込みます。</translation>
-    </message>
-    <message>
-        <source>The year the data files describe, four digits (default 2003).</source>
-        <translation>データファイルの年を 4 桁で指定します（既定は 2003）。</translation>
-    </message>
-    <message>
         <source>Write the whole season on one page, to pin on a wall, as a PDF document to &lt;file&gt; (&apos;-&apos; for standard output) and exit, with no window.</source>
         <translation>ウィンドウを開かずに、壁に貼れるようシーズン全体を 1 ページにまとめ、PDF 文書として &lt;file&gt;（&apos;-&apos;
 なら標準出力）に書き出して終了します。</translation>
@@ -423,19 +414,28 @@ Cal2.dat、jyuusyou.dat は、--data で指定したディレクトリから読�
         <translation>%1。ファイルの問題は &apos;turvane --check&apos; ですべて確認できます</translation>
     </message>
     <message>
-        <source>Shows the horse-racing meeting schedule of one racing year, 2003 unless --year
-names another: the meeting calendar, the same days by racecourse, today&apos;s
-meetings and the next meeting day, and the year&apos;s graded races. It reads
-Cal1.dat, Cal2.dat and jyuusyou.dat from the folder of the program, or
-from the one given with --data.</source>
-        <translation>ある年（--year で指定しなければ 2003 年）の競馬の開催日程を表示します。
-開催日程、競馬場別開催日程、本日の開催と次の開催日、その年の重賞日程を見ることが
-できます。データファイル Cal1.dat、Cal2.dat、jyuusyou.dat は、プログラムのある
-フォルダーか、--data で指定したフォルダーから読み込みます。</translation>
-    </message>
-    <message>
         <source>turvane: cannot start &apos;%1&apos;</source>
         <translation>turvane: &apos;%1&apos; を起動できません</translation>
+    </message>
+    <message>
+        <source>Read the three data files from &lt;dir&gt; instead of your season of today&apos;s year or the program&apos;s folder.</source>
+        <translation>今日の年の自分の日程やプログラムのフォルダーの代わりに、&lt;dir&gt; にある
+3 つのデータファイルを読み込みます。</translation>
+    </message>
+    <message>
+        <source>Shows the horse-racing meeting schedule of one racing year: the meeting
+calendar, the same days by racecourse, today&apos;s meetings and the next meeting
+day, and the year&apos;s graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat
+from the folder given with --data; without it, from your season of today&apos;s
+year, %APPDATA%\Turvane\&lt;year&gt;, when there is one, and otherwise from the
+folder of the program. The year is --year, or the one year.txt beside the
+files records, or 2003.</source>
+        <translation>ある年の競馬の開催日程を表示します。開催日程、競馬場別開催日程、本日の開催と
+次の開催日、その年の重賞日程を見ることができます。データファイル Cal1.dat、
+Cal2.dat、jyuusyou.dat は、--data で指定したフォルダーから読み込みます。
+指定がなければ、今日の年の自分の日程 %APPDATA%\Turvane\&lt;year&gt; があればそこから、
+なければプログラムのあるフォルダーから読み込みます。年は --year、なければ
+ファイルのそばの year.txt に記録された年、それもなければ 2003 年です。</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,6 @@
 
 #include "CommandLine.h"
 #include "core/DataDir.h"
-#include "core/DataFiles.h"
-#include "core/Errors.h"
-#include "core/FileSource.h"
 #include "core/Platform.h"
 #include "core/Seasons.h"
 
@@ -12,7 +9,6 @@
 #include <QFile>
 
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -24,16 +20,7 @@ QString Shown(const fs::path& path) {
 
 // The season of today's year under the seasons directory, if there is one.
 std::optional<fs::path> SeasonOfToday(const CommandLine& command, const fs::path& seasons) {
-    const int year = TodayFor(command)().year;
-    if (seasons.empty() || year < turvane::ScheduleYear::First ||
-        year > turvane::ScheduleYear::Last) {
-        return std::nullopt;
-    }
-    const fs::path folder = turvane::SeasonFolder(seasons, turvane::ScheduleYear(year));
-    if (!turvane::IsRegularFile(folder / turvane::MeetingFile)) {
-        return std::nullopt;
-    }
-    return folder;
+    return turvane::SeasonOfYear(seasons, TodayFor(command)().year);
 }
 
 void Say(const QString& message) {
@@ -47,33 +34,29 @@ void ChooseSeason(CommandLine& command, const fs::path& seasons) {
     if (command.action == CommandLine::Action::ImportCsv) {
         return;
     }
+    std::optional<fs::path> given;
     if (!command.dataDir.isEmpty()) {
-        command.origin = DataOrigin::DataOption;
-    } else if (const std::optional<fs::path> folder = SeasonOfToday(command, seasons)) {
-        command.origin = DataOrigin::UserSeason;
-        command.dataDir = Shown(*folder);
-    } else {
-        command.origin = DataOrigin::BesideExecutable;
+        given = fs::path(QFile::encodeName(command.dataDir).toStdString());
     }
-    if (command.yearGiven) {
-        return;
+    const turvane::SeasonChoice season = turvane::ResolveSeason(
+        given, command.yearGiven ? std::optional(command.year) : std::nullopt,
+        TodayFor(command)().year, seasons);
+    command.origin = given               ? DataOrigin::DataOption
+                     : season.userSeason ? DataOrigin::UserSeason
+                                         : DataOrigin::BesideExecutable;
+    if (season.userSeason) {
+        command.dataDir = Shown(season.dataDir);
     }
-    const std::shared_ptr<const turvane::FileSource> files = FilesFor(command);
-    try {
-        const turvane::RecordedYear recorded = turvane::ReadRecordedYear(*files);
-        if (recorded.year) {
-            command.year = *recorded.year;
-        } else if (recorded.present) {
-            command.seasonProblem =
-                QCoreApplication::translate(
-                    "CommandLine",
-                    "%1 holds '%2', not a year; write the season's year in four digits "
-                    "there, such as 2027, or give --year")
-                    .arg(QString::fromStdString(files->PathOf(turvane::YearFile)),
-                         QString::fromUtf8(recorded.text.c_str()));
-        }
-    } catch (const std::exception& error) {
-        command.seasonProblem = QString::fromUtf8(error.what());
+    command.year = season.year;
+    if (!season.readFailure.empty()) {
+        command.seasonProblem = QString::fromUtf8(season.readFailure.c_str());
+    } else if (season.recorded.present && !season.recorded.year) {
+        command.seasonProblem =
+            QCoreApplication::translate(
+                "CommandLine", "%1 holds '%2', not a year; write the season's year in four digits "
+                               "there, such as 2027, or give --year")
+                .arg(QString::fromStdString(season.files().PathOf(turvane::YearFile)),
+                     QString::fromUtf8(season.recorded.text.c_str()));
     }
 }
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace turvane {
@@ -76,9 +77,15 @@ CivilDate LocalDate() {
 }
 
 std::filesystem::path UserSeasonsDirectory() {
-    // Not placed on Windows yet: the program reads the files beside it, or
-    // those given with --data.
-    return {};
+    // The user's roaming application data, which follows the user from one
+    // computer to another. The variable names the same folder as the shell's
+    // known folder, without loading the shell at start-up.
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (appData == nullptr || *appData == L'\0') {
+        return {};
+    }
+    const std::filesystem::path folder(appData);
+    return folder.is_absolute() ? folder / L"Turvane" : std::filesystem::path();
 }
 
 } // namespace turvane

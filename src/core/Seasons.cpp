@@ -5,6 +5,7 @@
 #include "Platform.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace turvane {
 
@@ -60,6 +61,46 @@ std::filesystem::path XdgSeasonsDirectory(const char* xdgDataHome, const char* h
 
 std::filesystem::path SeasonFolder(const std::filesystem::path& seasons, ScheduleYear year) {
     return seasons / std::string(year.text());
+}
+
+std::optional<std::filesystem::path> SeasonOfYear(const std::filesystem::path& seasons, int year) {
+    if (seasons.empty() || year < ScheduleYear::First || year > ScheduleYear::Last) {
+        return std::nullopt;
+    }
+    std::filesystem::path folder = SeasonFolder(seasons, ScheduleYear(year));
+    if (!IsRegularFile(folder / MeetingFile)) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+SeasonChoice ResolveSeason(const std::optional<std::filesystem::path>& dataDir,
+                           const std::optional<ScheduleYear>& year, int todayYear,
+                           const std::filesystem::path& seasons) {
+    SeasonChoice choice;
+    if (dataDir) {
+        choice.dataDir = *dataDir;
+    } else if (std::optional<std::filesystem::path> folder = SeasonOfYear(seasons, todayYear)) {
+        choice.dataDir = std::move(*folder);
+        choice.userSeason = true;
+    }
+    if (year) {
+        choice.year = *year;
+        return choice;
+    }
+    try {
+        choice.recorded = ReadRecordedYear(choice.files());
+    } catch (const std::exception& error) {
+        choice.readFailure = error.what();
+    }
+    if (choice.recorded.year) {
+        choice.year = *choice.recorded.year;
+    }
+    return choice;
+}
+
+DataDir SeasonChoice::files() const {
+    return dataDir.empty() ? DataDir::OfExecutable() : DataDir(dataDir);
 }
 
 std::vector<int> ListSeasons(const std::filesystem::path& seasons) {

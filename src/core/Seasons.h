@@ -5,6 +5,7 @@
 // day only). The user's own seasons lie together under one directory, one
 // folder per year, named by it.
 
+#include "DataDir.h"
 #include "DateKeys.h"
 
 #include <filesystem>
@@ -42,6 +43,32 @@ std::filesystem::path XdgSeasonsDirectory(const char* xdgDataHome, const char* h
 
 // The folder of the season of year under a seasons directory.
 std::filesystem::path SeasonFolder(const std::filesystem::path& seasons, ScheduleYear year);
+
+// The folder of the season of year under a seasons directory, when it holds
+// the meeting file: what a start without a data directory shows in that
+// year. None otherwise, the seasons directory empty included.
+std::optional<std::filesystem::path> SeasonOfYear(const std::filesystem::path& seasons, int year);
+
+// What a start reads and shows: the data directory given, or else the
+// user's season of today's year, or else (empty) the files beside the
+// executable; the year given, or else the one the data's year file records,
+// or else 2003.
+struct SeasonChoice {
+    std::filesystem::path dataDir;
+    bool userSeason = false; // whether dataDir is the user's season
+    ScheduleYear year;
+    // What the year file says, when no year was given; a file that records
+    // no year leaves the year at 2003, and the front-end says why.
+    RecordedYear recorded;
+    // Why the year file could not be read (UTF-8); empty when it could.
+    std::string readFailure;
+
+    // The chosen files.
+    DataDir files() const;
+};
+SeasonChoice ResolveSeason(const std::optional<std::filesystem::path>& dataDir,
+                           const std::optional<ScheduleYear>& year, int todayYear,
+                           const std::filesystem::path& seasons);
 
 // The years of the seasons under a seasons directory: folders named by a
 // year that hold the meeting file. In order; none when it does not exist.

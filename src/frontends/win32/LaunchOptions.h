@@ -15,7 +15,7 @@
 struct LaunchOptions {
     std::optional<std::filesystem::path> dataDir;
     std::optional<turvane::CivilDate> date;
-    turvane::ScheduleYear year;
+    std::optional<turvane::ScheduleYear> year;
     // The argument that could not be understood; empty when all were.
     std::wstring badArgument;
 };

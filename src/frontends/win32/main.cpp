@@ -1,6 +1,7 @@
 // The Windows program's entry: the options, then the main window until it
 // is closed.
 
+#include "ConsoleSeason.h"
 #include "ErrorBox.h"
 #include "LaunchOptions.h"
 #include "Win32Util.h"
@@ -38,13 +39,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     InitCommonControlsEx(&controls);
 
     AppContext context;
-    context.files = options.dataDir
-                        ? std::make_shared<turvane::DataDir>(*options.dataDir)
-                        : std::make_shared<turvane::DataDir>(turvane::DataDir::OfExecutable());
     if (options.date) {
         context.today = [date = *options.date] { return date; };
     }
-    context.year = options.year;
+    const turvane::SeasonChoice season =
+        turvane::win::ChooseSeason(options.dataDir, options.year, context.today());
+    context.files = std::make_shared<turvane::DataDir>(season.files());
+    context.year = season.year;
+    // A year file that records no year: the window shows the files all the
+    // same, in the default year, once it has said why.
+    if (const auto problem = turvane::win::SeasonProblem(season, turvane::win::UserLanguage())) {
+        ShowErrorBox(*problem);
+    }
     TForm1 form(std::move(context));
     return form.run(showCommand);
 }

@@ -145,7 +145,7 @@ TEST(ConsoleCommandLine, KeepsTheDayAndTheYear) {
     EXPECT_EQ(command.date->year, 2004);
     EXPECT_EQ(command.date->month, 2);
     EXPECT_EQ(command.date->day, 29);
-    EXPECT_EQ(command.year.value(), 2004);
+    EXPECT_EQ(command.year->value(), 2004);
     EXPECT_EQ(command.dataDir, std::filesystem::path(Sample));
 }
 

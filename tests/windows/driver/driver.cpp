@@ -4,8 +4,11 @@
 //   turvane_driver GROUP TURVANE_EXE SAMPLE_DIR
 // Prints each failed check and exits 1 when any failed.
 
+#include "ConsoleSeason.h"
 #include "Remote.h"
 #include "core/DataDir.h"
+#include "core/Platform.h"
+#include "core/Seasons.h"
 #include "screens/Fill.h"
 #include "screens/Texts.h"
 
@@ -404,23 +407,25 @@ void ListWindow(const Setup& setup) {
     CloseMain(program, main);
 }
 
-// A failure in a window's creation: the box with the message, then the
-// window with what was filled until then.
+// A failure in a window's creation, or a year file that records no year:
+// the box with the message, then the window with what was filled until then.
 struct ErrorCase {
+    enum class From { MainWindow, ListWindow, YearFile };
     const char* name;
     std::function<void(const fs::path&)> damage;
-    // In the list window (opened after the main one shows without a box).
-    bool inList;
+    // The list window's box comes once the main one shows without a box.
+    From from;
     // The message's end, spelt out.
     std::u16string ending;
 };
 
 void ErrorBoxes(const Setup& setup) {
+    using From = ErrorCase::From;
     const std::vector<ErrorCase> cases{
-        {"MissingCourseFile", [](const fs::path& f) { fs::remove(f / "Cal2.dat"); }, false,
-         u"Cal2.dat は開けません."},
-        {"MissingMeetingFile", [](const fs::path& f) { fs::remove(f / "Cal1.dat"); }, false,
-         u"Cal1.dat は開けません."},
+        {"MissingCourseFile", [](const fs::path& f) { fs::remove(f / "Cal2.dat"); },
+         From::MainWindow, u"Cal2.dat は開けません."},
+        {"MissingMeetingFile", [](const fs::path& f) { fs::remove(f / "Cal1.dat"); },
+         From::MainWindow, u"Cal1.dat は開けません."},
         {"DamagedDate",
          [](const fs::path& f) {
              std::ifstream in(f / "Cal1.dat", std::ios::binary);
@@ -431,9 +436,15 @@ void ErrorBoxes(const Setup& setup) {
              text.replace(text.find("\n0517") + 1, 4, "05x7");
              std::ofstream(f / "Cal1.dat", std::ios::binary) << text;
          },
-         false, u"'200305x7' は整数ではありません."},
-        {"MissingRaceFile", [](const fs::path& f) { fs::remove(f / "jyuusyou.dat"); }, true,
-         u"jyuusyou.dat は開けません."},
+         From::MainWindow, u"'200305x7' は整数ではありません."},
+        {"MissingRaceFile", [](const fs::path& f) { fs::remove(f / "jyuusyou.dat"); },
+         From::ListWindow, u"jyuusyou.dat は開けません."},
+        // The window then shows the files in 2003.
+        {"YearFileWithoutAYear",
+         [](const fs::path& f) { std::ofstream(f / "year.txt", std::ios::binary) << "twenty\n"; },
+         From::YearFile,
+         u"'twenty' です。そこに日程の年を 2027 のように 4 桁で書くか、--year "
+         u"を指定してください."},
     };
     for (const ErrorCase& c : cases) {
         const int before = failures;
@@ -442,17 +453,24 @@ void ErrorBoxes(const Setup& setup) {
         const MainWindowFill mainFill =
             FillMainWindow(DataDir(folder), Today, ScheduleYear(), UserShortDate(Today));
         const ListWindowFill listFill = FillListWindow(DataDir(folder), Today, ScheduleYear());
-        const std::optional<std::string> message =
-            c.inList ? (listFill.failure ? std::optional(listFill.failure->message) : std::nullopt)
-                     : (mainFill.failure ? std::optional(mainFill.failure->message) : std::nullopt);
+        const bool inList = c.from == From::ListWindow;
+        std::optional<std::string> message;
+        if (c.from == From::YearFile) {
+            message = win::SeasonProblem(win::ChooseSeason(folder, std::nullopt, Today),
+                                         win::Language::Japanese);
+        } else if (inList && listFill.failure) {
+            message = listFill.failure->message;
+        } else if (!inList && mainFill.failure) {
+            message = mainFill.failure->message;
+        }
         if (!message) {
-            Fail(std::string(c.name) + ": the fill did not fail");
+            Fail(std::string(c.name) + ": neither the fill nor the year file failed");
             continue;
         }
         const std::u16string text = ErrorBoxText(*message);
         CHECK(text.ends_with(c.ending), std::string(c.name) + " message " + Utf8(text));
         HWND main = nullptr;
-        if (c.inList) {
+        if (inList) {
             main = program.waitWindow(L"TForm1");
             if (!main) {
                 Fail(std::string(c.name) + ": no main window");
@@ -463,9 +481,9 @@ void ErrorBoxes(const Setup& setup) {
         }
         // The box comes before the window it belongs to shows.
         const HWND box = CheckErrorBox(program, text);
-        CHECK(!program.window(c.inList ? L"TForm2" : L"TForm1"), "window not shown yet");
+        CHECK(!program.window(inList ? L"TForm2" : L"TForm1"), "window not shown yet");
         CloseBox(box);
-        if (c.inList) {
+        if (inList) {
             const HWND list = program.waitWindow(L"TForm2");
             CHECK(list, "list opens after the box");
             if (list) {
@@ -507,6 +525,31 @@ void FolderNames(const Setup& setup) {
         CheckMainWindow(program, main, folder, fill);
         CloseMain(program, main);
     }
+}
+
+// Started without --data in a year the user has a season of: the window
+// shows that season, in the year its year file records, rather than the
+// files beside the program.
+void SeasonOfToday(const Setup& setup) {
+    const CivilDate day{2031, 5, 17};
+    const fs::path season = SeasonFolder(UserSeasonsDirectory(), ScheduleYear(day.year));
+    std::error_code ignored;
+    fs::remove_all(season, ignored);
+    fs::create_directories(season.parent_path());
+    fs::copy(DataFolder(setup, L"2031"), season);
+    std::ofstream(season / "year.txt", std::ios::binary) << "2031\r\n";
+    Program program(setup.exe, L"--date 2031-05-17");
+    if (const HWND main = program.waitWindow(L"TForm1")) {
+        CHECK(!program.window(L"#32770"), "no error box");
+        const MainWindowFill fill =
+            FillMainWindow(DataDir(season), day, ScheduleYear(day.year), UserShortDate(day));
+        CHECK(fill.Label1.ends_with(u"２０３１"), "the season's year in Label1");
+        CheckMainWindow(program, main, season, fill);
+        CloseMain(program, main);
+    } else {
+        Fail("no main window for the season of 2031");
+    }
+    fs::remove_all(season, ignored);
 }
 
 // Short date formats other than yyyy/MM/dd: the caption writes today the
@@ -599,9 +642,10 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     }
     const std::map<std::wstring, void (*)(const Setup&)> groups{
-        {L"meeting-day", MeetingDay},      {L"list-window", ListWindow},
-        {L"error-boxes", ErrorBoxes},      {L"folder-names", FolderNames},
-        {L"short-date", ShortDateFormats}, {L"screenshots", Screenshots},
+        {L"meeting-day", MeetingDay},        {L"list-window", ListWindow},
+        {L"error-boxes", ErrorBoxes},        {L"folder-names", FolderNames},
+        {L"short-date", ShortDateFormats},   {L"screenshots", Screenshots},
+        {L"season-of-today", SeasonOfToday},
     };
     const auto group = groups.find(argv[1]);
     if (group == groups.end()) {

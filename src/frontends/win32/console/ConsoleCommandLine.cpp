@@ -28,8 +28,8 @@ constexpr std::array<Option, 6> Options{{
     {"help", "h", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show this help and exit.")},
     {"version", "v", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the version and exit.")},
     {"data", nullptr, "dir",
-     QT_TRANSLATE_NOOP("CommandLine",
-                       "Read the three data files from <dir> instead of the program's directory.")},
+     QT_TRANSLATE_NOOP("CommandLine", "Read the three data files from <dir> instead of your "
+                                      "season of today's year or the program's folder.")},
     {"date", nullptr, "date",
      QT_TRANSLATE_NOOP("CommandLine",
                        "Show the schedule as if today were <date>, given as YYYY-MM-DD.")},
@@ -39,7 +39,8 @@ constexpr std::array<Option, 6> Options{{
                                       "exit: 0 when there is none, 1 when there is any.")},
     {"year", nullptr, "year",
      QT_TRANSLATE_NOOP("CommandLine",
-                       "The year the data files describe, four digits (default 2003).")},
+                       "The year the data files describe, four digits (default: the one "
+                       "in year.txt beside them, or 2003).")},
 }};
 
 std::string Utf8(std::wstring_view text) {
@@ -113,11 +114,13 @@ std::string Parser::HelpText() const {
         "\n" +
         Tr(QT_TRANSLATE_NOOP(
             "CommandLine",
-            "Shows the horse-racing meeting schedule of one racing year, 2003 unless --year\n"
-            "names another: the meeting calendar, the same days by racecourse, today's\n"
-            "meetings and the next meeting day, and the year's graded races. It reads\n"
-            "Cal1.dat, Cal2.dat and jyuusyou.dat from the folder of the program, or\n"
-            "from the one given with --data.")) +
+            "Shows the horse-racing meeting schedule of one racing year: the meeting\n"
+            "calendar, the same days by racecourse, today's meetings and the next meeting\n"
+            "day, and the year's graded races. It reads Cal1.dat, Cal2.dat and jyuusyou.dat\n"
+            "from the folder given with --data; without it, from your season of today's\n"
+            "year, %APPDATA%\\Turvane\\<year>, when there is one, and otherwise from the\n"
+            "folder of the program. The year is --year, or the one year.txt beside the\n"
+            "files records, or 2003.")) +
         "\n\n" +
         Translate(language_, "QCommandLineParser",
                   QT_TRANSLATE_NOOP("QCommandLineParser", "Options:")) +

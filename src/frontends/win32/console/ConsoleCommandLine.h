@@ -19,11 +19,13 @@ struct Command {
     enum class Action { ShowWindow, Help, Version, Check, UsageError };
 
     Action action = Action::ShowWindow;
-    // Where the data files are read from; empty for the executable's folder.
-    std::filesystem::path dataDir;
+    // Where the data files are read from; none for the user's season of
+    // today's year or else the executable's folder.
+    std::optional<std::filesystem::path> dataDir;
     // The day shown as today; none for the system's date.
     std::optional<CivilDate> date;
-    ScheduleYear year;
+    // The year the files describe; none for the one their year file records.
+    std::optional<ScheduleYear> year;
     // The help or version text, or the usage error in one line (UTF-8).
     std::string text;
 };

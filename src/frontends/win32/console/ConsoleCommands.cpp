@@ -1,8 +1,10 @@
 #include "ConsoleCommands.h"
 
 #include "ConsoleOutput.h"
+#include "ConsoleSeason.h"
 #include "core/DataDir.h"
 #include "core/DataFiles.h"
+#include "core/Platform.h"
 #include "core/check/DataCheck.h"
 
 #include <string>
@@ -51,9 +53,15 @@ std::string CheckSummary(const CheckReport& report, const std::string& meetingFi
 }
 
 int RunCheck(const Command& command, Language language) {
-    const DataDir files =
-        command.dataDir.empty() ? DataDir::OfExecutable() : DataDir(command.dataDir);
-    const CheckReport report = CheckDataFiles(files, command.year);
+    // The season the windows would show.
+    const SeasonChoice season =
+        ChooseSeason(command.dataDir, command.year, command.date.value_or(LocalDate()));
+    if (const std::optional<std::string> problem = SeasonProblem(season, language)) {
+        WriteText(STD_ERROR_HANDLE, "turvane: " + *problem + "\n");
+        return 1;
+    }
+    const DataDir files = season.files();
+    const CheckReport report = CheckDataFiles(files, season.year);
     std::string findings;
     for (const Finding& finding : report.findings) {
         findings += FormatFinding(finding, [language](const char* source) {
