@@ -1,6 +1,7 @@
 // Times Windows start-ups from process creation to the main window's first
 // paint: the program and its floor alternating, medians of the runs.
-//   startup_probe.exe RUNS PROGRAM FLOOR
+//   startup_probe.exe RUNS PROGRAM FLOOR [PROGRAM-ARGUMENTS...]
+// The program gets the arguments (the floor's day is fixed in it).
 // First paint: the process has gone idle for input (its queue empty, so its
 // pending paints are done) and its visible top-level window has nothing
 // left to paint. Each program is then closed as a user closes it.
@@ -39,8 +40,8 @@ double Now() {
 }
 
 // Seconds to the first paint, or a negative number when it never came.
-double StartOnce(const std::wstring& program) {
-    std::wstring commandLine = L"\"" + program + L"\"";
+double StartOnce(const std::wstring& program, const std::wstring& arguments) {
+    std::wstring commandLine = L"\"" + program + L"\"" + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -83,19 +84,24 @@ double Median(std::vector<double> values) {
 } // namespace
 
 int wmain(int argc, wchar_t* argv[]) {
-    if (argc != 4) {
-        std::fputs("usage: startup_probe RUNS PROGRAM FLOOR\n", stderr);
+    if (argc < 4) {
+        std::fputs("usage: startup_probe RUNS PROGRAM FLOOR [PROGRAM-ARGUMENTS...]\n", stderr);
         return 2;
     }
     const int runs = std::max(1, _wtoi(argv[1]));
     const std::wstring programs[] = {argv[2], argv[3]};
+    std::wstring programArguments;
+    for (int i = 4; i < argc; ++i) {
+        programArguments += std::wstring(L" ") + argv[i];
+    }
+    const std::wstring arguments[] = {programArguments, L""};
     std::vector<double> times[2];
-    for (const std::wstring& program : programs) { // one warm-up each
-        StartOnce(program);
+    for (int i = 0; i < 2; ++i) { // one warm-up each
+        StartOnce(programs[i], arguments[i]);
     }
     for (int run = 0; run < runs; ++run) {
         for (int i = 0; i < 2; ++i) {
-            const double seconds = StartOnce(programs[i]);
+            const double seconds = StartOnce(programs[i], arguments[i]);
             if (seconds < 0) {
                 std::fprintf(stderr, "startup_probe: %ls showed no painted window\n",
                              programs[i].c_str());

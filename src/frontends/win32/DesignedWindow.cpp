@@ -148,8 +148,12 @@ void DesignedWindow::createControl(const ControlDesign& design) {
     // Siblings may overlap (the list window's boxes do as it shrinks): each
     // paints only what the ones above it leave.
     const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    // Made in its place: a list lays itself out once, not again when moved.
+    const RECT place{Scale(r.left, dpi_), Scale(r.top, dpi_), Scale(r.left + r.width, dpi_),
+                     Scale(r.top + r.height, dpi_)};
     const auto create = [&](DWORD exStyle, const wchar_t* className, DWORD style) {
-        return CreateWindowExW(exStyle, className, text.c_str(), child | style, 0, 0, 0, 0,
+        return CreateWindowExW(exStyle, className, text.c_str(), child | style, place.left,
+                               place.top, place.right - place.left, place.bottom - place.top,
                                control.parent, menuId, instance, nullptr);
     };
     switch (design.kind) {
@@ -157,7 +161,7 @@ void DesignedWindow::createControl(const ControlDesign& design) {
         control.hwnd = create(WS_EX_CONTROLPARENT, L"BUTTON", BS_GROUPBOX | WS_CLIPCHILDREN);
         break;
     case ControlKind::StringGrid:
-        control.grid = std::make_unique<GridView>(control.parent, id, *design.grid, font,
+        control.grid = std::make_unique<GridView>(control.parent, id, place, *design.grid, font,
                                                   control.textColor, dpi_);
         control.hwnd = control.grid->hwnd();
         break;
@@ -180,11 +184,9 @@ void DesignedWindow::createControl(const ControlDesign& design) {
         break;
     }
     SendMessageW(control.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    // Placed, and drawn over the controls before it, as the design stacks
-    // them.
+    // A later control is drawn over an earlier one, as the design stacks them.
+    SetWindowPos(control.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     places_[design.name] = r;
-    SetWindowPos(control.hwnd, HWND_TOP, Scale(r.left, dpi_), Scale(r.top, dpi_),
-                 Scale(r.width, dpi_), Scale(r.height, dpi_), SWP_NOACTIVATE);
     controls_.push_back(std::move(control));
     // Hooked once it is among the controls, where its procedure finds it.
     if (design.kind == ControlKind::GroupBox) {

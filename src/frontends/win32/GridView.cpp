@@ -52,8 +52,8 @@ bool GridView::Range::contains(int col, int row) const {
            row >= std::min(from.row, to.row) && row <= std::max(from.row, to.row);
 }
 
-GridView::GridView(HWND parent, int id, const GridShape& shape, HFONT font, COLORREF textColor,
-                   int dpi)
+GridView::GridView(HWND parent, int id, const RECT& place, const GridShape& shape, HFONT font,
+                   COLORREF textColor, int dpi)
     : font_(font), textColor_(textColor), fixedColor_(ToColorRef(shape.fixedColor)), dpi_(dpi),
       shape_(shape), colCount_(std::max(1, shape.colCount)), rowCount_(0),
       fixedRows_(std::clamp(shape.fixedRows, 0, 1)), fixedCols_(std::clamp(shape.fixedCols, 0, 1)) {
@@ -66,7 +66,8 @@ GridView::GridView(HWND parent, int id, const GridShape& shape, HFONT font, COLO
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
                         LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER |
                         (fixedRows_ > 0 ? 0 : LVS_NOCOLUMNHEADER);
-    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, 0, 0, 0, 0, parent,
+    list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", style, place.left, place.top,
+                            place.right - place.left, place.bottom - place.top, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_DOUBLEBUFFER);

@@ -21,10 +21,10 @@
 
 class GridView {
 public:
-    // A list of that shape, a child of parent; font and text colour as the
-    // design gives them, lengths at dpi.
-    GridView(HWND parent, int id, const turvane::screens::GridShape& shape, HFONT font,
-             COLORREF textColor, int dpi);
+    // A list of that shape, a child of parent in place; font and text colour
+    // as the design gives them, lengths at dpi.
+    GridView(HWND parent, int id, const RECT& place, const turvane::screens::GridShape& shape,
+             HFONT font, COLORREF textColor, int dpi);
     GridView(const GridView&) = delete;
     GridView& operator=(const GridView&) = delete;
 
